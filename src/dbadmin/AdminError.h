@@ -1,0 +1,11 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// A failure of a database administration step, with one line for the user.
+class AdminError : public std::runtime_error
+{
+public:
+    explicit AdminError(const std::string &message) : std::runtime_error(message) {}
+};
