@@ -1,0 +1,25 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace mysqlpp {
+class Connection;
+}
+
+// Where a database server is reached: "localhost" means its unix socket (the default one,
+// or `socket` when given); any other host is reached over TCP on `port` (0: the default).
+struct ServerAddress
+{
+    std::string host = "localhost";
+    unsigned port = 0;
+    std::string socket;
+};
+
+// Opens a connection with exceptions enabled and the utf8mb4 character set, so that the
+// connection's own escaping and the server agree on the bytes. `database` may be empty.
+// Throws AdminError with one line for the user when the server refuses or cannot be reached.
+std::unique_ptr<mysqlpp::Connection> connectToServer(const ServerAddress &address,
+                                                     const std::string &user,
+                                                     const std::string &password,
+                                                     const std::string &database = {});

@@ -1,0 +1,95 @@
+#include "TestDatabase.h"
+
+#include "DatabaseInstaller.h"
+
+#include <QFile>
+#include <QString>
+
+#include <mysql++/mysql++.h>
+
+namespace TestDatabase {
+
+static std::string env(const char *name)
+{
+    return qEnvironmentVariable(name).toStdString();
+}
+
+bool isConfigured(std::string *reason)
+{
+    for (const char *name : {"KALVOR_TEST_SOCKET", "KALVOR_TEST_HOST", "KALVOR_TEST_PORT",
+                             "KALVOR_TEST_USER", "KALVOR_TEST_PASSWORD_FILE"}) {
+        if (env(name).empty()) {
+            if (reason)
+                *reason = std::string(name) +
+                          " is not set: run the tests through scripts/run-tests.sh, which starts "
+                          "the test database server";
+            return false;
+        }
+    }
+    return true;
+}
+
+ServerAddress socketAddress()
+{
+    ServerAddress address;
+    address.host = "localhost";
+    address.socket = env("KALVOR_TEST_SOCKET");
+    return address;
+}
+
+ServerAddress tcpAddress()
+{
+    ServerAddress address;
+    address.host = env("KALVOR_TEST_HOST");
+    address.port = QString::fromStdString(env("KALVOR_TEST_PORT")).toUInt();
+    return address;
+}
+
+std::string adminUser()
+{
+    return env("KALVOR_TEST_USER");
+}
+
+std::string passwordFile()
+{
+    return env("KALVOR_TEST_PASSWORD_FILE");
+}
+
+std::string adminPassword()
+{
+    QFile file(QString::fromStdString(passwordFile()));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().trimmed().toStdString();
+}
+
+std::unique_ptr<mysqlpp::Connection> connectAsAdmin(const std::string &database)
+{
+    return connectToServer(socketAddress(), adminUser(), adminPassword(), database);
+}
+
+void dropKdb()
+{
+    auto connection = connectAsAdmin();
+    mysqlpp::Query query = connection->query();
+    query << "DROP DATABASE IF EXISTS `" << DatabaseInstaller::kDatabaseName << "`";
+    query.execute();
+}
+
+void reinstall()
+{
+    dropKdb();
+    auto connection = connectAsAdmin();
+    DatabaseInstaller(*connection).install();
+}
+
+std::string scalar(mysqlpp::Connection &connection, const std::string &sql)
+{
+    mysqlpp::Query query = connection.query(sql);
+    const mysqlpp::StoreQueryResult result = query.store();
+    if (result.num_rows() == 0 || result[0][0].is_null())
+        return {};
+    return std::string(result[0][0].data(), result[0][0].length());
+}
+
+} // namespace TestDatabase
