@@ -1,0 +1,285 @@
+// kalvor-admin: installs the Kalvor database on a server and runs a private server for one user.
+
+#include "AdminError.h"
+#include "DatabaseInstaller.h"
+#include "LocalServer.h"
+#include "SchemaStatements.h"
+#include "ServerConnection.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMap>
+#include <QStringList>
+
+#include <mysql++/mysql++.h>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+// Exit codes: 0 success, 1 failure, 2 bad command line, 3 private server not running.
+enum ExitCode { Success = 0, Failure = 1, Usage = 2, NotRunning = 3 };
+
+const char kUsage[] =
+    "Usage:\n"
+    "  kalvor-admin db install --host H [--port P] [--socket S] --user U --password-file F\n"
+    "  kalvor-admin db check   --host H [--port P] [--socket S] --user U --password-file F\n"
+    "  kalvor-admin local init|start|stop|status [--datadir DIR]\n"
+    "  kalvor-admin --help\n"
+    "\n"
+    "db install   creates the database \"kdb\" with its tables and seed data on an existing\n"
+    "             server; refuses when \"kdb\" already holds tables.\n"
+    "db check     prints the data model version of \"kdb\".\n"
+    "             --host localhost reaches the server through its unix socket (the default\n"
+    "             one, or --socket S); any other host through TCP on --port (default 3306).\n"
+    "             The password is read from the first line of the file F.\n"
+    "local ...    runs a private server for this user, reachable only through its unix\n"
+    "             socket and 127.0.0.1. init sets it up (random root password in\n"
+    "             DIR/root.password) and starts it; start, stop and status do what they say.\n"
+    "             DIR defaults to the user's data directory, Kalvor/local-server.\n"
+    "\n"
+    "Exit codes: 0 success, 1 failure, 2 bad command line, 3 (status) server not running.\n";
+
+// A failure of the command line itself.
+class UsageError : public AdminError
+{
+public:
+    using AdminError::AdminError;
+};
+
+void printLine(FILE *stream, const std::string &line)
+{
+    std::string single = line;
+    for (char &c : single)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    std::fprintf(stream, "%s\n", single.c_str());
+}
+
+std::string text(const QString &string)
+{
+    return string.toStdString();
+}
+
+struct CommandLine
+{
+    QStringList words;              // the command, e.g. {"db", "install"}
+    QMap<QString, QString> options; // name without dashes -> value
+    bool help = false;
+};
+
+CommandLine parse(const QStringList &arguments)
+{
+    static const QStringList known{QStringLiteral("host"), QStringLiteral("port"),
+                                   QStringLiteral("socket"), QStringLiteral("user"),
+                                   QStringLiteral("password-file"), QStringLiteral("datadir")};
+    CommandLine line;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            line.help = true;
+            continue;
+        }
+        if (!argument.startsWith(QLatin1Char('-'))) {
+            line.words << argument;
+            continue;
+        }
+        QString name = argument.startsWith(QLatin1String("--")) ? argument.mid(2) : QString();
+        QString value;
+        const int equals = name.indexOf(QLatin1Char('='));
+        const bool inlineValue = equals >= 0;
+        if (inlineValue) {
+            value = name.mid(equals + 1);
+            name.truncate(equals);
+        }
+        if (!known.contains(name))
+            throw UsageError("Unknown option " + text(argument) + "; see kalvor-admin --help.");
+        if (!inlineValue) {
+            if (i + 1 >= arguments.size())
+                throw UsageError("The option --" + text(name) + " needs a value.");
+            value = arguments.at(++i);
+        }
+        if (line.options.contains(name))
+            throw UsageError("The option --" + text(name) + " is given twice.");
+        line.options.insert(name, value);
+    }
+    return line;
+}
+
+void allowOnly(const CommandLine &line, const QStringList &allowed, const QStringList &required)
+{
+    for (auto it = line.options.cbegin(); it != line.options.cend(); ++it)
+        if (!allowed.contains(it.key()))
+            throw UsageError("The option --" + text(it.key()) + " does not apply to \"" +
+                             text(line.words.join(QLatin1Char(' '))) + "\".");
+    for (const QString &name : required)
+        if (line.options.value(name).isEmpty())
+            throw UsageError("\"" + text(line.words.join(QLatin1Char(' '))) + "\" needs --" +
+                             text(name) + ".");
+}
+
+// Logs in to the server that the db options name.
+std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line,
+                                                        std::string *where)
+{
+    allowOnly(line,
+              {QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
+               QStringLiteral("user"), QStringLiteral("password-file")},
+              {QStringLiteral("host"), QStringLiteral("user"), QStringLiteral("password-file")});
+    ServerAddress address;
+    address.host = text(line.options.value(QStringLiteral("host")));
+    address.port = 3306;
+    if (line.options.contains(QStringLiteral("port"))) {
+        bool ok = false;
+        const uint port = line.options.value(QStringLiteral("port")).toUInt(&ok);
+        if (!ok || port == 0 || port > 65535)
+            throw UsageError("The port " + text(line.options.value(QStringLiteral("port"))) +
+                             " is no TCP port number.");
+        address.port = port;
+    }
+    if (line.options.contains(QStringLiteral("socket"))) {
+        if (address.host != "localhost")
+            throw UsageError("--socket applies only to --host localhost.");
+        const QString socket = line.options.value(QStringLiteral("socket"));
+        const QFileInfo info(socket);
+        if (!info.exists() || info.isFile() || info.isDir())
+            throw AdminError("There is no server socket at " + text(socket) + ".");
+        address.socket = text(info.absoluteFilePath());
+    }
+    *where = address.host == "localhost"
+                 ? (address.socket.empty() ? std::string("the local server") : address.socket)
+                 : address.host + ":" + std::to_string(address.port);
+    const std::string user = text(line.options.value(QStringLiteral("user")));
+    const std::string password = readPasswordFile(line.options.value(QStringLiteral("password-file")));
+    return connectToServer(address, user, password);
+}
+
+int runDb(const CommandLine &line)
+{
+    const QString action = line.words.value(1);
+    if (action != QLatin1String("install") && action != QLatin1String("check"))
+        throw UsageError(action.isEmpty() ? std::string("\"db\" needs install or check.")
+                                          : "Unknown command \"db " + text(action) + "\".");
+    std::string where;
+    auto connection = connectFromOptions(line, &where);
+    DatabaseInstaller installer(*connection);
+    if (action == QLatin1String("install")) {
+        installer.install();
+        printLine(stdout, std::string("Installed the database \"") +
+                              DatabaseInstaller::kDatabaseName + "\" (data model version " +
+                              Schema::kDataModelVersion + ") on " + where + ".");
+        return Success;
+    }
+    const std::string version = installer.installedVersion();
+    if (version != Schema::kDataModelVersion)
+        throw AdminError(std::string("The database \"") + DatabaseInstaller::kDatabaseName +
+                         "\" holds data model version " + version +
+                         ", this program needs version " + Schema::kDataModelVersion + ".");
+    printLine(stdout, "Data model version " + version);
+    return Success;
+}
+
+int printStatus(const LocalServer &server)
+{
+    server.checkDirectoryIsOurs();
+    if (!server.isInitialised()) {
+        printLine(stdout, "Private server: not set up in " + text(server.directory()) +
+                              " (run \"kalvor-admin local init\")");
+        return NotRunning;
+    }
+    const qint64 pid = server.runningPid();
+    printLine(stdout, pid ? "Private server: running (PID " + std::to_string(pid) + ")"
+                          : std::string("Private server: not running"));
+    printLine(stdout, "Directory: " + text(server.directory()));
+    printLine(stdout, "Socket: " + text(server.socketPath()));
+    printLine(stdout, "TCP: 127.0.0.1 port " + std::to_string(server.port()));
+    printLine(stdout, "Root password file: " + text(server.passwordFile()) + " (user " +
+                          LocalServer::kRootUser + ")");
+    if (!pid)
+        return NotRunning;
+    try {
+        auto connection = server.connectAsRoot();
+        printLine(stdout, "Data model version " + DatabaseInstaller(*connection).installedVersion());
+    } catch (const std::exception &error) {
+        printLine(stdout, std::string("Data model: ") + error.what());
+    }
+    return Success;
+}
+
+int runLocal(const CommandLine &line)
+{
+    const QString action = line.words.value(1);
+    static const QStringList actions{QStringLiteral("init"), QStringLiteral("start"),
+                                     QStringLiteral("stop"), QStringLiteral("status")};
+    if (!actions.contains(action))
+        throw UsageError(action.isEmpty()
+                             ? std::string("\"local\" needs init, start, stop or status.")
+                             : "Unknown command \"local " + text(action) + "\".");
+    allowOnly(line, {QStringLiteral("datadir")}, {});
+    LocalServer server(line.options.value(QStringLiteral("datadir"),
+                                          LocalServer::defaultDirectory()));
+    if (action == QLatin1String("status"))
+        return printStatus(server);
+    if (action == QLatin1String("init")) {
+        if (server.init() == LocalServer::InitResult::AlreadyInitialised) {
+            printLine(stdout, "The private server in " + text(server.directory()) +
+                                  " is set up already; nothing was changed.");
+        } else {
+            printLine(stdout, "Set up the private server in " + text(server.directory()) +
+                                  " and started it; the root password is in " +
+                                  text(server.passwordFile()) + ".");
+        }
+        return Success;
+    }
+    if (action == QLatin1String("start")) {
+        printLine(stdout, server.start() ? "Started the private server (socket " +
+                                               text(server.socketPath()) + ", port " +
+                                               std::to_string(server.port()) + ")."
+                                         : std::string("The private server is already running."));
+        return Success;
+    }
+    printLine(stdout, server.stop() ? "Stopped the private server."
+                                    : "The private server is not running.");
+    return Success;
+}
+
+int run(const QStringList &arguments)
+{
+    const CommandLine line = parse(arguments);
+    if (line.help) {
+        std::fputs(kUsage, stdout);
+        return Success;
+    }
+    const QString area = line.words.value(0);
+    if (line.words.size() > 2)
+        throw UsageError("Unexpected argument \"" + text(line.words.at(2)) +
+                         "\"; see kalvor-admin --help.");
+    if (area == QLatin1String("db"))
+        return runDb(line);
+    if (area == QLatin1String("local"))
+        return runLocal(line);
+    throw UsageError(area.isEmpty() ? std::string("No command given; see kalvor-admin --help.")
+                                    : "Unknown command \"" + text(area) +
+                                          "\"; see kalvor-admin --help.");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    try {
+        const int code = run(arguments);
+        std::fflush(stdout);
+        return code;
+    } catch (const UsageError &error) {
+        printLine(stderr, std::string("kalvor-admin: ") + error.what());
+        return Usage;
+    } catch (const std::exception &error) {
+        printLine(stderr, std::string("kalvor-admin: ") + error.what());
+        return Failure;
+    }
+}
