@@ -52,6 +52,7 @@ class Entity:
         self.abstract = bool(head.get("abstract", False))
         self.base_name = head.get("base")
         self.permissions = bool(head.get("permissions", False))
+        self.query_log_to_db = bool(head.get("queryLogToDb", True))
         self.key = list(head.get("key", []))
         self.attributes = []
         for a in raw.get("attributes", []):
@@ -127,16 +128,6 @@ def load_model(path):
     return raw["version"], raw["generatorVersion"], entities
 
 
-def outputs(out_dir, entities):
-    files = [os.path.join(out_dir, "entities", e.name + ".h") for e in entities]
-    files += [os.path.join(out_dir, "entities", "AllEntities.h"),
-              os.path.join(out_dir, "entities", "Entities.cpp"),
-              os.path.join(out_dir, "DataModelSpec.cpp"),
-              os.path.join(out_dir, "SchemaStatements.cpp"),
-              os.path.join(out_dir, "schema.sql")]
-    return files
-
-
 def write_if_changed(path, text):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     if os.path.exists(path):
@@ -145,84 +136,6 @@ def write_if_changed(path, text):
                 return
     with open(path, "w", encoding="utf-8") as f:
         f.write(text)
-
-
-def entity_header(e):
-    base = e.base.name if e.base else "Record"
-    base_include = '"entities/{}.h"'.format(e.base.name) if e.base else '"Record.h"'
-    out = [HEADER_NOTE, "#pragma once\n\n", "#include {}\n\n".format(base_include)]
-    out.append("class {} : public {}\n{{\n    Q_OBJECT\npublic:\n".format(e.name, base))
-    out.append("    {}();\n".format(e.name))
-    out.append("    explicit {}(const QMap<QString, QVariant> &map);\n".format(e.name))
-    out.append("    static const RecordClassInfo &staticClassInfo();\n")
-    for i, s in enumerate(e.slots):
-        row = e.first_row + i
-        up = upper_first(s["name"])
-        _, param = VALUE_TYPES[s["qt"]]
-        out.append("\n")
-        out.append("    bool has{}() const {{ return isSetAt({}); }}\n".format(up, row))
-        out.append("    {} get{}() const {{ return valueAt<{}>({}); }}\n".format(
-            s["qt"], up, s["qt"], row))
-        out.append("    void set{}Null() {{ storeAt({}, QVariant()); }}\n".format(up, row))
-        out.append("    void set{}({}value) {{ storeAt({}, QVariant(value)); }}\n".format(
-            up, param, row))
-    out.append("\n")
-    out.append("    {0} *clone() const override {{ return static_cast<{0} *>(Record::clone()); }}\n"
-               .format(e.name))
-    out.append("    void copyFrom(const {} &other) {{ copyAllFrom(other); }}\n".format(e.name))
-    if e.name == "Persistent":
-        out.append("    // Copies id and both timestamps; null stays null.\n")
-        out.append("    virtual void copyPersistentFrom(const Persistent &other);\n")
-    if e.slots:
-        out.append("\nsignals:\n")
-        for s in e.slots:
-            out.append("    void {}Changed({} *object);\n".format(s["name"], e.name))
-    out.append("\nprotected:\n")
-    out.append("    explicit {}(const RecordClassInfo &info) : {}(info) {{}}\n".format(e.name, base))
-    out.append("    void emitAttributeChanged(int row) override;\n")
-    out.append("};\n")
-    return "".join(out)
-
-
-def entities_source(entities):
-    out = [HEADER_NOTE, '#include "entities/AllEntities.h"\n']
-    for e in entities:
-        base = e.base.name if e.base else "Record"
-        out.append("\n// {}\n\n".format(e.name))
-        out.append("static const AttributeSlot k{}Slots[] = {{\n".format(e.name))
-        for s in e.slots:
-            out.append("    {{{}, {}}},\n".format(c_string(s["name"]), VALUE_TYPES[s["qt"]][0]))
-        if not e.slots:
-            out.append("    {nullptr, 0},\n")
-        out.append("};\n\n")
-        out.append("const RecordClassInfo &{}::staticClassInfo()\n{{\n".format(e.name))
-        base_info = "&{}::staticClassInfo()".format(e.base.name) if e.base else "nullptr"
-        out.append("    static const RecordClassInfo info{{{}, {}, k{}Slots, {},\n".format(
-            c_string(e.name), base_info, e.name, len(e.slots)))
-        out.append("                                      []() -> Record * {{ return new {}; }}}};\n"
-                   .format(e.name))
-        out.append("    return info;\n}\n\n")
-        out.append("{0}::{0}() : {1}(staticClassInfo()) {{}}\n\n".format(e.name, base))
-        out.append("{0}::{0}(const QMap<QString, QVariant> &map) : {1}(staticClassInfo())\n"
-                   "{{\n    initFromMap(map);\n}}\n\n".format(e.name, base))
-        out.append("void {}::emitAttributeChanged(int row)\n{{\n    switch (row) {{\n".format(e.name))
-        for i, s in enumerate(e.slots):
-            out.append("    case {}:\n        emit {}Changed(this);\n        return;\n".format(
-                e.first_row + i, s["name"]))
-        out.append("    default:\n        {}::emitAttributeChanged(row);\n    }}\n}}\n".format(base))
-        if e.name == "Persistent":
-            out.append("\nvoid Persistent::copyPersistentFrom(const Persistent &other)\n{\n")
-            for i in range(len(e.slots)):
-                out.append("    storeAt({0}, other.rawValueAt({0}));\n".format(i))
-            out.append("}\n")
-    return "".join(out)
-
-
-def all_entities_header(entities):
-    out = [HEADER_NOTE, "#pragma once\n\n"]
-    for e in entities:
-        out.append('#include "entities/{}.h"\n'.format(e.name))
-    return "".join(out)
 
 
 def spec_source(version, generator_version, entities):
@@ -301,6 +214,416 @@ def schema_source(version, generator_version, statements, generated_at):
     return "".join(out)
 
 
+# --- Record classes: entities, search models, join models and join search models ----------
+
+class RecordClass:
+    """One generated class with typed, nullable attributes on top of the Record runtime."""
+
+    def __init__(self, name, family, slots, base=None, first_row=0):
+        self.name = name
+        self.family = family          # sub-directory of the generated headers
+        self.slots = slots            # [{"name", "qt"}], own attributes in row order
+        self.base = base              # RecordClass or None
+        self.first_row = first_row
+        self.extra_public = []        # further declarations of the class
+        self.extra_source = []        # their definitions
+        self.includes = []
+
+    @property
+    def base_class(self):
+        return self.base.name if self.base else "Record"
+
+    @property
+    def header(self):
+        return "{}/{}.h".format(self.family, self.name)
+
+
+def record_header(rc):
+    out = [HEADER_NOTE, "#pragma once\n\n"]
+    out.append('#include "{}"\n'.format(rc.base.header if rc.base else "Record.h"))
+    for include in rc.includes:
+        out.append('#include "{}"\n'.format(include))
+    out.append("\nclass {} : public {}\n{{\n    Q_OBJECT\npublic:\n".format(rc.name, rc.base_class))
+    out.append("    {}();\n".format(rc.name))
+    out.append("    explicit {}(const QMap<QString, QVariant> &map);\n".format(rc.name))
+    out.append("    static const RecordClassInfo &staticClassInfo();\n")
+    for line in rc.extra_public:
+        out.append("    " + line + "\n")
+    for i, s in enumerate(rc.slots):
+        row = rc.first_row + i
+        up = upper_first(s["name"])
+        _, param = VALUE_TYPES[s["qt"]]
+        out.append("\n")
+        out.append("    bool has{}() const {{ return isSetAt({}); }}\n".format(up, row))
+        out.append("    {} get{}() const {{ return valueAt<{}>({}); }}\n".format(
+            s["qt"], up, s["qt"], row))
+        out.append("    void set{}Null() {{ storeAt({}, QVariant()); }}\n".format(up, row))
+        out.append("    void set{}({}value) {{ storeAt({}, QVariant(value)); }}\n".format(
+            up, param, row))
+    out.append("\n")
+    out.append("    {0} *clone() const override {{ return static_cast<{0} *>(Record::clone()); }}\n"
+               .format(rc.name))
+    out.append("    void copyFrom(const {} &other) {{ copyAllFrom(other); }}\n".format(rc.name))
+    if rc.slots:
+        out.append("\nsignals:\n")
+        for s in rc.slots:
+            out.append("    void {}Changed({} *object);\n".format(s["name"], rc.name))
+    out.append("\nprotected:\n")
+    out.append("    explicit {}(const RecordClassInfo &info) : {}(info) {{}}\n".format(
+        rc.name, rc.base_class))
+    out.append("    void emitAttributeChanged(int row) override;\n")
+    out.append("};\n")
+    return "".join(out)
+
+
+def record_source(rc):
+    out = ["\n// {}\n\n".format(rc.name)]
+    out.append("static const AttributeSlot k{}Slots[] = {{\n".format(rc.name))
+    for s in rc.slots:
+        out.append("    {{{}, {}}},\n".format(c_string(s["name"]), VALUE_TYPES[s["qt"]][0]))
+    if not rc.slots:
+        out.append("    {nullptr, 0},\n")
+    out.append("};\n\n")
+    out.append("const RecordClassInfo &{}::staticClassInfo()\n{{\n".format(rc.name))
+    base_info = "&{}::staticClassInfo()".format(rc.base.name) if rc.base else "nullptr"
+    out.append("    static const RecordClassInfo info{{{}, {}, k{}Slots, {},\n".format(
+        c_string(rc.name), base_info, rc.name, len(rc.slots)))
+    out.append("                                      []() -> Record * {{ return new {}; }}}};\n"
+               .format(rc.name))
+    out.append("    return info;\n}\n\n")
+    out.append("{0}::{0}() : {1}(staticClassInfo()) {{}}\n\n".format(rc.name, rc.base_class))
+    out.append("{0}::{0}(const QMap<QString, QVariant> &map) : {1}(staticClassInfo())\n"
+               "{{\n    initFromMap(map);\n}}\n\n".format(rc.name, rc.base_class))
+    out.append("void {}::emitAttributeChanged(int row)\n{{\n    switch (row) {{\n".format(rc.name))
+    for i, s in enumerate(rc.slots):
+        out.append("    case {}:\n        emit {}Changed(this);\n        return;\n".format(
+            rc.first_row + i, s["name"]))
+    out.append("    default:\n        {}::emitAttributeChanged(row);\n    }}\n}}\n".format(
+        rc.base_class))
+    out.extend(rc.extra_source)
+    return "".join(out)
+
+
+def entity_classes(entities):
+    classes = {}
+    for e in entities:
+        rc = RecordClass(e.name, "entities", e.slots,
+                         base=classes[e.base.name] if e.base else None, first_row=e.first_row)
+        if e.name == "Persistent":
+            rc.extra_public.append("// Copies id and both timestamps; null stays null.")
+            rc.extra_public.append("virtual void copyPersistentFrom(const Persistent &other);")
+            body = "".join("    storeAt({0}, other.rawValueAt({0}));\n".format(i)
+                           for i in range(len(e.slots)))
+            rc.extra_source.append("\nvoid Persistent::copyPersistentFrom(const Persistent &other)"
+                                   "\n{{\n{}}}\n".format(body))
+        classes[e.name] = rc
+    return [classes[e.name] for e in entities]
+
+
+# --- Search fields ----------------------------------------------------------------------------
+
+KIND_IGNORED, KIND_EQUAL, KIND_FROM, KIND_TO, KIND_UNRESTRICTED = (
+    "SearchFieldKind::Ignored", "SearchFieldKind::Equal", "SearchFieldKind::From",
+    "SearchFieldKind::To", "SearchFieldKind::Unrestricted")
+
+
+def resolve_field(name, attributes, alias, condition=None):
+    """(qt type, column or None, kind) of a search field naming one of `attributes`."""
+    by_name = {a["name"]: a for a in attributes}
+    if name.endswith("Input") or name.endswith("InputFrom") or name.endswith("InputTo"):
+        return "QString", None, KIND_IGNORED
+    kind = KIND_EQUAL
+    attribute = by_name.get(name)
+    if attribute is None and name.endswith("From") and name[:-4] in by_name:
+        attribute, kind = by_name[name[:-4]], KIND_FROM
+    if attribute is None and name.endswith("To") and name[:-2] in by_name:
+        attribute, kind = by_name[name[:-2]], KIND_TO
+    if attribute is None:
+        return None
+    if condition == "none":
+        kind = KIND_UNRESTRICTED
+    elif condition is not None:
+        raise ModelError("field {}: unknown condition {}".format(name, condition))
+    return attribute["qt"], "{}.{}".format(alias, attribute["column"]), kind
+
+
+def field_entry(field):
+    if isinstance(field, str):
+        return field, None
+    return field["name"], field.get("condition")
+
+
+def search_spec_members(rc, fields):
+    """fields: [(name, qt, column, kind)]"""
+    rc.includes.append("QueryConditions.h")
+    rc.extra_public.append("static const SearchModelSpec &searchSpec();")
+    out = ["\nconst SearchModelSpec &{}::searchSpec()\n{{\n".format(rc.name)]
+    out.append("    static const SearchFieldSpec fields[] = {\n")
+    for name, _, column, kind in fields:
+        out.append("        {{{}, {}}},\n".format(c_string(column), kind))
+    if not fields:
+        out.append("        {nullptr, SearchFieldKind::Ignored},\n")
+    out.append("    };\n")
+    out.append("    static const SearchModelSpec spec{{{}, fields, {}}};\n".format(
+        c_string(rc.name), len(fields)))
+    out.append("    return spec;\n}\n")
+    rc.extra_source.append("".join(out))
+
+
+class SearchModel:
+    def __init__(self, raw, entities_by_name):
+        self.name = raw["name"]
+        self.entity = entities_by_name.get(raw["entity"])
+        if self.entity is None:
+            raise ModelError("{}: unknown entity {}".format(self.name, raw["entity"]))
+        self.has_controller = raw.get("controller", True)
+        alias = self.entity.table.lower()
+        self.fields = []
+        for field in raw["fields"]:
+            name, condition = field_entry(field)
+            resolved = resolve_field(name, self.entity.persisted(), alias, condition)
+            if resolved is None:
+                raise ModelError("{}: field {} names no attribute of {}".format(
+                    self.name, name, self.entity.name))
+            self.fields.append((name,) + resolved)
+        self.record = RecordClass(self.name, "search",
+                                  [{"name": f[0], "qt": f[1]} for f in self.fields])
+        search_spec_members(self.record, self.fields)
+
+
+# --- Controllers ------------------------------------------------------------------------------
+
+def controller_header(e, index, search_models, log_to_db):
+    name = e.name + "Controller"
+    out = [HEADER_NOTE, "#pragma once\n\n", '#include "EntityController.h"\n']
+    includes = {"entities/{}.h".format(e.name)}
+    includes.update("entities/{}.h".format(a["ref"]) for a in e.persisted() if a["ref"])
+    includes.update(s.record.header for s in search_models)
+    for include in sorted(includes):
+        out.append('#include "{}"\n'.format(include))
+    vec = "std::vector<std::unique_ptr<{}>>".format(e.name)
+    run = "EntityController(ctx, controllerSpec())"
+    out.append("\nclass {}\n{{\npublic:\n".format(name))
+    out.append("    static const ControllerSpec &controllerSpec();\n")
+    out.append("    virtual ~{}() = default;\n".format(name))
+    for s in search_models:
+        out.append("\n    virtual {} search(DatabaseContext &ctx, const {} &model)\n".format(vec, s.name))
+        out.append("    {\n        return search(ctx, model, StrategyMap());\n    }\n")
+        out.append("    virtual {} search(DatabaseContext &ctx, const {} &model,\n"
+                   "                       StrategyMap strategies)\n".format(vec, s.name))
+        out.append("    {{\n        return downcast<{}>({}.search(model, {}::searchSpec(),\n"
+                   "                                                std::move(strategies)));\n    }}\n"
+                   .format(e.name, run, s.name))
+    out.append("\n    virtual std::unique_ptr<{}> readById(DatabaseContext &ctx, qlonglong id)\n".format(e.name))
+    out.append("    {\n        return readById(ctx, id, false);\n    }\n")
+    out.append("    virtual std::unique_ptr<{}> readById(DatabaseContext &ctx, qlonglong id,\n"
+               "                                          bool skipPermissionCheck)\n".format(e.name))
+    out.append("    {{\n        return downcast<{}>({}.readById(id, skipPermissionCheck));\n    }}\n"
+               .format(e.name, run))
+    for a in e.persisted():
+        if not a["ref"]:
+            continue
+        out.append("    virtual {} readBy{}(DatabaseContext &ctx, const {} &referenced)\n".format(
+            vec, upper_first(a["name"]), a["ref"]))
+        out.append("    {{\n        return downcast<{}>({}.readBy({}, referenced));\n    }}\n".format(
+            e.name, run, c_string(a["name"])))
+    out.append("    virtual {} select(DatabaseContext &ctx, const QMap<QString, QVariant> &conditions)\n".format(vec))
+    out.append("    {\n        return select(ctx, conditions, false, false);\n    }\n")
+    out.append("    virtual {} select(DatabaseContext &ctx, const QMap<QString, QVariant> &conditions,\n"
+               "                      bool skipPermissionCheck, bool failIfFiltered)\n".format(vec))
+    out.append("    {\n        return select(ctx, conditions, false, QSet<QString>(), "
+               "skipPermissionCheck, failIfFiltered);\n    }\n")
+    out.append("    virtual {} select(DatabaseContext &ctx, const QMap<QString, QVariant> &conditions,\n"
+               "                      bool onlyListed, const QSet<QString> &columns,\n"
+               "                      bool skipPermissionCheck, bool failIfFiltered)\n".format(vec))
+    out.append("    {{\n        return downcast<{}>({}.select(conditions, onlyListed, columns,\n"
+               "                                                skipPermissionCheck, failIfFiltered));\n    }}\n"
+               .format(e.name, run))
+    out.append("    virtual void insertOrUpdate(DatabaseContext &ctx, {} &object)\n".format(e.name))
+    out.append("    {{\n        {}.insertOrUpdate(object);\n    }}\n".format(run))
+    out.append("    virtual void remove(DatabaseContext &ctx, const {} &object)\n".format(e.name))
+    out.append("    {{\n        {}.remove(object);\n    }}\n".format(run))
+    out.append("    virtual void removeAll(DatabaseContext &ctx, const {} &objects)\n".format(vec))
+    out.append("    {\n        for (const auto &object : objects)\n            remove(ctx, *object);\n    }\n")
+    out.append("};\n")
+    source = ("\nconst ControllerSpec &{0}::controllerSpec()\n{{\n"
+              "    static const ControllerSpec spec{{{1}, {2}, {3}}};\n    return spec;\n}}\n"
+              .format(name, c_string(name), index, "true" if log_to_db else "false"))
+    return "".join(out), source
+
+
+# --- Join models ------------------------------------------------------------------------------
+
+class Join:
+    def __init__(self, raw, entities_by_name, models):
+        self.controller = raw["controller"]
+        self.model_name = raw["model"]
+        self.search_name = raw["searchModel"]
+        self.joins = list(raw["joins"])
+        self.entities_text = raw["entities"]
+        self.log_to_db = raw.get("logToDatabase", True)
+        self.tables = []
+        row = 0
+        for t in raw["tables"]:
+            entity = entities_by_name.get(t["entity"])
+            fields_entity = entities_by_name.get(t.get("fields", t["entity"]))
+            if entity is None or fields_entity is None:
+                raise ModelError("{}: unknown entity in {}".format(self.controller, t))
+            if not entity.persisted() or not all(
+                    a in entity.persisted() for a in fields_entity.persisted()):
+                raise ModelError("{}: {} lacks columns of {}".format(
+                    self.controller, entity.name, fields_entity.name))
+            transient = []
+            for level in fields_entity.chain():
+                transient += level.transient
+            block = fields_entity.persisted() + transient
+            self.tables.append({"entity": entity, "alias": t["alias"], "fields": fields_entity,
+                                "first": row, "block": block,
+                                "persisted": len(fields_entity.persisted())})
+            row += len(block)
+        slots = [{"name": t["alias"] + upper_first(a["name"]), "qt": a["qt"]}
+                 for t in self.tables for a in t["block"]]
+        if self.model_name in models:
+            if [s["name"] for s in models[self.model_name].slots] != [s["name"] for s in slots]:
+                raise ModelError("{}: shared join model {} differs".format(
+                    self.controller, self.model_name))
+            self.model = models[self.model_name]
+            self.search = models[self.search_name]
+            self.shared = True
+            return
+        self.shared = False
+        self.model = RecordClass(self.model_name, "joins", slots)
+        # Search criteria: given in the data model, or every persisted column but bytes.
+        raw_fields = raw.get("searchFields")
+        if raw_fields is None:
+            raw_fields = []
+            for t in self.tables:
+                for a in t["fields"].persisted():
+                    if a["qt"] == "QByteArray":
+                        continue
+                    name = t["alias"] + upper_first(a["name"])
+                    if t["fields"].name == "Mitglied" and a["name"] == "datumAustritt":
+                        raw_fields.append({"name": name, "condition": "none"})
+                    else:
+                        raw_fields.append(name)
+        fields = []
+        for field in raw_fields:
+            name, condition = field_entry(field)
+            resolved = None
+            for t in sorted(self.tables, key=lambda t: -len(t["alias"])):
+                rest = name[len(t["alias"]):]
+                if name.startswith(t["alias"]) and rest[:1].isupper():
+                    resolved = resolve_field(rest[:1].lower() + rest[1:], t["fields"].persisted(),
+                                             t["alias"], condition)
+                    if resolved:
+                        break
+            if resolved is None:
+                raise ModelError("{}: field {} names no joined column".format(self.search_name, name))
+            fields.append((name,) + resolved)
+        self.search = RecordClass(self.search_name, "joins",
+                                  [{"name": f[0], "qt": f[1]} for f in fields])
+        search_spec_members(self.search, fields)
+        models[self.model_name] = self.model
+        models[self.search_name] = self.search
+
+
+def join_controller_header(j):
+    out = [HEADER_NOTE, "#pragma once\n\n", '#include "JoinController.h"\n']
+    includes = {j.model.header, j.search.header}
+    includes.update("entities/{}.h".format(t["entity"].name) for t in j.tables)
+    for include in sorted(includes):
+        out.append('#include "{}"\n'.format(include))
+    vec = "std::vector<std::unique_ptr<{}>>".format(j.model.name)
+    out.append("\nclass {}\n{{\npublic:\n".format(j.controller))
+    out.append("    static const JoinSpec &joinSpec();\n\n")
+    out.append("    {} search(DatabaseContext &ctx, const {} &model)\n".format(vec, j.search.name))
+    out.append("    {\n        return search(ctx, model, StrategyMap());\n    }\n")
+    out.append("    {} search(DatabaseContext &ctx, const {} &model, StrategyMap strategies)\n".format(
+        vec, j.search.name))
+    out.append("    {{\n        return downcast<{0}>(JoinController(ctx, joinSpec())\n"
+               "                                  .search(model, {1}::searchSpec(), std::move(strategies),\n"
+               "                                          {0}::staticClassInfo()));\n    }}\n"
+               .format(j.model.name, j.search.name))
+    for i, t in enumerate(j.tables):
+        entity = t["entity"].name
+        up = upper_first(t["alias"])
+        out.append("\n    // The {} of a row, and a row's fields from a {}.\n".format(t["alias"], entity))
+        out.append("    static std::unique_ptr<{0}> to{1}(const {2} &row)\n".format(entity, up, j.model.name))
+        out.append("    {{\n        auto entity = std::make_unique<{}>();\n"
+                   "        JoinController::toEntity(row, joinSpec().tables[{}], *entity);\n"
+                   "        return entity;\n    }}\n".format(entity, i))
+        out.append("    static void from{0}({1} &row, const {2} &entity)\n".format(up, j.model.name, entity))
+        out.append("    {{\n        JoinController::fromEntity(entity, joinSpec().tables[{}], row);\n    }}\n"
+                   .format(i))
+    out.append("};\n")
+    return "".join(out)
+
+
+def join_controller_source(j):
+    out = ["\n// {}\n\n".format(j.controller)]
+    for i, t in enumerate(j.tables):
+        out.append("static const char *const k{}Attributes{}[] = {{{}}};\n".format(
+            j.controller, i, ", ".join(c_string(a["name"]) for a in t["block"])))
+        out.append("static const char *const k{}Columns{}[] = {{{}}};\n".format(
+            j.controller, i, ", ".join(c_string(a["column"]) for a in t["block"][:t["persisted"]])))
+    out.append("static const JoinTableSpec k{}Tables[] = {{\n".format(j.controller))
+    for i, t in enumerate(j.tables):
+        out.append("    {{{}, {}, k{}Attributes{}, {}, k{}Columns{}, {}, {}}},\n".format(
+            c_string(t["entity"].table), c_string(t["alias"]), j.controller, i, len(t["block"]),
+            j.controller, i, t["persisted"], t["first"]))
+    out.append("};\n")
+    out.append("static const char *const k{}Joins[] = {{{}}};\n\n".format(
+        j.controller, ", ".join(c_string(c) for c in j.joins)))
+    out.append("const JoinSpec &{}::joinSpec()\n{{\n".format(j.controller))
+    out.append("    static const JoinSpec spec{{{}, k{}Tables, {}, k{}Joins, {}, {}, {}}};\n".format(
+        c_string(j.controller), j.controller, len(j.tables), j.controller, len(j.joins),
+        c_string(j.entities_text), "true" if j.log_to_db else "false"))
+    out.append("    return spec;\n}\n")
+    return "".join(out)
+
+
+# --- Driver -----------------------------------------------------------------------------------
+
+class Model:
+    def __init__(self, path):
+        with open(path, encoding="utf-8") as f:
+            raw = json.load(f)
+        self.version, self.generator_version, self.entities = load_model(path)
+        by_name = {e.name: e for e in self.entities}
+        self.entity_classes = entity_classes(self.entities)
+        self.search_models = [SearchModel(s, by_name) for s in raw.get("searchModels", [])]
+        models = {}
+        self.joins = [Join(j, by_name, models) for j in raw.get("joinModels", [])]
+        self.join_records = []
+        for j in self.joins:
+            if not j.shared:
+                self.join_records += [j.model, j.search]
+        self.controllers = [e for e in self.entities if not e.abstract]
+        names = [rc.name for rc in self.all_records()]
+        names += [e.name + "Controller" for e in self.controllers]
+        names += [j.controller for j in self.joins]
+        if len(names) != len(set(names)):
+            raise ModelError("generated class names collide")
+
+    def all_records(self):
+        return self.entity_classes + [s.record for s in self.search_models] + self.join_records
+
+    def searches_of(self, entity):
+        return [s for s in self.search_models if s.entity is entity and s.has_controller]
+
+
+def outputs(out_dir, model):
+    files = [os.path.join(out_dir, rc.header) for rc in model.all_records()]
+    files += [os.path.join(out_dir, "controllers", e.name + "Controller.h")
+              for e in model.controllers]
+    files += [os.path.join(out_dir, "joins", j.controller + ".h") for j in model.joins]
+    files += [os.path.join(out_dir, name) for name in (
+        "entities/AllEntities.h", "entities/Entities.cpp", "search/SearchModels.cpp",
+        "controllers/Controllers.cpp", "joins/Joins.cpp", "DataModelSpec.cpp",
+        "SchemaStatements.cpp", "schema.sql")]
+    return files
+
+
 def main(argv):
     parser = argparse.ArgumentParser(description="Generate the persistence layer.")
     parser.add_argument("--model", required=True)
@@ -308,25 +631,50 @@ def main(argv):
     parser.add_argument("--list-outputs", action="store_true")
     args = parser.parse_args(argv)
     try:
-        version, generator_version, entities = load_model(args.model)
-    except (OSError, ValueError, KeyError, ModelError) as error:
+        model = Model(args.model)
+    except (OSError, ValueError, KeyError, TypeError, ModelError) as error:
         print("dmgen: {}: {}".format(args.model, error), file=sys.stderr)
         return 1
     if args.list_outputs:
-        print(";".join(outputs(args.out, entities)), end="")
+        print(";".join(outputs(args.out, model)), end="")
         return 0
+
+    def write(name, text):
+        write_if_changed(os.path.join(args.out, name), text)
+
+    for rc in model.all_records():
+        write(rc.header, record_header(rc))
+    write("entities/AllEntities.h", HEADER_NOTE + "#pragma once\n\n" + "".join(
+        '#include "{}"\n'.format(rc.header) for rc in model.entity_classes))
+    write("entities/Entities.cpp", HEADER_NOTE + '#include "entities/AllEntities.h"\n' +
+          "".join(record_source(rc) for rc in model.entity_classes))
+    write("search/SearchModels.cpp", HEADER_NOTE + "".join(
+        '#include "{}"\n'.format(s.record.header) for s in model.search_models) +
+          "".join(record_source(s.record) for s in model.search_models))
+
+    controller_sources = []
+    for e in model.controllers:
+        header, source = controller_header(e, model.entities.index(e), model.searches_of(e),
+                                           e.query_log_to_db)
+        write("controllers/{}Controller.h".format(e.name), header)
+        controller_sources.append(('#include "controllers/{}Controller.h"\n'.format(e.name), source))
+    write("controllers/Controllers.cpp", HEADER_NOTE + "".join(i for i, _ in controller_sources) +
+          "".join(s for _, s in controller_sources))
+
+    for j in model.joins:
+        write("joins/{}.h".format(j.controller), join_controller_header(j))
+    write("joins/Joins.cpp", HEADER_NOTE + "".join(
+        '#include "joins/{}.h"\n'.format(j.controller) for j in model.joins) +
+          "".join(record_source(rc) for rc in model.join_records) +
+          "".join(join_controller_source(j) for j in model.joins))
+
+    statements = create_statements(model.entities)
     generated_at = datetime.datetime.now().replace(microsecond=0).isoformat()
-    statements = create_statements(entities)
-    for e in entities:
-        write_if_changed(os.path.join(args.out, "entities", e.name + ".h"), entity_header(e))
-    write_if_changed(os.path.join(args.out, "entities", "AllEntities.h"), all_entities_header(entities))
-    write_if_changed(os.path.join(args.out, "entities", "Entities.cpp"), entities_source(entities))
-    write_if_changed(os.path.join(args.out, "DataModelSpec.cpp"),
-                     spec_source(version, generator_version, entities))
-    write_if_changed(os.path.join(args.out, "schema.sql"),
-                     schema_sql(version, generator_version, entities, statements))
-    write_if_changed(os.path.join(args.out, "SchemaStatements.cpp"),
-                     schema_source(version, generator_version, statements, generated_at))
+    write("DataModelSpec.cpp", spec_source(model.version, model.generator_version, model.entities))
+    write("schema.sql", schema_sql(model.version, model.generator_version, model.entities,
+                                   statements))
+    write("SchemaStatements.cpp", schema_source(model.version, model.generator_version,
+                                                statements, generated_at))
     return 0
 
 

@@ -78,6 +78,9 @@ DataModel::DataModel(const DataModelSpec &spec)
             } else {
                 attribute->m_codeType = QString::fromLatin1(as.codeType);
                 attribute->m_dbType = QString::fromLatin1(as.dbType);
+                const QString &type = attribute->m_dbType;
+                if (type.startsWith(QLatin1String("varchar(")) && type.endsWith(QLatin1Char(')')))
+                    attribute->m_maxLength = type.mid(8, type.size() - 9).toInt();
             }
             entity->m_own.append(attribute.get());
             m_attributes.push_back(std::move(attribute));

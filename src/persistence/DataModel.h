@@ -67,6 +67,8 @@ public:
     bool isIndexed() const { return m_index; }
     int indexPrefixLength() const { return m_indexPrefixLength; }
     bool isTransientFlag() const { return false; }
+    // The width of a varchar column in characters; -1 for other types.
+    int maxLength() const { return m_maxLength; }
     int row() const { return m_row; }
     const EntityDescription *entity() const { return m_entity; }
 
@@ -84,6 +86,7 @@ private:
     bool m_index = false;
     int m_indexPrefixLength = -1;
     int m_row = -1;
+    int m_maxLength = -1;
 };
 
 class EntityDescription

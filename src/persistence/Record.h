@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <vector>
 
 class Record;
@@ -63,6 +64,9 @@ public:
     const QVariant &rawValueAt(int row) const { return m_values[size_t(row)]; }
     // Converts to the attribute's type (an invalid value sets null) and signals.
     void setValueAt(int row, const QVariant &value);
+    // Stores a value that already has the attribute's type, without signals; for loading
+    // freshly created objects.
+    void loadValueAt(int row, QVariant value) { m_values[size_t(row)] = std::move(value); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -95,3 +99,19 @@ private:
     const RecordClassInfo *m_info;
     std::vector<QVariant> m_values;
 };
+
+// Hands over objects created through a base class as the derived class they are.
+template <typename T, typename Base> std::unique_ptr<T> downcast(std::unique_ptr<Base> object)
+{
+    return std::unique_ptr<T>(static_cast<T *>(object.release()));
+}
+
+template <typename T, typename Base>
+std::vector<std::unique_ptr<T>> downcast(std::vector<std::unique_ptr<Base>> objects)
+{
+    std::vector<std::unique_ptr<T>> result;
+    result.reserve(objects.size());
+    for (auto &object : objects)
+        result.push_back(downcast<T>(std::move(object)));
+    return result;
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include <QDateTime>
+#include <QDir>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace mysqlpp {
+class Connection;
+}
+
+class Benutzer;
+class Clock;
+class CodeManager;
+class DataModel;
+class DataModelInfo;
+class DatenbankVerbindung;
+class EntityDescription;
+class EventLogger;
+class Persistent;
+class QueryLogger;
+class Session;
+
+// One statement as the controllers report it to the query log.
+struct QueryReport
+{
+    QString location;
+    int numberOfRows = 0;
+    QString queryType;
+    QString info;
+    QString query;
+    QString entities;
+    bool writeToDatabase = true;
+};
+
+// The one object through which a login reaches the database: it owns the connection, the
+// login record, the session of this run, the user, the code catalogue, the loggers, the
+// registry of the data model and the keyboard assignment.
+class DatabaseContext
+{
+public:
+    static constexpr const char *kProgramVersion = "1.37.20";
+    static constexpr const char *kDatabaseName = "kdb";
+
+    // Opens the context for a login: connects (a failure of the client library propagates as
+    // its exception), checks the data model (PersistenceException), records the session
+    // unless `existingSession` is given (worker threads pass the session of the GUI's
+    // context), finds the user, loads codes and log rules and the permission mode.
+    explicit DatabaseContext(std::unique_ptr<DatenbankVerbindung> login,
+                             const Session *existingSession = nullptr,
+                             std::shared_ptr<Clock> clock = nullptr);
+    ~DatabaseContext();
+    DatabaseContext(const DatabaseContext &) = delete;
+    DatabaseContext &operator=(const DatabaseContext &) = delete;
+
+    // The database account of a login name: "root" unchanged, others "kdb_" + name.
+    static QString accountName(const QString &benutzername);
+
+    bool isConnected() const;
+    // The open connection; PersistenceException when there is none.
+    mysqlpp::Connection &connection();
+    const DatenbankVerbindung &connectionRecord() const { return *m_login; }
+    const DataModel &dataModel() const { return *m_dataModel; }
+    const DataModelInfo *dataModelInfo() const { return m_dataModelInfo.get(); }
+    Session *session() const { return m_session.get(); }
+    Benutzer *benutzer() const { return m_benutzer.get(); }
+    CodeManager &codeManager() { return *m_codeManager; }
+    const QString &programVersion() const { return m_programVersion; }
+
+    QDir pictureDirectory() const { return m_pictureDirectory; }
+    void setPictureDirectory(const QDir &directory) { m_pictureDirectory = directory; }
+    QDir exportDirectory() const { return m_exportDirectory; }
+    void setExportDirectory(const QDir &directory) { m_exportDirectory = directory; }
+
+    // The current local time, to the second, from the context's clock.
+    QDateTime now() const;
+
+    // Logging: every part of the program reports through these two calls.
+    void log(const QString &category, const QString &location, int level,
+             const QString &message);
+    void logQuery(const QString &location, int numberOfRows, const QString &queryTypeName,
+                  const QString &info, const QString &query, const QString &entities,
+                  bool writeToDatabase);
+    // Receives every statement reported through logQuery, whatever the log rules say.
+    void setQueryObserver(std::function<void(const QueryReport &)> observer);
+
+    void reloadConfiguration();
+    void reloadEventLogConfiguration();
+    void reloadQueryLogConfiguration();
+
+    // Data permissions: the mode, and the checks the controllers call.
+    void loadPermissionMode();
+    void reloadPermissions();
+    bool permissionChecksActive() const;
+    bool mayRead(const EntityDescription &entity, const Persistent &object);
+    bool mayWrite(const EntityDescription &entity, const Persistent &object);
+
+    // The value of a server variable ("SHOW VARIABLES LIKE ...").
+    QString readServerVariable(const QString &name);
+
+    // Keyboard assignment: juror seat (JuriertBei id) <-> keyboard device.
+    void assignKeyboard(qlonglong juror, qlonglong device);
+    void unassignJuror(qlonglong juror);
+    bool hasKeyboard(qlonglong juror) const;
+    bool hasDevice(qlonglong device) const;
+    qlonglong jurorForDevice(qlonglong device) const;
+    qlonglong deviceForJuror(qlonglong juror) const;
+
+private:
+    void connect();
+    void checkDataModel();
+    void startSession();
+    void findBenutzer();
+
+    QString m_programVersion;
+    std::unique_ptr<mysqlpp::Connection> m_connection;
+    std::unique_ptr<DatenbankVerbindung> m_login;
+    std::unique_ptr<DataModelInfo> m_dataModelInfo;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Benutzer> m_benutzer;
+    bool m_permissionChecks = true;
+    std::unique_ptr<CodeManager> m_codeManager;
+    std::unique_ptr<EventLogger> m_eventLogger;
+    std::unique_ptr<QueryLogger> m_queryLogger;
+    std::unique_ptr<DataModel> m_dataModel;
+    QDir m_pictureDirectory;
+    QDir m_exportDirectory;
+    QMap<qlonglong, qlonglong> m_deviceByJuror;
+    QMap<qlonglong, qlonglong> m_jurorByDevice;
+    std::shared_ptr<Clock> m_clock;
+    std::function<void(const QueryReport &)> m_queryObserver;
+};
