@@ -158,6 +158,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
 
+    void helpOnlyPrintsUsage();
     void commandLineErrors_data();
     void commandLineErrors();
 
@@ -236,6 +237,15 @@ QStringList TestKalvorAdmin::socketLogin(const QString &passwordFile) const
 }
 
 // ---- the command line ------------------------------------------------------------------------
+
+void TestKalvorAdmin::helpOnlyPrintsUsage()
+{
+    const QString directory = m_scratch.filePath(QStringLiteral("help"));
+    const Run run = runAdmin({"local", "init", "--datadir", directory, "--help"});
+    VERIFY_SUCCESS(run);
+    QVERIFY(run.out.startsWith("Usage:"));
+    QVERIFY2(!QFileInfo::exists(directory), "--help must not run the command");
+}
 
 void TestKalvorAdmin::commandLineErrors_data()
 {
