@@ -118,8 +118,9 @@ bool greetsOnSocket(const QString &socketPath)
     timeval timeout{1, 0};
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
     char byte;
-    const bool greeted = ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
-                         ::recv(fd, &byte, 1, 0) == 1;
+    const bool greeted =
+        ::connect(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0 &&
+        ::recv(fd, &byte, 1, 0) == 1;
     ::close(fd);
     return greeted;
 }
@@ -154,8 +155,7 @@ QString lastErrorLine(const QString &logFile)
 
 std::string randomPassword()
 {
-    static const char alphabet[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static const char alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     std::string password;
     for (int i = 0; i < kPasswordLength; ++i)
         password += alphabet[QRandomGenerator::system()->bounded(int(sizeof alphabet) - 1)];
@@ -189,7 +189,8 @@ QString LocalServer::defaultDirectory()
 LocalServer::LocalServer(const QString &directory)
 {
     const QFileInfo info(directory);
-    m_directory = info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    m_directory =
+        info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
 }
 
 QString LocalServer::dataDirectory() const
@@ -238,8 +239,8 @@ void LocalServer::checkDirectoryIsOurs() const
         return;
     if (!info.isReadable() || !info.isExecutable())
         throw AdminError("Cannot read the directory " + text(m_directory) + ".");
-    if (!QDir(m_directory).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                   QDir::System))
+    if (!QDir(m_directory)
+             .isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
         throw AdminError(text(m_directory) +
                          " is not empty and holds no Kalvor private server; choose another "
                          "directory.");
@@ -257,9 +258,8 @@ void LocalServer::checkSocketPathLength() const
 {
     const int length = int(QFile::encodeName(socketPath()).size());
     if (length > kMaxSocketPathLength)
-        throw AdminError("The socket path " + text(socketPath()) + " is " +
-                         std::to_string(length) + " characters long, at most " +
-                         std::to_string(kMaxSocketPathLength) +
+        throw AdminError("The socket path " + text(socketPath()) + " is " + std::to_string(length) +
+                         " characters long, at most " + std::to_string(kMaxSocketPathLength) +
                          " are possible; choose a shorter directory.");
 }
 
@@ -329,8 +329,7 @@ qint64 LocalServer::launch(int portNumber) const
               << QStringLiteral("--socket=") + socketPath()
               << QStringLiteral("--bind-address=127.0.0.1")
               << QStringLiteral("--port=%1").arg(portNumber)
-              << QStringLiteral("--skip-name-resolve")
-              << QStringLiteral("--pid-file=") + pidFile()
+              << QStringLiteral("--skip-name-resolve") << QStringLiteral("--pid-file=") + pidFile()
               << QStringLiteral("--log-error=") + logFile();
 
     QProcess process;
@@ -352,8 +351,8 @@ qint64 LocalServer::launch(int portNumber) const
         if (deadline.hasExpired()) {
             ::kill(pid_t(pid), SIGTERM);
             throw AdminError("The database server did not accept connections within " +
-                             std::to_string(kStartTimeoutMs / 1000) + " s; see " +
-                             text(logFile()) + ".");
+                             std::to_string(kStartTimeoutMs / 1000) + " s; see " + text(logFile()) +
+                             ".");
         }
         QThread::msleep(kPollIntervalMs);
     }
@@ -455,8 +454,8 @@ LocalServer::InitResult LocalServer::init()
     qint64 pid = 0;
     try {
         if (::chmod(QFile::encodeName(m_directory).constData(), 0700) != 0)
-            throw AdminError("Cannot make " + text(m_directory) + " private: " +
-                             std::strerror(errno));
+            throw AdminError("Cannot make " + text(m_directory) +
+                             " private: " + std::strerror(errno));
         checkSocketPathLength();
         DirectoryLock lock(m_directory);
 
@@ -467,7 +466,8 @@ LocalServer::InitResult LocalServer::init()
         arguments << QStringLiteral("--datadir=") + dataDirectory()
                   << QStringLiteral("--skip-test-db") << QStringLiteral("--skip-name-resolve")
                   << QStringLiteral("--auth-root-authentication-method=socket")
-                  << QStringLiteral("--auth-root-socket-user=") + QString::fromStdString(osUserName());
+                  << QStringLiteral("--auth-root-socket-user=") +
+                         QString::fromStdString(osUserName());
         install.setProgram(installDb);
         install.setArguments(arguments);
         install.setWorkingDirectory(m_directory);

@@ -61,7 +61,11 @@ public:
     qint64 runningPid() const;
     bool isRunning() const { return runningPid() != 0; }
 
-    enum class InitResult { Created, AlreadyInitialised };
+    enum class InitResult
+    {
+        Created,
+        AlreadyInitialised
+    };
     // Creates the directory (it must be missing or empty), the server's data, a random root
     // password, the Kalvor database with its seed, and leaves the server running. On a failure
     // the server is stopped and whatever init created is removed again. Never touches an

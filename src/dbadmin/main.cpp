@@ -19,7 +19,13 @@
 namespace {
 
 // Exit codes: 0 success, 1 failure, 2 bad command line, 3 private server not running.
-enum ExitCode { Success = 0, Failure = 1, Usage = 2, NotRunning = 3 };
+enum ExitCode
+{
+    Success = 0,
+    Failure = 1,
+    Usage = 2,
+    NotRunning = 3
+};
 
 const char kUsage[] =
     "Usage:\n"
@@ -71,8 +77,8 @@ struct CommandLine
 
 CommandLine parse(const QStringList &arguments)
 {
-    static const QStringList known{QStringLiteral("host"), QStringLiteral("port"),
-                                   QStringLiteral("socket"), QStringLiteral("user"),
+    static const QStringList known{QStringLiteral("host"),          QStringLiteral("port"),
+                                   QStringLiteral("socket"),        QStringLiteral("user"),
                                    QStringLiteral("password-file"), QStringLiteral("datadir")};
     CommandLine line;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -120,8 +126,7 @@ void allowOnly(const CommandLine &line, const QStringList &allowed, const QStrin
 }
 
 // Logs in to the server that the db options name.
-std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line,
-                                                        std::string *where)
+std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line, std::string *where)
 {
     allowOnly(line,
               {QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
@@ -151,7 +156,8 @@ std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line,
                  ? (address.socket.empty() ? std::string("the local server") : address.socket)
                  : address.host + ":" + std::to_string(address.port);
     const std::string user = text(line.options.value(QStringLiteral("user")));
-    const std::string password = readPasswordFile(line.options.value(QStringLiteral("password-file")));
+    const std::string password =
+        readPasswordFile(line.options.value(QStringLiteral("password-file")));
     return connectToServer(address, user, password);
 }
 
@@ -200,7 +206,8 @@ int printStatus(const LocalServer &server)
         return NotRunning;
     try {
         auto connection = server.connectAsRoot();
-        printLine(stdout, "Data model version " + DatabaseInstaller(*connection).installedVersion());
+        printLine(stdout,
+                  "Data model version " + DatabaseInstaller(*connection).installedVersion());
     } catch (const std::exception &error) {
         printLine(stdout, std::string("Data model: ") + error.what());
     }
@@ -217,8 +224,8 @@ int runLocal(const CommandLine &line)
                              ? std::string("\"local\" needs init, start, stop or status.")
                              : "Unknown command \"local " + text(action) + "\".");
     allowOnly(line, {QStringLiteral("datadir")}, {});
-    LocalServer server(line.options.value(QStringLiteral("datadir"),
-                                          LocalServer::defaultDirectory()));
+    LocalServer server(
+        line.options.value(QStringLiteral("datadir"), LocalServer::defaultDirectory()));
     if (action == QLatin1String("status"))
         return printStatus(server);
     if (action == QLatin1String("init")) {
@@ -233,14 +240,14 @@ int runLocal(const CommandLine &line)
         return Success;
     }
     if (action == QLatin1String("start")) {
-        printLine(stdout, server.start() ? "Started the private server (socket " +
-                                               text(server.socketPath()) + ", port " +
-                                               std::to_string(server.port()) + ")."
-                                         : std::string("The private server is already running."));
+        printLine(stdout, server.start()
+                              ? "Started the private server (socket " + text(server.socketPath()) +
+                                    ", port " + std::to_string(server.port()) + ")."
+                              : std::string("The private server is already running."));
         return Success;
     }
-    printLine(stdout, server.stop() ? "Stopped the private server."
-                                    : "The private server is not running.");
+    printLine(stdout,
+              server.stop() ? "Stopped the private server." : "The private server is not running.");
     return Success;
 }
 
@@ -259,9 +266,9 @@ int run(const QStringList &arguments)
         return runDb(line);
     if (area == QLatin1String("local"))
         return runLocal(line);
-    throw UsageError(area.isEmpty() ? std::string("No command given; see kalvor-admin --help.")
-                                    : "Unknown command \"" + text(area) +
-                                          "\"; see kalvor-admin --help.");
+    throw UsageError(area.isEmpty()
+                         ? std::string("No command given; see kalvor-admin --help.")
+                         : "Unknown command \"" + text(area) + "\"; see kalvor-admin --help.");
 }
 
 } // namespace

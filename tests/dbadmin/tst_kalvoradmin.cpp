@@ -140,8 +140,7 @@ QStringList serverSnapshot()
     for (const mysqlpp::Row &row : tables.store()) {
         const std::string table(row[0].data(), row[0].length());
         mysqlpp::Query checksum = connection->query();
-        checksum << "CHECKSUM TABLE `" << DatabaseInstaller::kDatabaseName << "`.`" << table
-                 << "`";
+        checksum << "CHECKSUM TABLE `" << DatabaseInstaller::kDatabaseName << "`.`" << table << "`";
         const mysqlpp::StoreQueryResult result = checksum.store();
         snapshot << QString::fromStdString(table + "=" + std::string(result[0][1].c_str()));
     }
@@ -222,17 +221,17 @@ void TestKalvorAdmin::stopPrivateServer()
 
 QStringList TestKalvorAdmin::tcpLogin(const QString &passwordFile) const
 {
-    return {QStringLiteral("--host"), qEnvironmentVariable("KALVOR_TEST_HOST"),
-            QStringLiteral("--port"), qEnvironmentVariable("KALVOR_TEST_PORT"),
-            QStringLiteral("--user"), qEnvironmentVariable("KALVOR_TEST_USER"),
+    return {QStringLiteral("--host"),          qEnvironmentVariable("KALVOR_TEST_HOST"),
+            QStringLiteral("--port"),          qEnvironmentVariable("KALVOR_TEST_PORT"),
+            QStringLiteral("--user"),          qEnvironmentVariable("KALVOR_TEST_USER"),
             QStringLiteral("--password-file"), passwordFile};
 }
 
 QStringList TestKalvorAdmin::socketLogin(const QString &passwordFile) const
 {
-    return {QStringLiteral("--host"), QStringLiteral("localhost"),
-            QStringLiteral("--socket"), qEnvironmentVariable("KALVOR_TEST_SOCKET"),
-            QStringLiteral("--user"), qEnvironmentVariable("KALVOR_TEST_USER"),
+    return {QStringLiteral("--host"),          QStringLiteral("localhost"),
+            QStringLiteral("--socket"),        qEnvironmentVariable("KALVOR_TEST_SOCKET"),
+            QStringLiteral("--user"),          qEnvironmentVariable("KALVOR_TEST_USER"),
             QStringLiteral("--password-file"), passwordFile};
 }
 
@@ -254,38 +253,40 @@ void TestKalvorAdmin::commandLineErrors_data()
 
     const QString password = QString::fromStdString(TestDatabase::passwordFile());
     QTest::newRow("no command") << QStringList{} << "No command";
-    QTest::newRow("unknown command") << QStringList{"frobnicate"} << "Unknown command \"frobnicate\"";
-    QTest::newRow("unknown db command") << QStringList{"db", "drop"} << "Unknown command \"db drop\"";
+    QTest::newRow("unknown command")
+        << QStringList{"frobnicate"} << "Unknown command \"frobnicate\"";
+    QTest::newRow("unknown db command")
+        << QStringList{"db", "drop"} << "Unknown command \"db drop\"";
     QTest::newRow("unknown local command")
         << QStringList{"local", "restart"} << "Unknown command \"local restart\"";
     QTest::newRow("db without command") << QStringList{"db"} << "needs install or check";
-    QTest::newRow("unknown option") << QStringList{"local", "status", "--verbose"}
-                                    << "Unknown option --verbose";
-    QTest::newRow("single-dash option") << QStringList{"local", "status", "-x"}
-                                        << "Unknown option -x";
+    QTest::newRow("unknown option")
+        << QStringList{"local", "status", "--verbose"} << "Unknown option --verbose";
+    QTest::newRow("single-dash option")
+        << QStringList{"local", "status", "-x"} << "Unknown option -x";
     QTest::newRow("option of another command")
         << QStringList{"local", "status", "--host", "localhost"} << "--host does not apply";
-    QTest::newRow("option without value") << QStringList{"db", "check", "--host"}
-                                          << "--host needs a value";
+    QTest::newRow("option without value")
+        << QStringList{"db", "check", "--host"} << "--host needs a value";
     QTest::newRow("option twice") << QStringList{"local", "status", "--datadir", "/tmp/a",
                                                  "--datadir=/tmp/b"}
                                   << "--datadir is given twice";
-    QTest::newRow("missing user")
-        << QStringList{"db", "check", "--host", "127.0.0.1", "--password-file", password}
-        << "needs --user";
+    QTest::newRow("missing user") << QStringList{"db",        "check",           "--host",
+                                                 "127.0.0.1", "--password-file", password}
+                                  << "needs --user";
     QTest::newRow("missing password file")
         << QStringList{"db", "install", "--host", "127.0.0.1", "--user", "root"}
         << "needs --password-file";
     QTest::newRow("port out of range")
-        << QStringList{"db", "check", "--host", "127.0.0.1", "--port", "70000", "--user", "root",
-                       "--password-file", password}
+        << QStringList{"db",    "check",  "--host", "127.0.0.1",       "--port",
+                       "70000", "--user", "root",   "--password-file", password}
         << "no TCP port";
     QTest::newRow("socket with a TCP host")
-        << QStringList{"db", "check", "--host", "127.0.0.1", "--socket", "/tmp/x.sock", "--user",
-                       "root", "--password-file", password}
+        << QStringList{"db",          "check",  "--host", "127.0.0.1",       "--socket",
+                       "/tmp/x.sock", "--user", "root",   "--password-file", password}
         << "--socket applies only to --host localhost";
-    QTest::newRow("extra argument") << QStringList{"local", "status", "now"}
-                                    << "Unexpected argument \"now\"";
+    QTest::newRow("extra argument")
+        << QStringList{"local", "status", "now"} << "Unexpected argument \"now\"";
 }
 
 void TestKalvorAdmin::commandLineErrors()
@@ -381,12 +382,14 @@ void TestKalvorAdmin::dbCheckFailures_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no kdb") << "DROP DATABASE kdb" << "\"kdb\" does not exist or holds no tables";
+    QTest::newRow("no kdb") << "DROP DATABASE kdb"
+                            << "\"kdb\" does not exist or holds no tables";
     QTest::newRow("other data model version")
         << "UPDATE kdb.DataModelInfo SET version = '0.9'"
         << QStringLiteral("holds data model version 0.9, this program needs version %1")
                .arg(QLatin1String(Schema::kDataModelVersion));
-    QTest::newRow("no version row") << "DELETE FROM kdb.DataModelInfo" << "holds 0 rows";
+    QTest::newRow("no version row") << "DELETE FROM kdb.DataModelInfo"
+                                    << "holds 0 rows";
 }
 
 void TestKalvorAdmin::dbCheckFailures()
@@ -417,9 +420,15 @@ void TestKalvorAdmin::localRefusals_data()
     for (const char *action : {"init", "start", "stop", "status"})
         QTest::addRow("a file instead of a directory, %s", action)
             << "file" << action << "is not a directory";
-    QTest::newRow("start before init") << "empty" << "start" << "local init\" first";
-    QTest::newRow("stop before init") << "empty" << "stop" << "local init\" first";
-    QTest::newRow("socket path too long") << "long" << "init" << "at most 107 are possible";
+    QTest::newRow("start before init") << "empty"
+                                       << "start"
+                                       << "local init\" first";
+    QTest::newRow("stop before init") << "empty"
+                                      << "stop"
+                                      << "local init\" first";
+    QTest::newRow("socket path too long") << "long"
+                                          << "init"
+                                          << "at most 107 are possible";
 }
 
 void TestKalvorAdmin::localRefusals()
@@ -443,7 +452,8 @@ void TestKalvorAdmin::localRefusals()
     const QStringList before = listing(base.path());
     const QByteArray contentsBefore = readFile(directory + QStringLiteral("/precious.txt"));
 
-    const Run run = runAdmin({QStringLiteral("local"), action, QStringLiteral("--datadir"), directory});
+    const Run run =
+        runAdmin({QStringLiteral("local"), action, QStringLiteral("--datadir"), directory});
     VERIFY_ONE_ERROR_LINE(run, message.toUtf8());
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(listing(base.path()), before);
@@ -477,9 +487,9 @@ void TestKalvorAdmin::localInitSetsUpPrivateServer()
 
     const LocalServer server(m_localDirectory);
     QVERIFY(server.isInitialised());
-    QCOMPARE(QFileInfo(m_localDirectory).permissions(),
-             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-                 QFile::WriteUser | QFile::ExeUser);
+    QCOMPARE(QFileInfo(m_localDirectory).permissions(), QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ExeOwner | QFile::ReadUser |
+                                                            QFile::WriteUser | QFile::ExeUser);
     QCOMPARE(QFileInfo(server.passwordFile()).permissions(),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     QVERIFY(server.port() > 0);
