@@ -249,6 +249,10 @@ def record_header(rc):
     out.append("    static const RecordClassInfo &staticClassInfo();\n")
     for line in rc.extra_public:
         out.append("    " + line + "\n")
+    if rc.slots:
+        out.append("\n    // The row of each attribute in the item-model face.\n")
+    for i, s in enumerate(rc.slots):
+        out.append("    static constexpr int {}Row = {};\n".format(s["name"], rc.first_row + i))
     for i, s in enumerate(rc.slots):
         row = rc.first_row + i
         up = upper_first(s["name"])
@@ -648,9 +652,16 @@ def main(argv):
         '#include "{}"\n'.format(rc.header) for rc in model.entity_classes))
     write("entities/Entities.cpp", HEADER_NOTE + '#include "entities/AllEntities.h"\n' +
           "".join(record_source(rc) for rc in model.entity_classes))
-    write("search/SearchModels.cpp", HEADER_NOTE + "".join(
+    catalogue = ["\nconst std::vector<SearchModelEntry> &searchModelCatalogue()\n{\n",
+                 "    static const std::vector<SearchModelEntry> entries{\n"]
+    for s in model.search_models:
+        catalogue.append("        {{{}, {}, &{}::staticClassInfo, &{}::searchSpec}},\n".format(
+            c_string(s.name), c_string(s.entity.name + "Controller" if s.has_controller else None),
+            s.name, s.name))
+    catalogue.append("    };\n    return entries;\n}\n")
+    write("search/SearchModels.cpp", HEADER_NOTE + '#include "SearchCatalogue.h"\n' + "".join(
         '#include "{}"\n'.format(s.record.header) for s in model.search_models) +
-          "".join(record_source(s.record) for s in model.search_models))
+          "".join(record_source(s.record) for s in model.search_models) + "".join(catalogue))
 
     controller_sources = []
     for e in model.controllers:
@@ -663,10 +674,16 @@ def main(argv):
 
     for j in model.joins:
         write("joins/{}.h".format(j.controller), join_controller_header(j))
-    write("joins/Joins.cpp", HEADER_NOTE + "".join(
+    catalogue = ["\nconst std::vector<JoinEntry> &joinCatalogue()\n{\n",
+                 "    static const std::vector<JoinEntry> entries{\n"]
+    for j in model.joins:
+        catalogue.append("        {{&{0}::joinSpec, &{1}::staticClassInfo, &{2}::staticClassInfo, "
+                         "&{2}::searchSpec}},\n".format(j.controller, j.model.name, j.search.name))
+    catalogue.append("    };\n    return entries;\n}\n")
+    write("joins/Joins.cpp", HEADER_NOTE + '#include "SearchCatalogue.h"\n' + "".join(
         '#include "joins/{}.h"\n'.format(j.controller) for j in model.joins) +
           "".join(record_source(rc) for rc in model.join_records) +
-          "".join(join_controller_source(j) for j in model.joins))
+          "".join(join_controller_source(j) for j in model.joins) + "".join(catalogue))
 
     statements = create_statements(model.entities)
     generated_at = datetime.datetime.now().replace(microsecond=0).isoformat()

@@ -1,6 +1,9 @@
 #include "TestDatabase.h"
 
+#include "Clock.h"
+#include "DatabaseContext.h"
 #include "DatabaseInstaller.h"
+#include "entities/DatenbankVerbindung.h"
 
 #include <QFile>
 #include <QString>
@@ -81,6 +84,16 @@ void reinstall()
     dropKdb();
     auto connection = connectAsAdmin();
     DatabaseInstaller(*connection).install();
+}
+
+std::unique_ptr<DatabaseContext> openContext(std::shared_ptr<Clock> clock, const std::string &user,
+                                             const std::string &password)
+{
+    auto login = std::make_unique<DatenbankVerbindung>();
+    login->setBenutzername(QString::fromStdString(user));
+    login->setPassword(QString::fromStdString(password));
+    login->setConnectionURL(QString::fromStdString(socketAddress().socket));
+    return std::make_unique<DatabaseContext>(std::move(login), nullptr, std::move(clock));
 }
 
 std::string scalar(mysqlpp::Connection &connection, const std::string &sql)

@@ -8,6 +8,8 @@
 namespace mysqlpp {
 class Connection;
 }
+class Clock;
+class DatabaseContext;
 
 // The throwaway database server that scripts/run-tests.sh starts for the tests. It is
 // described by the environment: KALVOR_TEST_SOCKET, KALVOR_TEST_HOST, KALVOR_TEST_PORT,
@@ -29,6 +31,11 @@ std::unique_ptr<mysqlpp::Connection> connectAsAdmin(const std::string &database 
 // Drops "kdb" and installs schema and seed afresh.
 void reinstall();
 void dropKdb();
+
+// A context logged in as the administrator, through the socket.
+std::unique_ptr<DatabaseContext> openContext(std::shared_ptr<Clock> clock = nullptr,
+                                             const std::string &user = adminUser(),
+                                             const std::string &password = adminPassword());
 
 // The single value of a one-row, one-column query (empty for NULL).
 std::string scalar(mysqlpp::Connection &connection, const std::string &sql);

@@ -1,5 +1,7 @@
 #include "tst_persistence.h"
 
+#include "Clock.h"
+
 #include <QCoreApplication>
 #include <QtTest>
 
@@ -17,6 +19,18 @@ int main(int argc, char **argv)
     }
     {
         SchemaTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        ControllerTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        SearchTest test;
+        failures += QTest::qExec(&test, argc, argv);
+    }
+    {
+        ContextTest test;
         failures += QTest::qExec(&test, argc, argv);
     }
     return failures == 0 ? 0 : 1;
