@@ -194,10 +194,20 @@ void DatabaseContext::logQuery(const QString &location, int numberOfRows,
                                     writeToDatabase});
     if (!m_queryLogger->isEnabled())
         return;
-    const std::unique_ptr<CodeValue> type =
-        m_codeManager->getCodeValue(QStringLiteral("QueryType"), queryTypeName);
-    m_queryLogger->logQuery(location, numberOfRows, type.get(), info, query, entities,
-                            writeToDatabase);
+    m_queryLogger->logQuery(location, numberOfRows,
+                            m_codeManager->find(QStringLiteral("QueryType"), queryTypeName), info,
+                            query, entities, writeToDatabase);
+}
+
+void DatabaseContext::logStatement(const char *location, int numberOfRows,
+                                   const char *queryTypeName, const QString &info,
+                                   const SqlStatement &statement, const QString &entities,
+                                   bool writeToDatabase)
+{
+    if (!m_queryObserver && !m_queryLogger->wantsStatements())
+        return;
+    logQuery(QString::fromLatin1(location), numberOfRows, QString::fromLatin1(queryTypeName), info,
+             statement.logCopy(), entities, writeToDatabase);
 }
 
 void DatabaseContext::setQueryObserver(std::function<void(const QueryReport &)> observer)
@@ -266,7 +276,7 @@ QString DatabaseContext::readServerVariable(const QString &name)
 {
     SqlWriter writer(connection());
     SqlStatement statement;
-    statement << QStringLiteral("SHOW VARIABLES LIKE ") + writer.quoted(name);
+    statement << "SHOW VARIABLES LIKE " << writer.quoted(name);
     std::cout << "Query: " << statement.text() << std::endl;
     mysqlpp::StoreQueryResult result;
     try {

@@ -24,6 +24,7 @@ class EventLogger;
 class Persistent;
 class QueryLogger;
 class Session;
+class SqlStatement;
 
 // One statement as the controllers report it to the query log.
 struct QueryReport
@@ -85,6 +86,11 @@ public:
     void logQuery(const QString &location, int numberOfRows, const QString &queryTypeName,
                   const QString &info, const QString &query, const QString &entities,
                   bool writeToDatabase);
+    // logQuery for a statement of the persistence layer; its log copy is made only when a
+    // rule or an observer wants statements at all.
+    void logStatement(const char *location, int numberOfRows, const char *queryTypeName,
+                      const QString &info, const SqlStatement &statement,
+                      const QString &entities, bool writeToDatabase);
     // Receives every statement reported through logQuery, whatever the log rules say.
     void setQueryObserver(std::function<void(const QueryReport &)> observer);
 

@@ -29,10 +29,10 @@ public:
 
     // The id of a named value; -1 when the tables lack it.
     qlonglong idOf(const QString &typeName, const QString &valueName) const;
-
-private:
+    // The stored value itself, without a copy (valid until the next load); null if missing.
     const CodeValue *find(const QString &typeName, const QString &valueName) const;
 
+private:
     std::vector<std::unique_ptr<CodeValue>> m_values;
     QMap<QString, QList<const CodeValue *>> m_byType; // values in stored order per type
     QMap<qlonglong, const CodeValue *> m_byId;

@@ -15,8 +15,11 @@ public:
     void reload(DatabaseContext &ctx);
     void disable() { m_enabled = false; }
     bool isEnabled() const { return m_enabled; }
+    // Whether any rule could take a statement: false while disabled or without rules.
+    bool wantsStatements() const { return m_enabled && m_hasRules; }
 
 private:
     DatabaseContext *m_ctx = nullptr;
     bool m_enabled = false;
+    bool m_hasRules = false;
 };

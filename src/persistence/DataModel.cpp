@@ -1,5 +1,7 @@
 #include "DataModel.h"
 
+#include "Record.h"
+
 #include <iostream>
 
 const QString AttributeDescription::kNoType = QStringLiteral("<no type specified>");
@@ -105,6 +107,21 @@ DataModel::DataModel(const DataModelSpec &spec)
                 attribute->m_codeType = candidate->codeType();
                 attribute->m_dbType = candidate->dbType();
             }
+        }
+    }
+    // Column plans of the tables.
+    for (auto &entity : m_entities) {
+        entity->m_alias = entity->m_codeName.toLower().toStdString();
+        for (const AttributeDescription *attribute : entity->allAttributes()) {
+            const int metaType =
+                attribute->entity()->classInfo().slotAt(attribute->row()).metaType;
+            entity->m_columns.push_back(ColumnInfo{attribute, attribute->dbName().toStdString(),
+                                                   attribute->row(), metaType,
+                                                   attribute->maxLength(),
+                                                   attribute->isPrimaryKey()});
+            if (!entity->m_selectList.empty())
+                entity->m_selectList += ", ";
+            entity->m_selectList += entity->m_alias + '.' + attribute->dbName().toStdString();
         }
     }
     // Import/export keys.

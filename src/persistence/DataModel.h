@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <memory>
+#include <string>
 #include <vector>
 
 struct RecordClassInfo;
@@ -89,6 +90,17 @@ private:
     int m_maxLength = -1;
 };
 
+// A column of an entity's table as the controllers write and read it.
+struct ColumnInfo
+{
+    const AttributeDescription *attribute;
+    std::string name; // the column name
+    int row;          // the attribute's row in the entity objects
+    int metaType;     // the attribute's value type
+    int maxLength;    // varchar width, -1 for other types
+    bool primaryKey;
+};
+
 class EntityDescription
 {
 public:
@@ -109,8 +121,17 @@ public:
     bool isOrDerivesFrom(const QString &entityCodeName) const;
     int attributeCount() const;
 
+    // All columns in column order, the alias of the table in reading statements (the code
+    // name in lower case) and the aliased column list of a full read.
+    const std::vector<ColumnInfo> &columns() const { return m_columns; }
+    const std::string &alias() const { return m_alias; }
+    const std::string &selectList() const { return m_selectList; }
+
 private:
     friend class DataModel;
+    std::vector<ColumnInfo> m_columns;
+    std::string m_alias;
+    std::string m_selectList;
     QString m_codeName;
     QString m_dbName;
     bool m_abstract = false;

@@ -21,8 +21,7 @@ int metaTypeOf(const AttributeDescription &attribute)
 } // namespace
 
 EntityController::EntityController(DatabaseContext &ctx, const ControllerSpec &spec)
-    : m_ctx(ctx), m_spec(spec), m_entity(*ctx.dataModel().entities().at(spec.entityIndex)),
-      m_alias(m_entity.codeName().toLower())
+    : m_ctx(ctx), m_spec(spec), m_entity(*ctx.dataModel().entities().at(spec.entityIndex))
 {
 }
 
@@ -65,38 +64,43 @@ EntityController::select(const QMap<QString, QVariant> &conditions, bool onlyLis
                          const QSet<QString> &columns, bool skipPermissionCheck,
                          bool failIfFiltered)
 {
-    const auto attributes = m_entity.allAttributes();
-    QString list;
-    for (const AttributeDescription *attribute : attributes) {
-        if (!list.isEmpty())
-            list += QStringLiteral(", ");
-        const bool listed = columns.contains(attribute->codeName());
-        if (onlyListed != listed)
-            list += QStringLiteral("NULL");
-        else
-            list += m_alias + QLatin1Char('.') + attribute->dbName();
-    }
+    const std::string &alias = m_entity.alias();
     SqlStatement statement;
     statement << "SELECT ";
-    statement.append(list.toStdString() + ' ', QStringLiteral("* "));
-    statement << QStringLiteral("FROM ") + m_entity.dbName() + QLatin1Char(' ') + m_alias;
+    if (columns.isEmpty() && !onlyListed) {
+        statement.append(m_entity.selectList() + ' ', QStringLiteral("* "));
+    } else {
+        std::string list;
+        for (const ColumnInfo &column : m_entity.columns()) {
+            if (!list.empty())
+                list += ", ";
+            const bool listed = columns.contains(column.attribute->codeName());
+            list += onlyListed != listed ? std::string("NULL") : alias + '.' + column.name;
+        }
+        statement.append(list + ' ', QStringLiteral("* "));
+    }
+    statement << "FROM " << m_entity.dbName().toStdString() << " " << alias;
 
     SqlWriter writer(m_ctx.connection());
-    QStringList texts;
+    bool first = true;
     for (auto it = conditions.cbegin(); it != conditions.cend(); ++it) {
         const AttributeDescription *attribute = m_entity.attribute(it.key());
         if (!attribute)
             continue;
-        const QString column = m_alias + QLatin1Char('.') + attribute->dbName();
+        std::string &text = statement.text();
+        text += first ? " WHERE " : " AND ";
+        first = false;
+        text += alias + '.' + attribute->dbName().toStdString();
         // A null value asks for a null column: "= NULL" would never hold.
-        if (!it.value().isValid())
-            texts << column + QStringLiteral(" IS NULL");
-        else
-            texts << column + QStringLiteral(" = ") +
-                         writer.literal(convertToMetaType(it.value(), metaTypeOf(*attribute)),
-                                        metaTypeOf(*attribute));
+        if (!it.value().isValid()) {
+            text += " IS NULL";
+            continue;
+        }
+        text += " = ";
+        const int type = metaTypeOf(*attribute);
+        writer.appendLiteral(text, convertToMetaType(it.value(), type), type);
     }
-    std::vector<std::unique_ptr<Persistent>> objects = read(statement, texts);
+    std::vector<std::unique_ptr<Persistent>> objects = read(statement);
 
     if (m_entity.privilegesChecked() && !skipPermissionCheck) {
         const size_t before = objects.size();
@@ -119,21 +123,18 @@ std::vector<std::unique_ptr<Persistent>> EntityController::search(const Record &
                                                                   const SearchModelSpec &modelSpec,
                                                                   StrategyMap strategies)
 {
-    QString list;
-    for (const AttributeDescription *attribute : m_entity.allAttributes()) {
-        if (!list.isEmpty())
-            list += QStringLiteral(", ");
-        list += m_alias + QLatin1Char('.') + attribute->dbName();
-    }
     SqlStatement statement;
     statement << "SELECT ";
-    statement.append(list.toStdString() + ' ', QStringLiteral("* "));
-    statement << QStringLiteral("FROM ") + m_entity.dbName() + QLatin1Char(' ') + m_alias;
+    statement.append(m_entity.selectList() + ' ', QStringLiteral("* "));
+    statement << "FROM " << m_entity.dbName().toStdString() << " " << m_entity.alias();
 
     SqlWriter writer(m_ctx.connection());
     ConditionList conditions(writer);
     appendSearchConditions(conditions, model, modelSpec, strategies);
-    std::vector<std::unique_ptr<Persistent>> objects = read(statement, conditions.conditions());
+    if (!conditions.conditions().isEmpty())
+        statement << QStringLiteral(" WHERE ") +
+                         conditions.conditions().join(QStringLiteral(" AND "));
+    std::vector<std::unique_ptr<Persistent>> objects = read(statement);
     if (m_entity.privilegesChecked()) {
         objects.erase(std::remove_if(objects.begin(), objects.end(),
                                      [&](const std::unique_ptr<Persistent> &object) {
@@ -144,45 +145,32 @@ std::vector<std::unique_ptr<Persistent>> EntityController::search(const Record &
     return objects;
 }
 
-std::vector<std::unique_ptr<Persistent>> EntityController::read(SqlStatement &statement,
-                                                                const QStringList &conditions)
+std::vector<std::unique_ptr<Persistent>> EntityController::read(const SqlStatement &statement)
 {
-    if (!conditions.isEmpty())
-        statement << QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-
-    const auto attributes = m_entity.allAttributes();
-    std::vector<int> rows;
-    std::vector<int> types;
-    for (const AttributeDescription *attribute : attributes) {
-        rows.push_back(attribute->row());
-        types.push_back(metaTypeOf(*attribute));
-    }
-
     std::vector<std::unique_ptr<Persistent>> objects;
-    mysqlpp::StoreQueryResult result;
+    const std::vector<ColumnInfo> &columns = m_entity.columns();
+    const RecordClassInfo &info = m_entity.classInfo();
     try {
         mysqlpp::Query query = m_ctx.connection().query();
-        query << statement.text();
-        result = query.store();
+        mysqlpp::UseQueryResult result =
+            query.use(statement.text().data(), statement.text().size());
+        const size_t width = std::min(columns.size(), size_t(result.num_fields()));
+        while (const MYSQL_ROW row = result.fetch_raw_row()) {
+            const unsigned long *lengths = result.fetch_lengths();
+            std::unique_ptr<Persistent> object(static_cast<Persistent *>(info.create()));
+            for (size_t column = 0; column < width; ++column) {
+                if (row[column])
+                    object->loadValueAt(columns[column].row,
+                                        fromColumnText(row[column], lengths[column],
+                                                       columns[column].metaType));
+            }
+            objects.push_back(std::move(object));
+        }
     } catch (const mysqlpp::Exception &error) {
         fail(statement, "SELECT", error.what());
     }
-    m_ctx.logQuery(QString::fromLatin1(m_spec.name), int(result.num_rows()),
-                   QStringLiteral("SELECT"), QString(), statement.logCopy(), m_entity.dbName(),
-                   m_spec.logToDatabase);
-    objects.reserve(result.num_rows());
-    const RecordClassInfo &info = m_entity.classInfo();
-    for (const mysqlpp::Row &row : result) {
-        std::unique_ptr<Persistent> object(static_cast<Persistent *>(info.create()));
-        for (size_t column = 0; column < rows.size() && column < row.size(); ++column) {
-            const mysqlpp::String &field = row[column];
-            if (field.is_null())
-                continue;
-            object->loadValueAt(rows[column],
-                                fromColumnText(field.data(), field.length(), types[column]));
-        }
-        objects.push_back(std::move(object));
-    }
+    m_ctx.logStatement(m_spec.name, int(objects.size()), "SELECT", QString(), statement,
+                       m_entity.dbName(), m_spec.logToDatabase);
     return objects;
 }
 
@@ -216,20 +204,22 @@ void EntityController::checkWritePermission(const Persistent &object) const
 
 void EntityController::checkTextWidths(const Persistent &object) const
 {
-    for (const AttributeDescription *attribute : m_entity.allAttributes()) {
-        const int width = attribute->maxLength();
-        if (width < 0 || !object.isSetAt(attribute->row()))
+    for (const ColumnInfo &column : m_entity.columns()) {
+        if (column.maxLength < 0 || !object.isSetAt(column.row))
             continue;
-        const qsizetype length = object.rawValueAt(attribute->row()).toString().toUcs4().size();
-        if (length > width)
+        const QString text = object.rawValueAt(column.row).toString();
+        if (text.size() <= column.maxLength)
+            continue; // never more characters than UTF-16 units
+        const qsizetype length = text.toUcs4().size();
+        if (length > column.maxLength)
             throw PersistenceException(
                 QStringLiteral("Eingabe zu lang"),
                 QStringLiteral("Der Wert des Attributs %1 von %2 ist %3 Zeichen lang, die "
                                "Datenbank erlaubt aber hoechstens %4 Zeichen.  Bitte kuerzen Sie "
                                "die Eingabe.")
-                    .arg(attribute->codeName(), m_entity.codeName())
+                    .arg(column.attribute->codeName(), m_entity.codeName())
                     .arg(length)
-                    .arg(width));
+                    .arg(column.maxLength));
     }
 }
 
@@ -239,10 +229,10 @@ void EntityController::insertOrUpdate(Persistent &object)
     const char *kind = insert ? "INSERT" : "UPDATE";
     checkWritePermission(object);
 
-    const auto attributes = m_entity.allAttributes();
+    const std::vector<ColumnInfo> &columns = m_entity.columns();
     qlonglong maxAllowedPacket = -1;
-    for (const AttributeDescription *attribute : attributes) {
-        if (metaTypeOf(*attribute) == QMetaType::QByteArray) {
+    for (const ColumnInfo &column : columns) {
+        if (column.metaType == QMetaType::QByteArray) {
             maxAllowedPacket =
                 m_ctx.readServerVariable(QStringLiteral("max_allowed_packet")).toLongLong();
             std::cout << "Read maxAllowedPacket = " << maxAllowedPacket << std::endl;
@@ -250,30 +240,30 @@ void EntityController::insertOrUpdate(Persistent &object)
         }
     }
     checkTextWidths(object);
-    for (const AttributeDescription *attribute : attributes) {
-        if (maxAllowedPacket >= 0 && metaTypeOf(*attribute) == QMetaType::QByteArray &&
-            object.isSetAt(attribute->row())) {
-            const qlonglong size = object.rawValueAt(attribute->row()).toByteArray().size();
-            if (size > maxAllowedPacket)
-                throw PersistenceException(
-                    QStringLiteral("Binaerdaten zu gross"),
-                    QStringLiteral(
-                        "Sie versuchen gerade, Binaerdaten der Groesse %1 Byte auf die Datenbank "
-                        "zu schreiben. Die Einstellung max_allowed_packet im Abschnitt [mysqld] "
-                        "der mysql-Konfigurationsdatei erlaubt aber nur maximal %2 Byte. \n Die "
-                        "Konfigurationsdatei heisst my.ini oder my.cnf und befindet sich im "
-                        "MySQL-Installationsverzeichnis, beispielsweise unter C:\\Programme\\MySQL "
-                        "Server 51.  Sind beide Dateien vorhanden, so ist my.cnf relevant.  Ist "
-                        "keine vorhanden, legen Sie ggf. die Datei my.cnf an.Bitte passen Sie die "
-                        "Einstellung an, oder kontaktieren Sie den Administrator.")
-                        .arg(size)
-                        .arg(maxAllowedPacket));
-        }
+    for (const ColumnInfo &column : columns) {
+        if (maxAllowedPacket < 0 || column.metaType != QMetaType::QByteArray ||
+            !object.isSetAt(column.row))
+            continue;
+        const qlonglong size = object.rawValueAt(column.row).toByteArray().size();
+        if (size > maxAllowedPacket)
+            throw PersistenceException(
+                QStringLiteral("Binaerdaten zu gross"),
+                QStringLiteral(
+                    "Sie versuchen gerade, Binaerdaten der Groesse %1 Byte auf die Datenbank zu "
+                    "schreiben. Die Einstellung max_allowed_packet im Abschnitt [mysqld] der "
+                    "mysql-Konfigurationsdatei erlaubt aber nur maximal %2 Byte. \n Die "
+                    "Konfigurationsdatei heisst my.ini oder my.cnf und befindet sich im "
+                    "MySQL-Installationsverzeichnis, beispielsweise unter C:\\Programme\\MySQL "
+                    "Server 51.  Sind beide Dateien vorhanden, so ist my.cnf relevant.  Ist keine "
+                    "vorhanden, legen Sie ggf. die Datei my.cnf an.Bitte passen Sie die "
+                    "Einstellung an, oder kontaktieren Sie den Administrator.")
+                    .arg(size)
+                    .arg(maxAllowedPacket));
     }
 
     // The stamps change only when the statement succeeds.
-    const QVariant oldCreate = object.rawValueAt(1);
-    const QVariant oldMut = object.rawValueAt(2);
+    const QVariant oldCreate = object.rawValueAt(Persistent::create_tistRow);
+    const QVariant oldMut = object.rawValueAt(Persistent::mut_tistRow);
     const QDateTime now = m_ctx.now();
     if (insert)
         object.setCreate_tist(now);
@@ -281,38 +271,41 @@ void EntityController::insertOrUpdate(Persistent &object)
 
     SqlWriter writer(m_ctx.connection());
     SqlStatement statement;
-    statement << (insert ? "INSERT INTO " : "UPDATE ") << m_entity.dbName() << " set ";
+    statement << (insert ? "INSERT INTO " : "UPDATE ") << m_entity.dbName().toStdString()
+              << " set ";
     bool first = true;
-    for (const AttributeDescription *attribute : attributes) {
-        if (attribute->isPrimaryKey())
+    for (const ColumnInfo &column : columns) {
+        if (column.primaryKey)
             continue;
+        std::string &text = statement.text();
         if (!first)
-            statement << ",";
+            text += ',';
         first = false;
-        statement << attribute->dbName() + QStringLiteral(" = ");
-        const QVariant &value = object.rawValueAt(attribute->row());
-        if (metaTypeOf(*attribute) == QMetaType::QByteArray && value.isValid())
-            statement.append(writer.quotedBytes(value.toByteArray()),
-                             QStringLiteral("<some binary data>"));
-        else
-            statement << writer.literal(value, metaTypeOf(*attribute));
+        text += column.name;
+        text += " = ";
+        const QVariant &value = object.rawValueAt(column.row);
+        if (column.metaType == QMetaType::QByteArray && value.isValid()) {
+            std::string bytes;
+            writer.appendLiteral(bytes, value, column.metaType);
+            statement.append(bytes, QStringLiteral("<some binary data>"));
+        } else {
+            writer.appendLiteral(text, value, column.metaType);
+        }
     }
     if (!insert)
-        statement << QStringLiteral(" WHERE id = ") + QString::number(object.getId());
+        statement << " WHERE id = " << std::to_string(object.getId());
 
     mysqlpp::SimpleResult result;
     try {
         mysqlpp::Query query = m_ctx.connection().query();
-        query << statement.text();
-        result = query.execute();
+        result = query.execute(statement.text().data(), statement.text().size());
     } catch (const mysqlpp::Exception &error) {
-        object.loadValueAt(1, oldCreate);
-        object.loadValueAt(2, oldMut);
+        object.loadValueAt(Persistent::create_tistRow, oldCreate);
+        object.loadValueAt(Persistent::mut_tistRow, oldMut);
         fail(statement, kind, error.what());
     }
-    m_ctx.logQuery(QString::fromLatin1(m_spec.name), int(result.rows()),
-                   QString::fromLatin1(kind), QString(), statement.logCopy(), m_entity.dbName(),
-                   m_spec.logToDatabase);
+    m_ctx.logStatement(m_spec.name, int(result.rows()), kind, QString(), statement,
+                       m_entity.dbName(), m_spec.logToDatabase);
     if (!result)
         std::cerr << "afterInsertOrUpdate says: Query not successful." << std::endl;
     if (insert)
@@ -325,17 +318,16 @@ void EntityController::remove(const Persistent &object)
     if (!object.hasId())
         return; // never stored: nothing to delete
     SqlStatement statement;
-    statement << QStringLiteral("DELETE FROM ") + m_entity.dbName() +
-                     QStringLiteral(" WHERE id = ") + QString::number(object.getId());
+    statement << "DELETE FROM " << m_entity.dbName().toStdString() << " WHERE id = "
+              << std::to_string(object.getId());
     try {
         mysqlpp::Query query = m_ctx.connection().query();
-        query << statement.text();
-        query.execute();
+        query.execute(statement.text().data(), statement.text().size());
     } catch (const mysqlpp::Exception &error) {
         fail(statement, "DELETE", error.what());
     }
-    m_ctx.logQuery(QString::fromLatin1(m_spec.name), 0, QStringLiteral("DELETE"), QString(),
-                   statement.logCopy(), m_entity.dbName(), m_spec.logToDatabase);
+    m_ctx.logStatement(m_spec.name, 0, "DELETE", QString(), statement, m_entity.dbName(),
+                       m_spec.logToDatabase);
 }
 
 void EntityController::fail(const SqlStatement &statement, const char *kind,

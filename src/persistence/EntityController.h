@@ -48,8 +48,7 @@ public:
     static QVariant fromColumnText(const char *data, size_t length, int metaType);
 
 private:
-    std::vector<std::unique_ptr<Persistent>> read(SqlStatement &statement,
-                                                  const QStringList &conditions);
+    std::vector<std::unique_ptr<Persistent>> read(const SqlStatement &statement);
     void checkWritePermission(const Persistent &object) const;
     void checkTextWidths(const Persistent &object) const;
     [[noreturn]] void fail(const SqlStatement &statement, const char *kind,
@@ -58,5 +57,4 @@ private:
     DatabaseContext &m_ctx;
     const ControllerSpec &m_spec;
     const EntityDescription &m_entity;
-    QString m_alias;
 };

@@ -9,6 +9,8 @@
 
 #include <mysql++/mysql++.h>
 
+#include <algorithm>
+
 std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
                                                             const SearchModelSpec &modelSpec,
                                                             StrategyMap strategies,
@@ -40,22 +42,6 @@ std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
         statement << QStringLiteral(" WHERE ") +
                          conditions.conditions().join(QStringLiteral(" AND "));
 
-    const QString location = QString::fromLatin1(m_spec.name);
-    const QString entities = QString::fromLatin1(m_spec.entities);
-    mysqlpp::StoreQueryResult result;
-    try {
-        mysqlpp::Query query = m_ctx.connection().query();
-        query << statement.text();
-        result = query.store();
-    } catch (const mysqlpp::Exception &error) {
-        m_ctx.logQuery(location, 0, QStringLiteral("SELECT"),
-                       QStringLiteral("Database error: ") + QString::fromUtf8(error.what()),
-                       statement.logCopy(), entities, m_spec.logToDatabase);
-        throw PersistenceException::databaseError(QString::fromUtf8(error.what()));
-    }
-    m_ctx.logQuery(location, int(result.num_rows()), QStringLiteral("SELECT"), QString(),
-                   statement.logCopy(), entities, m_spec.logToDatabase);
-
     // Where each selected column goes in a row, and its type.
     std::vector<int> rows;
     std::vector<int> types;
@@ -67,24 +53,43 @@ std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
         }
     }
 
-    const EntityDescription *verein = m_ctx.dataModel().entity(QStringLiteral("Verein"));
+    const QString entities = QString::fromLatin1(m_spec.entities);
     std::vector<std::unique_ptr<Record>> joined;
-    joined.reserve(result.num_rows());
-    for (const mysqlpp::Row &resultRow : result) {
-        std::unique_ptr<Record> row(rowClass.create());
-        for (size_t column = 0; column < rows.size() && column < resultRow.size(); ++column) {
-            const mysqlpp::String &field = resultRow[column];
-            if (!field.is_null())
-                row->loadValueAt(rows[column], EntityController::fromColumnText(
-                                                   field.data(), field.length(), types[column]));
+    try {
+        mysqlpp::Query query = m_ctx.connection().query();
+        mysqlpp::UseQueryResult result =
+            query.use(statement.text().data(), statement.text().size());
+        const size_t width = std::min(rows.size(), size_t(result.num_fields()));
+        while (const MYSQL_ROW resultRow = result.fetch_raw_row()) {
+            const unsigned long *lengths = result.fetch_lengths();
+            std::unique_ptr<Record> row(rowClass.create());
+            for (size_t column = 0; column < width; ++column) {
+                if (resultRow[column])
+                    row->loadValueAt(rows[column],
+                                     EntityController::fromColumnText(
+                                         resultRow[column], lengths[column], types[column]));
+            }
+            joined.push_back(std::move(row));
         }
-        if (vereinTable && verein) {
-            Verein club;
-            toEntity(*row, *vereinTable, club);
-            if (!m_ctx.mayRead(*verein, club))
-                continue;
-        }
-        joined.push_back(std::move(row));
+    } catch (const mysqlpp::Exception &error) {
+        m_ctx.logQuery(QString::fromLatin1(m_spec.name), 0, QStringLiteral("SELECT"),
+                       QStringLiteral("Database error: ") + QString::fromUtf8(error.what()),
+                       statement.logCopy(), entities, m_spec.logToDatabase);
+        throw PersistenceException::databaseError(QString::fromUtf8(error.what()));
+    }
+    m_ctx.logStatement(m_spec.name, int(joined.size()), "SELECT", QString(), statement,
+                       entities, m_spec.logToDatabase);
+
+    // Rows whose club the user may not read are left out silently.
+    const EntityDescription *verein = m_ctx.dataModel().entity(QStringLiteral("Verein"));
+    if (vereinTable && verein) {
+        joined.erase(std::remove_if(joined.begin(), joined.end(),
+                                    [&](const std::unique_ptr<Record> &row) {
+                                        Verein club;
+                                        toEntity(*row, *vereinTable, club);
+                                        return !m_ctx.mayRead(*verein, club);
+                                    }),
+                     joined.end());
     }
     return joined;
 }

@@ -6,35 +6,67 @@
 #include <mysql++/dbdriver.h>
 #include <mysql++/mysql++.h>
 
-QString SqlWriter::literal(const QVariant &value, int metaType) const
+void SqlWriter::appendLiteral(std::string &out, const QVariant &value, int metaType) const
 {
-    if (!value.isValid())
-        return QStringLiteral("NULL");
+    if (!value.isValid()) {
+        out += "NULL";
+        return;
+    }
     switch (metaType) {
     case QMetaType::Bool:
-        return value.toBool() ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+        out += value.toBool() ? "TRUE" : "FALSE";
+        return;
     case QMetaType::Int:
-        return QString::number(value.toInt());
+        out += std::to_string(value.toInt());
+        return;
     case QMetaType::LongLong:
-        return QString::number(value.toLongLong());
+        out += std::to_string(value.toLongLong());
+        return;
     case QMetaType::Double:
-        return number(value.toDouble());
+        out += number(value.toDouble()).toStdString();
+        return;
     case QMetaType::QDate:
-        return QLatin1Char('"') + value.toDate().toString(Qt::ISODate) + QLatin1Char('"');
+        out += '"';
+        out += value.toDate().toString(Qt::ISODate).toStdString();
+        out += '"';
+        return;
     case QMetaType::QDateTime:
-        return QLatin1Char('"') + value.toDateTime().toString(Qt::ISODate) + QLatin1Char('"');
-    case QMetaType::QByteArray:
-        return QString::fromUtf8(quotedBytes(value.toByteArray()));
-    default:
-        return quoted(value.toString());
+        out += '"';
+        out += value.toDateTime().toString(Qt::ISODate).toStdString();
+        out += '"';
+        return;
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        appendQuoted(out, bytes.constData(), size_t(bytes.size()));
+        return;
     }
+    default: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        appendQuoted(out, utf8.constData(), size_t(utf8.size()));
+    }
+    }
+}
+
+void SqlWriter::appendQuoted(std::string &out, const char *data, size_t length) const
+{
+    const size_t start = out.size();
+    out.resize(start + 2 * length + 2);
+    out[start] = '"';
+    const size_t written = m_connection.driver()->escape_string(&out[start + 1], data, length);
+    out.resize(start + 1 + written);
+    out += '"';
+}
+
+QString SqlWriter::literal(const QVariant &value, int metaType) const
+{
+    std::string out;
+    appendLiteral(out, value, metaType);
+    return QString::fromStdString(out);
 }
 
 QString SqlWriter::quoted(const QString &text) const
 {
-    const QByteArray utf8 = text.toUtf8();
-    return QLatin1Char('"') + QString::fromUtf8(escape(utf8.constData(), size_t(utf8.size()))) +
-           QLatin1Char('"');
+    return literal(QVariant(text), QMetaType::QString);
 }
 
 QString SqlWriter::likePattern(const QString &text, const QString &suffix) const
@@ -49,39 +81,30 @@ QString SqlWriter::likePattern(const QString &text, const QString &suffix) const
     return quoted(pattern + suffix);
 }
 
-std::string SqlWriter::quotedBytes(const QByteArray &bytes) const
-{
-    return '"' + escape(bytes.constData(), size_t(bytes.size())) + '"';
-}
-
 QString SqlWriter::number(double value)
 {
     return QString::number(value, 'g', 6);
 }
 
-std::string SqlWriter::escape(const char *data, size_t length) const
-{
-    std::string escaped;
-    m_connection.driver()->escape_string(&escaped, data, length);
-    return escaped;
-}
-
-SqlStatement &SqlStatement::operator<<(const QString &text)
-{
-    m_text += text.toStdString();
-    m_log += logForm(text);
-    return *this;
-}
-
-SqlStatement &SqlStatement::operator<<(const char *text)
-{
-    return *this << QString::fromUtf8(text);
-}
-
 void SqlStatement::append(const std::string &sent, const QString &logged)
 {
+    m_replacements.push_back(Replacement{m_text.size(), sent.size(), logged});
     m_text += sent;
-    m_log += logged;
+}
+
+QString SqlStatement::logCopy() const
+{
+    QString copy;
+    size_t position = 0;
+    for (const Replacement &replacement : m_replacements) {
+        copy += logForm(QString::fromUtf8(m_text.data() + position,
+                                          qsizetype(replacement.offset - position)));
+        copy += replacement.logged;
+        position = replacement.offset + replacement.length;
+    }
+    copy += logForm(
+        QString::fromUtf8(m_text.data() + position, qsizetype(m_text.size() - position)));
+    return copy;
 }
 
 QString SqlStatement::logForm(const QString &text)

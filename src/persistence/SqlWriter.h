@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include <string>
+#include <vector>
 
 namespace mysqlpp {
 class Connection;
@@ -17,43 +18,63 @@ class SqlWriter
 public:
     explicit SqlWriter(mysqlpp::Connection &connection) : m_connection(connection) {}
 
-    // The literal of a value of the given QMetaType; NULL for an invalid value.
+    // Appends the literal of a value of the given QMetaType; NULL for an invalid value.
+    void appendLiteral(std::string &out, const QVariant &value, int metaType) const;
+    // Appends the escaped bytes enclosed in double quotes.
+    void appendQuoted(std::string &out, const char *data, size_t length) const;
+
     QString literal(const QVariant &value, int metaType) const;
     // A text literal ("..." with the text escaped).
     QString quoted(const QString &text) const;
     // A LIKE pattern literal: the text matches itself only (its %, _ and backslashes are
     // escaped for LIKE), followed by `suffix`, which keeps its wildcards.
     QString likePattern(const QString &text, const QString &suffix) const;
-    // The escaped bytes enclosed in double quotes, for binary columns.
-    std::string quotedBytes(const QByteArray &bytes) const;
 
     // Shortest form with 6 significant digits, as numbers are written into statements.
     static QString number(double value);
 
 private:
-    std::string escape(const char *data, size_t length) const;
-
     mysqlpp::Connection &m_connection;
 };
 
-// A statement as it is sent (UTF-8 bytes) together with its copy for the query log, in
-// which every double quote is preceded by a backslash.
+// A statement as it is sent (UTF-8 bytes). Its copy for the query log, in which every double
+// quote is preceded by a backslash and some parts read differently, is made only on demand.
 class SqlStatement
 {
 public:
-    // Text that both forms share.
-    SqlStatement &operator<<(const QString &text);
-    SqlStatement &operator<<(const char *text);
-    // Text that differs between the statement and its log copy.
+    SqlStatement &operator<<(const char *text)
+    {
+        m_text += text;
+        return *this;
+    }
+    SqlStatement &operator<<(const std::string &text)
+    {
+        m_text += text;
+        return *this;
+    }
+    SqlStatement &operator<<(const QString &text)
+    {
+        m_text += text.toStdString();
+        return *this;
+    }
+    // Text that reads `logged` in the log copy.
     void append(const std::string &sent, const QString &logged);
-
+    // The text, for writers that append to it directly.
+    std::string &text() { return m_text; }
     const std::string &text() const { return m_text; }
-    const QString &logCopy() const { return m_log; }
+
+    QString logCopy() const;
 
     // The log copy of a statement text.
     static QString logForm(const QString &text);
 
 private:
+    struct Replacement
+    {
+        size_t offset;
+        size_t length;
+        QString logged;
+    };
     std::string m_text;
-    QString m_log;
+    std::vector<Replacement> m_replacements;
 };
