@@ -14,6 +14,7 @@ CodeManager::~CodeManager() = default;
 
 void CodeManager::loadCodes(DatabaseContext &ctx)
 {
+    m_ctx = &ctx;
     ctx.log(kCategory, kLocation, 8, QStringLiteral("Starting to load codes."));
     m_values.clear();
     m_byType.clear();
@@ -84,17 +85,28 @@ const CodeValue *CodeManager::find(const QString &typeName, const QString &value
     return nullptr;
 }
 
+const CodeValue *CodeManager::require(const QString &typeName, const QString &valueName) const
+{
+    const CodeValue *value = find(typeName, valueName);
+    if (!value && m_ctx)
+        m_ctx->log(kCategory, kLocation, 9,
+                   QStringLiteral("Der Codewert %1 des Codetyps %2 fehlt in den Codetabellen der "
+                                  "Datenbank.  Bitte kontaktieren Sie den Administrator.")
+                       .arg(valueName, typeName));
+    return value;
+}
+
 std::unique_ptr<CodeValue> CodeManager::getCodeValue(const QString &typeName,
                                                      const QString &valueName) const
 {
-    const CodeValue *value = find(typeName, valueName);
+    const CodeValue *value = require(typeName, valueName);
     return value ? std::unique_ptr<CodeValue>(value->clone()) : nullptr;
 }
 
 bool CodeManager::isCodeValue(qlonglong id, const QString &typeName,
                               const QString &valueName) const
 {
-    const CodeValue *value = find(typeName, valueName);
+    const CodeValue *value = require(typeName, valueName);
     return value && value->getId() == id;
 }
 
@@ -112,6 +124,6 @@ std::unique_ptr<CodeValue> CodeManager::getCodeValueByName(const QString &valueN
 
 qlonglong CodeManager::idOf(const QString &typeName, const QString &valueName) const
 {
-    const CodeValue *value = find(typeName, valueName);
+    const CodeValue *value = require(typeName, valueName);
     return value ? value->getId() : -1;
 }

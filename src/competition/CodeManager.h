@@ -33,6 +33,10 @@ public:
     const CodeValue *find(const QString &typeName, const QString &valueName) const;
 
 private:
+    // Looks a named value up; a value the tables lack is reported in the log.
+    const CodeValue *require(const QString &typeName, const QString &valueName) const;
+
+    DatabaseContext *m_ctx = nullptr;
     std::vector<std::unique_ptr<CodeValue>> m_values;
     QMap<QString, QList<const CodeValue *>> m_byType; // values in stored order per type
     QMap<qlonglong, const CodeValue *> m_byId;
