@@ -21,9 +21,15 @@ int ComboBoxModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_values.size()) + 1;
 }
 
+bool ComboBoxModel::isCell(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this && index.column() == 0 &&
+           index.row() < rowCount();
+}
+
 QVariant ComboBoxModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isCell(index))
         return QVariant();
     const CodeValue *value = valueAt(index.row());
     switch (role) {

@@ -35,6 +35,8 @@ public:
     const CodeValue *valueAt(int row) const;
 
 private:
+    bool isCell(const QModelIndex &index) const;
+
     std::vector<std::unique_ptr<CodeValue>> m_values;
     QString m_emptyText;
 };

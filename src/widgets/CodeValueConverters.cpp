@@ -24,7 +24,8 @@ QVariant CodeValueKurzTextVariantConverter::convert(const QVariant &value) const
         return QVariant();
     bool ofThisType = false;
     if (codeValue->hasName()) {
-        ofThisType = codes.isCodeValue(id, m_typeName, codeValue->getName());
+        const CodeValue *named = codes.find(m_typeName, codeValue->getName());
+        ofThisType = named && named->hasId() && named->getId() == id;
     } else {
         for (const auto &candidate : codes.getCodeValues(m_typeName))
             ofThisType = ofThisType || (candidate->hasId() && candidate->getId() == id);

@@ -182,9 +182,15 @@ QVariant CompositeTableModel::displayValue(int position, int column) const
     return value;
 }
 
+bool CompositeTableModel::isCell(const QModelIndex &index) const
+{
+    return index.isValid() && index.model() == this && index.row() < rowCount() &&
+           index.column() < columnCount();
+}
+
 QVariant CompositeTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!isCell(index))
         return QVariant();
     switch (role) {
     case Qt::TextAlignmentRole:
@@ -203,7 +209,7 @@ QVariant CompositeTableModel::data(const QModelIndex &index, int role) const
 bool CompositeTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
     if (role != Qt::EditRole ||
-        !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        !isCell(index))
         return false;
     Record *object = rowObject(index.row());
     const QModelIndex attribute = object->index(attributeOfColumn(index.column()), 0);

@@ -106,6 +106,7 @@ public:
     QVariant displayValue(int position, int column) const;
 
 private:
+    bool isCell(const QModelIndex &index) const;
     void adopt(Record *object);
     void release(Record *object);
     void rowObjectChanged(const Record *object, int firstAttribute, int lastAttribute);

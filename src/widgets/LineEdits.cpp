@@ -18,6 +18,7 @@ DateLineEdit::DateLineEdit(QWidget *parent) : QLineEdit(parent)
     setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("^[0-3]?[0-9]\\.[0-1]?[0-9]\\.[0-9]{4,4}$")), this));
     connect(this, &QLineEdit::editingFinished, this, &DateLineEdit::checkDate);
+    connect(this, &QLineEdit::textChanged, this, [this] { m_reportedText.clear(); });
 }
 
 QVariant DateLineEdit::value() const
@@ -58,8 +59,10 @@ void DateLineEdit::focusOutEvent(QFocusEvent *event)
 void DateLineEdit::checkDate()
 {
     const QString typed = text();
-    if (typed.trimmed().isEmpty() || value().isValid())
+    // Enter and then leaving the field report a wrong text once.
+    if (typed.trimmed().isEmpty() || value().isValid() || typed == m_reportedText)
         return;
+    m_reportedText = typed;
     MessageBoxes::current().critical(
         this, tr("Datum falsch angegeben"),
         tr("Die Eingabe %1 ist kein gueltiges Datum.\n\nBitte geben Sie das Datum im Format "

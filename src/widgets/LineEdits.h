@@ -27,6 +27,8 @@ protected:
 
 private:
     void checkDate();
+
+    QString m_reportedText; // the wrong text last reported, until the text changes
 };
 
 // Timestamps as users type them: "d.M.yyyy", "d.M.yyyy h.mm.ss", "d.M.yyyy h.mm",
