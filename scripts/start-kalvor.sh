@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what Kalvor needs on Debian 12, builds it and starts the user's private database
-# server (set up on first use). Options such as --datadir DIR are passed to "kalvor-admin local".
+# Installs what Kalvor needs on Debian 12, builds it, starts the user's private database
+# server (set up on first use) and opens Kalvor on it. Options such as --datadir DIR are
+# passed to "kalvor-admin local".
 set -euo pipefail
 
 KALVOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,8 +10,17 @@ KALVOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 kalvor_install_packages
 kalvor_build
 
-admin="$KALVOR_ROOT/build/bin/kalvor-admin"
+bin="$KALVOR_ROOT/build/bin"
+admin="$bin/kalvor-admin"
 kalvor_say "Private database server"
 "$admin" local init "$@"
 "$admin" local start "$@"
 "$admin" local status "$@"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    kalvor_say "No display: start $bin/kalvor from a desktop session to log in."
+    exit 0
+fi
+kalvor_say "Starting Kalvor: log in as root on localhost with the password from the root password file above"
+cd "$bin"
+exec ./kalvor

@@ -7,30 +7,34 @@
 #include <iostream>
 #include <unistd.h>
 
-StdoutCapture::StdoutCapture()
+OutputCapture::OutputCapture(int fd) : m_fd(fd)
 {
     std::fflush(stdout);
+    std::fflush(stderr);
     std::cout.flush();
-    qstrcpy(m_path, "/tmp/kalvor-stdout.XXXXXX");
+    std::cerr.flush();
+    qstrcpy(m_path, "/tmp/kalvor-output.XXXXXX");
     m_file = mkstemp(m_path);
-    m_saved = dup(1);
-    dup2(m_file, 1);
+    m_saved = dup(m_fd);
+    dup2(m_file, m_fd);
     m_capturing = true;
 }
 
-StdoutCapture::~StdoutCapture()
+OutputCapture::~OutputCapture()
 {
     stop();
 }
 
-void StdoutCapture::stop()
+void OutputCapture::stop()
 {
     if (!m_capturing)
         return;
     m_capturing = false;
     std::fflush(stdout);
+    std::fflush(stderr);
     std::cout.flush();
-    dup2(m_saved, 1);
+    std::cerr.flush();
+    dup2(m_saved, m_fd);
     close(m_saved);
     QByteArray bytes;
     const off_t size = lseek(m_file, 0, SEEK_END);
@@ -42,13 +46,13 @@ void StdoutCapture::stop()
     unlink(m_path);
 }
 
-QString StdoutCapture::text()
+QString OutputCapture::text()
 {
     stop();
     return m_text;
 }
 
-QStringList StdoutCapture::lines()
+QStringList OutputCapture::lines()
 {
     QStringList result = text().split(QLatin1Char('\n'));
     if (!result.isEmpty() && result.last().isEmpty())

@@ -2,16 +2,17 @@
 
 #include <QString>
 
-// Captures what the process writes to standard output (file descriptor 1, so C stdio and
-// iostreams alike) from its construction until text() or lines() is first called (so that a
-// failing check afterwards is reported on the real output) or it is destroyed.
-class StdoutCapture
+// Captures what the process writes to standard output or standard error (the file
+// descriptor, so C stdio and iostreams alike) from its construction until text() or lines()
+// is first called (so that a failing check afterwards is reported on the real output) or it
+// is destroyed.
+class OutputCapture
 {
 public:
-    StdoutCapture();
-    ~StdoutCapture();
-    StdoutCapture(const StdoutCapture &) = delete;
-    StdoutCapture &operator=(const StdoutCapture &) = delete;
+    explicit OutputCapture(int fd = 1);
+    ~OutputCapture();
+    OutputCapture(const OutputCapture &) = delete;
+    OutputCapture &operator=(const OutputCapture &) = delete;
 
     // Ends the capture; everything written, decoded from the local 8-bit encoding.
     QString text();
@@ -20,6 +21,7 @@ public:
 private:
     void stop();
 
+    int m_fd;
     bool m_capturing = false;
     QString m_text;
     int m_saved = -1;

@@ -173,7 +173,7 @@ private slots:
     void consoleLines()
     {
         setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, false);
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("BenutzerBearbeitenDialog"), 7,
                    QStringLiteral("Aufruf von Schliessen ohne Speichern."));
         m_ctx->log(QStringLiteral("GibtEsNicht"), QStringLiteral("Ort"), 3, QStringLiteral("a"));
@@ -193,7 +193,7 @@ private slots:
         const QString exact(255, QLatin1Char('a'));
         QString longer = QString(225, QLatin1Char('b')) + QString(31, QLatin1Char('c'));
         run("DELETE FROM EventLog");
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->log(QStringLiteral("Debug"), QStringLiteral("Test"), 5, exact);
         m_ctx->log(QStringLiteral("Debug"), QStringLiteral("Test"), 5, longer);
         QCOMPARE(capture.lines(),
@@ -242,7 +242,7 @@ private slots:
         run("DELETE FROM EventLogSettings");
         m_ctx->reloadEventLogConfiguration();
         run("DELETE FROM EventLog");
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 9, QStringLiteral("still"));
         QVERIFY(capture.text().isEmpty());
         QCOMPARE(count("EventLog"), std::string("0"));
@@ -253,12 +253,12 @@ private slots:
         setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, true);
         EventLogger fresh(*m_ctx);
         {
-            StdoutCapture capture;
+            OutputCapture capture;
             fresh.log(QStringLiteral("Dialog"), QStringLiteral("X"), 9, QStringLiteral("leise"));
             QVERIFY(capture.text().isEmpty());
         }
         fresh.reload(*m_ctx);
-        StdoutCapture capture;
+        OutputCapture capture;
         fresh.log(QStringLiteral("Dialog"), QStringLiteral("X"), 9, QStringLiteral("laut"));
         QCOMPARE(capture.lines(), QStringList(QStringLiteral("[Dialog][9] X says: laut")));
     }
@@ -267,13 +267,13 @@ private slots:
     {
         setEventRule(*m_ctx, QString(), QString(), 9, QString(), true, false);
         {
-            StdoutCapture capture;
+            OutputCapture capture;
             m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 8, QStringLiteral("acht"));
             QVERIFY(capture.text().isEmpty());
         }
         run("UPDATE EventLogSettings SET level = 8");
         m_ctx->reloadEventLogConfiguration();
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 8, QStringLiteral("acht"));
         QCOMPARE(capture.lines(), QStringList(QStringLiteral("[Dialog][8] X says: acht")));
     }
@@ -282,7 +282,7 @@ private slots:
     {
         setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, true);
         run("RENAME TABLE EventLog TO EventLogAway");
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 5, QStringLiteral("trotzdem"));
         run("RENAME TABLE EventLogAway TO EventLog");
         // The details span lines of their own.
@@ -359,7 +359,7 @@ private slots:
         run("DELETE FROM QueryLog");
         CodeType type;
         type.setName(QStringLiteral("mit \"Anfuehrung\""));
-        StdoutCapture capture;
+        OutputCapture capture;
         CodeTypeController().insertOrUpdate(*m_ctx, type);
         const QStringList lines = capture.lines();
         // The row is stored first; storing it is a statement of its own, printed but not stored.
@@ -390,7 +390,7 @@ private slots:
     {
         setQueryRule(*m_ctx, QString(), QString(), true, true);
         run("DELETE FROM QueryLog");
-        StdoutCapture capture;
+        OutputCapture capture;
         QueryLogSettingsController().select(*m_ctx, {});        // entities hold "QueryLog"
         EventLogController().select(*m_ctx, {});                // never written to the database
         EventLogListeJoinSearchModel none;
@@ -406,7 +406,7 @@ private slots:
     {
         setQueryRule(*m_ctx, QStringLiteral("ALL"), QString(), true, false);
         {
-            StdoutCapture capture;
+            OutputCapture capture;
             m_ctx->logQuery(QStringLiteral("BenutzerHelper"), 0, QStringLiteral("USER"), QString(),
                             QStringLiteral("CREATE USER x"), QStringLiteral("Benutzer"), true);
             m_ctx->logQuery(QStringLiteral("BenutzerHelper"), 0, QStringLiteral("GRANT"),
@@ -414,7 +414,7 @@ private slots:
             QVERIFY(capture.text().isEmpty());
         }
         setQueryRule(*m_ctx, QStringLiteral("USER"), QString(), true, false);
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->logQuery(QString(), 0, QStringLiteral("USER"), QStringLiteral("neu"),
                         QStringLiteral("CREATE USER \\\"x\\\""), QStringLiteral("Benutzer"), true);
         QCOMPARE(capture.lines(),
@@ -426,11 +426,11 @@ private slots:
     {
         setQueryRule(*m_ctx, QString(), QStringLiteral("Mitglied"), true, false);
         {
-            StdoutCapture capture;
+            OutputCapture capture;
             VereinController().select(*m_ctx, {});
             QVERIFY(capture.text().isEmpty());
         }
-        StdoutCapture capture;
+        OutputCapture capture;
         BenutzerListeJoinSearchModel users;
         BenutzerListeJoinController().search(*m_ctx, users); // "Benutzer,Mitglied"
         const QStringList lines = capture.lines();
@@ -455,7 +455,7 @@ private slots:
 
         // A rule with a type does not apply to a kind the code tables lack.
         setQueryRule(*m_ctx, QStringLiteral("ALL"), QString(), true, false);
-        StdoutCapture capture;
+        OutputCapture capture;
         m_ctx->logQuery(QStringLiteral("X"), 0, QStringLiteral("GIBTS"), QString(),
                         QStringLiteral("q"), QStringLiteral("E"), true);
         QVERIFY(capture.text().isEmpty());
@@ -465,7 +465,7 @@ private slots:
     {
         setQueryRule(*m_ctx, QString(), QStringLiteral("CodeType"), false, true);
         run("RENAME TABLE QueryLog TO QueryLogAway");
-        StdoutCapture capture;
+        OutputCapture capture;
         CodeTypeController().select(*m_ctx, {});
         run("RENAME TABLE QueryLogAway TO QueryLog");
         const QString text = capture.text();
@@ -537,7 +537,7 @@ private slots:
     {
         setEventRule(*m_ctx, QStringLiteral("Codes"), QString(), 3, QString(), true, false);
         CodeManager fresh;
-        StdoutCapture capture;
+        OutputCapture capture;
         fresh.loadCodes(*m_ctx);
         const QStringList lines = capture.lines();
         QVERIFY(lines.contains(QStringLiteral("[Codes][8] CodeManager says: Starting to load codes.")));
@@ -554,7 +554,7 @@ private slots:
     void missingPairIsReported()
     {
         setEventRule(*m_ctx, QString(), QString(), 9, QString(), true, false);
-        StdoutCapture capture;
+        OutputCapture capture;
         QVERIFY(!m_ctx->codeManager().getCodeValue(QStringLiteral("Jugend"),
                                                    QStringLiteral("Vielleicht")));
         QVERIFY(!m_ctx->codeManager().isCodeValue(1, QStringLiteral("Fehlt"), QStringLiteral("X")));

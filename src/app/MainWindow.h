@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QMutex>
+
+#include <functional>
+#include <memory>
+
+class DatabaseContext;
+class DatenbankVerbindung;
+class Kontextzeile;
+class QAction;
+class Verein;
+
+// Makes the actions of the main window: text, shortcut, status tip and slot.
+class ActionFactory
+{
+public:
+    static QAction *create(QObject *parent, const QString &text, const QString &shortcut,
+                           const QString &statusTip, const char *name);
+};
+
+// The frame of the program: menus by role, the context of the login, the active club and the
+// context line.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Asks for a login; null when the user cancels. The default shows the LoginDialog.
+    using LoginPrompt = std::function<std::unique_ptr<DatenbankVerbindung>(QWidget *parent)>;
+
+    // Runs the login at once unless `loginNow` is false; see loginCancelled().
+    explicit MainWindow(LoginPrompt prompt = LoginPrompt(), bool loginNow = true,
+                        QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // True when the first login was cancelled: the program then ends.
+    bool loginCancelled() const { return m_loginCancelled; }
+    DatabaseContext *context() const { return m_ctx.get(); }
+    Verein *aktiverVerein() const { return m_aktiverVerein.get(); }
+    Kontextzeile *kontextzeile() const { return m_kontextzeile; }
+    // The action of a slot, by the slot's name.
+    QAction *action(const QString &slot) const { return m_actions.value(slot); }
+
+    static QString getTimeIntervalString(int numberOfSeconds);
+
+public slots:
+    bool meldeNeuAn();
+    void importiere();
+    void exportiereVerein();
+    void exportiereVereinsMitglieder();
+    void exportiereVereinsHierarchie();
+    void exportiereVereinsHierarchieMitglieder();
+    void exportiereFunktionstraegerAction();
+    void exportiereFachlicheDaten();
+    void exportiereTechnischeDaten();
+    void exportiereDatenberechtigungen();
+    void exportiereAlleDaten();
+    void beenden();
+    void oeffneMitgliederverwaltung();
+    void legeVereinAn();
+    void waehleVereinAus();
+    void seheVereinAn();
+    void bearbeiteVerein();
+    void loescheVerein();
+    void oeffneWettbewerbAnlegenDialog();
+    void oeffneWettbewerbsSucheDialog();
+    void loescheWettbewerb();
+    void eigeneBerechtigungenAnsehen();
+    void passwortAendern();
+    void oeffneBenutzerVerwaltung();
+    void oeffneBerechtigungsModusDialog();
+    void oeffneLogSettingsAdminDialog();
+    void oeffneLogViewDialog();
+    void oeffneSessionAdminDialog();
+    void oeffneHilfeUeberDialog();
+
+private:
+    void createActions();
+    void baueMenues();
+    void logAction(const QString &message);
+    std::unique_ptr<DatenbankVerbindung> askForLogin();
+
+    LoginPrompt m_prompt;
+    Kontextzeile *m_kontextzeile = nullptr;
+    std::unique_ptr<DatabaseContext> m_ctx;
+    std::unique_ptr<Verein> m_aktiverVerein;
+    QMap<QString, QAction *> m_actions;
+    bool m_loginCancelled = false;
+};

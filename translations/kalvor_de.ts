@@ -1,0 +1,482 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="de">
+<context>
+    <name>BoolConverter</name>
+    <message>
+        <source>Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DateLineEdit</name>
+    <message>
+        <source>Datum falsch angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Eingabe %1 ist kein gueltiges Datum.
+
+Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DurchgangsNameVariantConverter</name>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 (unteres Drittel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 (mittleres Drittel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 (bestes Drittel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HilfeUeberDialog</name>
+    <message>
+        <source>Informationen zu Kalvor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht bekannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmversion:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SVN-Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenmodell-Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenmodellgenerator-Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JaNeinVariantConverter</name>
+    <message>
+        <source>Ja</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Kontextzeile</name>
+    <message>
+        <source>Verbindung mit Benutzer %1 zu %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Verein ausgewaehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein ohne Vereinsnamen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktueller Verein: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Anmeldung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbindungs-URL zur Datenbank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nicht alle Daten eingegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte fuellen Sie alle Eingabefelder aus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Daten &amp;importieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importiert Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert alle Daten zum aktiven Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mitglieder des Vereins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert die Daten zu allen Mitgliedern des aktiven Vereins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinshierarchie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert alle Daten zum aktiven Verein und der Hierarchie darunter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglieder der Vereins&amp;hierarchie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert die Daten zu allen Mitgliedern des aktiven Vereins sowie der Hierarchie darunter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktionstraeger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert die Daten zu den Funktionstraegern aller Vereine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle &amp;fachlichen Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert alle fachlichen Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle &amp;technische Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert alle technischen Daten, ohne die Datenberechtigungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenberechtigungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert alle Datenberechtigungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiert alle Daten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Neu Anmelden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unter anderer Kennung neu anmelden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beendet Kalvor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mitgliederverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnet die Mitgliederverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;nlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legt einen neuen Verein an</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waehlt einen Verein aus und holt ihn in den Kontext</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnet die Daten eines Vereins zum nur lesenden Betrachten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnet die Daten eines Vereins zum Aendern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loescht einen Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnet einen neuen Wettbewerb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Oeffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnet einen Wettbewerb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loescht einen Wettbewerb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eigene &amp;Datenberechtigungen Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eigene Berechtigungen ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passwort Aendern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort Aendern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Benutzerverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oeffnet die Benutzerverwaltung.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datenberechtigungen ein/ausschalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktiviert bzw. deaktiviert die Berechtigungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log-&amp;Einstellungen verwalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hier kann verwaltet werden, was und wieviel an Log-Ausgabe geschrieben wird.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log-Meldungen ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log-Meldungen ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sessions ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sessions ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ueber</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zur Programmversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kalvor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stammdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wettbewerb</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Administration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Anmelden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ihre Anmeldung am System ist leider gescheitert. Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer nicht registriert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein solcher Benutzer ist nicht registriert.  Bitte pruefen Sie, ob Sie sich mit dem richtigen, korrekt geschriebenen Benutzernamen angemeldet haben.
+
+Falls dies eine lokale Installation ist, koennen Sie sich ggf. als root-Benutzer (Administrator) anmelden und den gewuenschten Benutzer ueber das Administrationsmenu anlegen.  Falls Sie sich ueber das Netz bei einer zentralen Installation anmelden wollen, kontaktieren Sie bitte ggf. den dortigen Administrator.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anmeldung nicht erlaubt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dieser Benutzer darf sich nicht an der GUI anmelden.  Eventuell ist fuer ihn nur der Webzugriff freigeschaltet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ihre Anmeldung am System ist leider gescheitert. Es kam die folgende Fehlermeldung zurueck: 
+ %1
+
+Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Stunden, %2 Minuten, %3 Sekunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Minuten, %2 Sekunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Sekunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TimeStampLineEdit</name>
+    <message>
+        <source>Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

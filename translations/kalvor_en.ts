@@ -1,0 +1,489 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>BoolConverter</name>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>DateLineEdit</name>
+    <message>
+        <source>Datum falsch angegeben</source>
+        <translation>Wrong date</translation>
+    </message>
+    <message>
+        <source>Die Eingabe %1 ist kein gueltiges Datum.
+
+Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
+        <translation>The input %1 is not a valid date.
+
+Please enter the date as dd.mm.yyyy.</translation>
+    </message>
+</context>
+<context>
+    <name>DurchgangsNameVariantConverter</name>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>2 (unteres Drittel)</source>
+        <translation>2 (lower third)</translation>
+    </message>
+    <message>
+        <source>2 (mittleres Drittel)</source>
+        <translation>2 (middle third)</translation>
+    </message>
+    <message>
+        <source>2 (bestes Drittel)</source>
+        <translation>2 (best third)</translation>
+    </message>
+</context>
+<context>
+    <name>HilfeUeberDialog</name>
+    <message>
+        <source>Informationen zu Kalvor</source>
+        <translation>About Kalvor</translation>
+    </message>
+    <message>
+        <source>Nicht bekannt</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Programmversion:</source>
+        <translation>Program version:</translation>
+    </message>
+    <message>
+        <source>SVN-Version:</source>
+        <translation>SVN version:</translation>
+    </message>
+    <message>
+        <source>Datenmodell-Version:</source>
+        <translation>Data model version:</translation>
+    </message>
+    <message>
+        <source>Datenmodellgenerator-Version:</source>
+        <translation>Data model generator version:</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
+    <name>JaNeinVariantConverter</name>
+    <message>
+        <source>Ja</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>Kontextzeile</name>
+    <message>
+        <source>Verbindung mit Benutzer %1 zu %2</source>
+        <translation>Connected as user %1 to %2</translation>
+    </message>
+    <message>
+        <source>Kein Verein ausgewaehlt</source>
+        <translation>No club selected</translation>
+    </message>
+    <message>
+        <source>Verein ohne Vereinsnamen</source>
+        <translation>Club without a name</translation>
+    </message>
+    <message>
+        <source>Aktueller Verein: </source>
+        <translation>Current club: </translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>Status: </translation>
+    </message>
+</context>
+<context>
+    <name>LoginDialog</name>
+    <message>
+        <source>Anmeldung</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Verbindungs-URL zur Datenbank</source>
+        <translation>Database server</translation>
+    </message>
+    <message>
+        <source>Passwort</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>&amp;Anmelden</source>
+        <translation>&amp;Log in</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Nicht alle Daten eingegeben</source>
+        <translation>Not all data entered</translation>
+    </message>
+    <message>
+        <source>Bitte fuellen Sie alle Eingabefelder aus.</source>
+        <translation>Please fill in all fields.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Daten &amp;importieren</source>
+        <translation>&amp;Import data</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>Importiert Daten</source>
+        <translation>Imports data</translation>
+    </message>
+    <message>
+        <source>&amp;Verein</source>
+        <translation>&amp;Club</translation>
+    </message>
+    <message>
+        <source>Exportiert alle Daten zum aktiven Verein</source>
+        <translation>Exports all data of the active club</translation>
+    </message>
+    <message>
+        <source>&amp;Mitglieder des Vereins</source>
+        <translation>&amp;Members of the club</translation>
+    </message>
+    <message>
+        <source>Exportiert die Daten zu allen Mitgliedern des aktiven Vereins</source>
+        <translation>Exports the data of all members of the active club</translation>
+    </message>
+    <message>
+        <source>Vereinshierarchie</source>
+        <translation>Club hierarchy</translation>
+    </message>
+    <message>
+        <source>Exportiert alle Daten zum aktiven Verein und der Hierarchie darunter</source>
+        <translation>Exports all data of the active club and the hierarchy below it</translation>
+    </message>
+    <message>
+        <source>Mitglieder der Vereins&amp;hierarchie</source>
+        <translation>Members of the club &amp;hierarchy</translation>
+    </message>
+    <message>
+        <source>Exportiert die Daten zu allen Mitgliedern des aktiven Vereins sowie der Hierarchie darunter</source>
+        <translation>Exports the data of all members of the active club and of the hierarchy below it</translation>
+    </message>
+    <message>
+        <source>Funktionstraeger</source>
+        <translation>Officials</translation>
+    </message>
+    <message>
+        <source>Exportiert die Daten zu den Funktionstraegern aller Vereine</source>
+        <translation>Exports the data of the officials of all clubs</translation>
+    </message>
+    <message>
+        <source>Alle &amp;fachlichen Daten</source>
+        <translation>All &amp;business data</translation>
+    </message>
+    <message>
+        <source>Exportiert alle fachlichen Daten</source>
+        <translation>Exports all business data</translation>
+    </message>
+    <message>
+        <source>Alle &amp;technische Daten</source>
+        <translation>All &amp;technical data</translation>
+    </message>
+    <message>
+        <source>Exportiert alle technischen Daten, ohne die Datenberechtigungen</source>
+        <translation>Exports all technical data, without the data permissions</translation>
+    </message>
+    <message>
+        <source>Datenberechtigungen</source>
+        <translation>Data permissions</translation>
+    </message>
+    <message>
+        <source>Exportiert alle Datenberechtigungen</source>
+        <translation>Exports all data permissions</translation>
+    </message>
+    <message>
+        <source>&amp;Alle Daten</source>
+        <translation>&amp;All data</translation>
+    </message>
+    <message>
+        <source>Exportiert alle Daten</source>
+        <translation>Exports all data</translation>
+    </message>
+    <message>
+        <source>&amp;Neu Anmelden</source>
+        <translation>Log in &amp;again</translation>
+    </message>
+    <message>
+        <source>Unter anderer Kennung neu anmelden</source>
+        <translation>Log in again under another name</translation>
+    </message>
+    <message>
+        <source>&amp;Beenden</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Beendet Kalvor</source>
+        <translation>Quits Kalvor</translation>
+    </message>
+    <message>
+        <source>&amp;Mitgliederverwaltung</source>
+        <translation>&amp;Member administration</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Oeffnet die Mitgliederverwaltung</source>
+        <translation>Opens the member administration</translation>
+    </message>
+    <message>
+        <source>A&amp;nlegen</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Legt einen neuen Verein an</source>
+        <translation>Creates a new club</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation>&amp;Select</translation>
+    </message>
+    <message>
+        <source>Waehlt einen Verein aus und holt ihn in den Kontext</source>
+        <translation>Selects a club and makes it the active one</translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Oeffnet die Daten eines Vereins zum nur lesenden Betrachten</source>
+        <translation>Opens the data of a club read-only</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Oeffnet die Daten eines Vereins zum Aendern</source>
+        <translation>Opens the data of a club for editing</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Loescht einen Verein</source>
+        <translation>Deletes a club</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Oeffnet einen neuen Wettbewerb</source>
+        <translation>Opens a new competition</translation>
+    </message>
+    <message>
+        <source>&amp;Oeffnen</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Oeffnet einen Wettbewerb</source>
+        <translation>Opens a competition</translation>
+    </message>
+    <message>
+        <source>Ctrl+W</source>
+        <translation>Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Loescht einen Wettbewerb</source>
+        <translation>Deletes a competition</translation>
+    </message>
+    <message>
+        <source>Eigene &amp;Datenberechtigungen Ansehen</source>
+        <translation>View own &amp;data permissions</translation>
+    </message>
+    <message>
+        <source>Eigene Berechtigungen ansehen</source>
+        <translation>View own permissions</translation>
+    </message>
+    <message>
+        <source>&amp;Passwort Aendern</source>
+        <translation>Change &amp;password</translation>
+    </message>
+    <message>
+        <source>Passwort Aendern</source>
+        <translation>Change password</translation>
+    </message>
+    <message>
+        <source>&amp;Benutzerverwaltung</source>
+        <translation>&amp;User administration</translation>
+    </message>
+    <message>
+        <source>Oeffnet die Benutzerverwaltung.</source>
+        <translation>Opens the user administration.</translation>
+    </message>
+    <message>
+        <source>&amp;Datenberechtigungen ein/ausschalten</source>
+        <translation>Switch &amp;data permissions on/off</translation>
+    </message>
+    <message>
+        <source>Aktiviert bzw. deaktiviert die Berechtigungen.</source>
+        <translation>Switches the permissions on or off.</translation>
+    </message>
+    <message>
+        <source>Log-&amp;Einstellungen verwalten</source>
+        <translation>Manage log &amp;settings</translation>
+    </message>
+    <message>
+        <source>Hier kann verwaltet werden, was und wieviel an Log-Ausgabe geschrieben wird.</source>
+        <translation>Manages what and how much log output is written.</translation>
+    </message>
+    <message>
+        <source>&amp;Log-Meldungen ansehen</source>
+        <translation>View &amp;log messages</translation>
+    </message>
+    <message>
+        <source>Log-Meldungen ansehen</source>
+        <translation>View log messages</translation>
+    </message>
+    <message>
+        <source>&amp;Sessions ansehen</source>
+        <translation>View &amp;sessions</translation>
+    </message>
+    <message>
+        <source>Sessions ansehen</source>
+        <translation>View sessions</translation>
+    </message>
+    <message>
+        <source>&amp;Ueber</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Informationen zur Programmversion</source>
+        <translation>Information about the program version</translation>
+    </message>
+    <message>
+        <source>Kalvor</source>
+        <translation>Kalvor</translation>
+    </message>
+    <message>
+        <source>&amp;Datei</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>&amp;Stammdaten</source>
+        <translation>&amp;Master data</translation>
+    </message>
+    <message>
+        <source>&amp;Wettbewerb</source>
+        <translation>&amp;Competition</translation>
+    </message>
+    <message>
+        <source>&amp;Administration</source>
+        <translation>&amp;Administration</translation>
+    </message>
+    <message>
+        <source>&amp;Benutzer</source>
+        <translation>&amp;User</translation>
+    </message>
+    <message>
+        <source>&amp;Hilfe</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Fehler beim Anmelden.</source>
+        <translation>Login failed.</translation>
+    </message>
+    <message>
+        <source>Ihre Anmeldung am System ist leider gescheitert. Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
+        <translation>Your login failed. Did you spell your user name and password correctly?</translation>
+    </message>
+    <message>
+        <source>Benutzer nicht registriert</source>
+        <translation>User not registered</translation>
+    </message>
+    <message>
+        <source>Ein solcher Benutzer ist nicht registriert.  Bitte pruefen Sie, ob Sie sich mit dem richtigen, korrekt geschriebenen Benutzernamen angemeldet haben.
+
+Falls dies eine lokale Installation ist, koennen Sie sich ggf. als root-Benutzer (Administrator) anmelden und den gewuenschten Benutzer ueber das Administrationsmenu anlegen.  Falls Sie sich ueber das Netz bei einer zentralen Installation anmelden wollen, kontaktieren Sie bitte ggf. den dortigen Administrator.</source>
+        <translation>No such user is registered.  Please check that you logged in with the right user name, spelled correctly.
+
+If this is a local installation, you can log in as root (administrator) and create the user in the administration menu.  If you log in to a central installation over the network, please contact its administrator.</translation>
+    </message>
+    <message>
+        <source>Anmeldung nicht erlaubt</source>
+        <translation>Login not allowed</translation>
+    </message>
+    <message>
+        <source>Dieser Benutzer darf sich nicht an der GUI anmelden.  Eventuell ist fuer ihn nur der Webzugriff freigeschaltet.</source>
+        <translation>This user may not log in to the desktop program.  Possibly only web access is enabled for him.</translation>
+    </message>
+    <message>
+        <source>Ihre Anmeldung am System ist leider gescheitert. Es kam die folgende Fehlermeldung zurueck: 
+ %1
+
+Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
+        <translation>Your login failed. The following error came back: 
+ %1
+
+Did you spell your user name and password correctly?</translation>
+    </message>
+    <message>
+        <source>%1 Stunden, %2 Minuten, %3 Sekunden</source>
+        <translation>%1 hours, %2 minutes, %3 seconds</translation>
+    </message>
+    <message>
+        <source>%1 Minuten, %2 Sekunden</source>
+        <translation>%1 minutes, %2 seconds</translation>
+    </message>
+    <message>
+        <source>%1 Sekunden</source>
+        <translation>%1 seconds</translation>
+    </message>
+</context>
+<context>
+    <name>TimeStampLineEdit</name>
+    <message>
+        <source>Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden.</source>
+        <translation>Timestamps can be entered as a date dd.MM.yyyy, as a date with the time to the minute dd.MM.yyyy hh.mm, or to the second dd.MM.yyyy hh.mm.ss.  Leading zeros of the date may be left out; the time may be written with colons instead of dots.</translation>
+    </message>
+</context>
+</TS>
