@@ -2,6 +2,8 @@
 
 #include "Meldung.h"
 
+#include <QDate>
+
 #include <optional>
 #include <vector>
 
@@ -21,12 +23,13 @@ public:
     // texts (an empty text sets the date null).
     static std::optional<Meldung> pruefe(DatabaseContext &ctx, Mitglied &mitglied);
 
-    // Stores the member and then its titles: each changed title gets the member's id, each
-    // removed stored title is deleted. The member's hoechsterTitel becomes the stored title
-    // marked as highest (none when no title is marked). One transaction: on a failure the
-    // database is as it was.
+    // Stores the member and then its titles: every title the member keeps (`titel`, new,
+    // edited or unchanged) is stored with the member's id, each removed title that was
+    // stored is deleted. The member's hoechsterTitel becomes the kept title marked as
+    // highest (its non-persisted hoechsterTitel flag), none when no title is marked. One
+    // transaction: on a failure the database and the objects are as they were.
     static void speichere(DatabaseContext &ctx, Mitglied &mitglied,
-                          const std::vector<FotographischerTitel *> &geaenderteTitel,
+                          const std::vector<FotographischerTitel *> &titel,
                           const std::vector<const FotographischerTitel *> &entfernteTitel);
 
     // Why the member may not be deleted (a linked user; an entry in or the jury of a

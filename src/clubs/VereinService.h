@@ -21,7 +21,7 @@ public:
     // Stores the club, then its officials (each changed one gets the club's id when it has no
     // club; each removed one that was stored is deleted) and, when `nummerGeaendert`, renumbers
     // every club below it. Everything happens in one transaction: on a failure (the exception
-    // propagates) the database is as it was and the objects keep their ids.
+    // propagates) the database and the objects are as they were.
     static void speichere(DatabaseContext &ctx, Verein &verein,
                           const std::vector<Funktionstraeger *> &geaenderteFunktionstraeger,
                           const std::vector<const Funktionstraeger *> &entfernteFunktionstraeger,

@@ -3,6 +3,8 @@
 #include "DatabaseContext.h"
 #include "controllers/VereinController.h"
 
+#include <QSet>
+
 #include <iostream>
 
 bool VereinsNummernManager::berechneVereinsNummerKomplett(DatabaseContext &ctx, Verein &verein)
@@ -28,18 +30,35 @@ bool VereinsNummernManager::berechneVereinsNummerKomplett(DatabaseContext &ctx, 
     return true;
 }
 
-int VereinsNummernManager::nummeriereUntervereine(DatabaseContext &ctx, const Verein &verein)
+namespace {
+
+// Renumbers below one club; `besucht` holds the clubs already done, so that a damaged tree
+// with a cycle ends instead of recursing forever.
+int nummeriereUnter(DatabaseContext &ctx, const Verein &verein, QSet<qlonglong> &besucht)
 {
+    if (!verein.hasId() || besucht.contains(verein.getId()))
+        return 0;
+    besucht.insert(verein.getId());
     VereinController controller;
     auto children = controller.readByDachverband(ctx, verein);
     std::cout << children.size() << " Untervereine gefunden." << std::endl;
     int stored = 0;
     for (auto &child : children) {
-        if (berechneVereinsNummerKomplett(ctx, *child)) {
+        if (besucht.contains(child->getId()))
+            continue;
+        if (VereinsNummernManager::berechneVereinsNummerKomplett(ctx, *child)) {
             controller.insertOrUpdate(ctx, *child);
             ++stored;
         }
-        stored += nummeriereUntervereine(ctx, *child);
+        stored += nummeriereUnter(ctx, *child, besucht);
     }
     return stored;
+}
+
+} // namespace
+
+int VereinsNummernManager::nummeriereUntervereine(DatabaseContext &ctx, const Verein &verein)
+{
+    QSet<qlonglong> besucht;
+    return nummeriereUnter(ctx, verein, besucht);
 }
