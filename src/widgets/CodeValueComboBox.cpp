@@ -11,8 +11,7 @@
 ComboBoxModel::ComboBoxModel(std::vector<std::unique_ptr<CodeValue>> values,
                              const QString &emptyText, QObject *parent)
     : QAbstractListModel(parent), m_values(std::move(values)), m_emptyText(emptyText)
-{
-}
+{}
 
 ComboBoxModel::~ComboBoxModel() = default;
 

@@ -17,7 +17,10 @@ class ComboBoxModel : public QAbstractListModel
 {
     Q_OBJECT
 public:
-    enum Roles { IdRole = Qt::UserRole }; // the value's id; nothing for the empty entry
+    enum Roles
+    {
+        IdRole = Qt::UserRole
+    }; // the value's id; nothing for the empty entry
 
     ComboBoxModel(std::vector<std::unique_ptr<CodeValue>> values, const QString &emptyText,
                   QObject *parent = nullptr);

@@ -9,8 +9,7 @@
 CodeValueKurzTextVariantConverter::CodeValueKurzTextVariantConverter(DatabaseContext &ctx,
                                                                      const QString &typeName)
     : m_ctx(ctx), m_typeName(typeName)
-{
-}
+{}
 
 QVariant CodeValueKurzTextVariantConverter::convert(const QVariant &value) const
 {
@@ -33,9 +32,7 @@ QVariant CodeValueKurzTextVariantConverter::convert(const QVariant &value) const
     return ofThisType ? QVariant(codeValue->getKurzText()) : QVariant();
 }
 
-DurchgangsNameVariantConverter::DurchgangsNameVariantConverter(DatabaseContext &ctx) : m_ctx(ctx)
-{
-}
+DurchgangsNameVariantConverter::DurchgangsNameVariantConverter(DatabaseContext &ctx) : m_ctx(ctx) {}
 
 QVariant DurchgangsNameVariantConverter::convert(const QVariant &value) const
 {

@@ -33,8 +33,7 @@ qlonglong integerOf(QString text, int sortStrategy)
 } // namespace
 
 CompositeTableModel::CompositeTableModel(QList<int> columnOrder,
-                                         std::map<int, ColumnDescription> columns,
-                                         QObject *parent)
+                                         std::map<int, ColumnDescription> columns, QObject *parent)
     : QAbstractTableModel(parent), m_columnToAttribute(std::move(columnOrder)),
       m_columns(std::move(columns))
 {
@@ -208,8 +207,7 @@ QVariant CompositeTableModel::data(const QModelIndex &index, int role) const
 
 bool CompositeTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole ||
-        !isCell(index))
+    if (role != Qt::EditRole || !isCell(index))
         return false;
     Record *object = rowObject(index.row());
     const QModelIndex attribute = object->index(attributeOfColumn(index.column()), 0);
@@ -266,8 +264,7 @@ void CompositeTableModel::callStableSort(int column, Qt::SortOrder order)
     keys.reserve(m_rows.size());
     for (int position = 0; position < int(m_rows.size()); ++position) {
         const QString text = displayValue(position, column).toString();
-        keys.push_back({position, text,
-                        strategy == SortAsText ? 0 : integerOf(text, strategy)});
+        keys.push_back({position, text, strategy == SortAsText ? 0 : integerOf(text, strategy)});
     }
     const bool ascending = order == Qt::AscendingOrder;
     if (strategy == SortAsText) {

@@ -14,12 +14,13 @@ class QTableView;
 class Record;
 
 // How a column compares the values it shows when the list is sorted by it.
-enum SortStrategy {
-    SortAsText = 0,         // locale-aware text comparison
-    SortAsInt = 1,          // 32-bit integers
-    SortAsLongLong = 2,     // 64-bit integers
+enum SortStrategy
+{
+    SortAsText = 0,          // locale-aware text comparison
+    SortAsInt = 1,           // 32-bit integers
+    SortAsLongLong = 2,      // 64-bit integers
     SortAsBracketedRank = 3, // integers after removing "(" and ")", e.g. "(3)"
-    SortAsStarredRank = 4,  // integers after removing "*", e.g. "3*"
+    SortAsStarredRank = 4,   // integers after removing "*", e.g. "3*"
 };
 
 // One column of a CompositeTableModel: header, width in pixels, sort strategy and an optional
@@ -31,8 +32,7 @@ struct ColumnDescription
                       std::unique_ptr<VariantConverter> converter = nullptr)
         : header(std::move(header)), width(width), sortStrategy(sortStrategy),
           converter(std::move(converter))
-    {
-    }
+    {}
 
     QVariant header;
     int width = 100;

@@ -13,8 +13,7 @@
 ComboBoxDelegate::ComboBoxDelegate(DatabaseContext &ctx, const QString &typeName,
                                    const QString &emptyText, QObject *parent)
     : QStyledItemDelegate(parent), m_ctx(ctx), m_typeName(typeName), m_emptyText(emptyText)
-{
-}
+{}
 
 QWidget *ComboBoxDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                         const QModelIndex &) const
@@ -54,8 +53,7 @@ void ComboBoxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
 
 CodeValueTableDelegate::CodeValueTableDelegate(DatabaseContext &ctx, QObject *parent)
     : QStyledItemDelegate(parent), m_ctx(ctx)
-{
-}
+{}
 
 QString CodeValueTableDelegate::kurzTextOf(const QVariant &value) const
 {
@@ -113,8 +111,8 @@ CompositeDelegate1D::~CompositeDelegate1D() = default; // the held delegates are
 void CompositeDelegate1D::adopt(QAbstractItemDelegate *delegate)
 {
     delegate->setParent(this);
-    connect(delegate, &QAbstractItemDelegate::commitData, this,
-            &QAbstractItemDelegate::commitData, Qt::UniqueConnection);
+    connect(delegate, &QAbstractItemDelegate::commitData, this, &QAbstractItemDelegate::commitData,
+            Qt::UniqueConnection);
     connect(delegate, &QAbstractItemDelegate::closeEditor, this,
             &QAbstractItemDelegate::closeEditor, Qt::UniqueConnection);
     connect(delegate, &QAbstractItemDelegate::sizeHintChanged, this,

@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 

@@ -15,9 +15,7 @@ namespace {
 constexpr int kPageRows = 10;
 }
 
-ListWidget::ListWidget(DatabaseContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx)
-{
-}
+ListWidget::ListWidget(DatabaseContext &ctx, QWidget *parent) : QWidget(parent), m_ctx(ctx) {}
 
 ListWidget::~ListWidget() = default;
 
@@ -96,10 +94,9 @@ int ListWidget::selectedRow() const
     const QModelIndexList selected = selectionModel()->selectedRows();
     if (selected.isEmpty())
         return -1;
-    return std::min_element(selected.begin(), selected.end(),
-                            [](const QModelIndex &a, const QModelIndex &b) {
-                                return a.row() < b.row();
-                            })
+    return std::min_element(
+               selected.begin(), selected.end(),
+               [](const QModelIndex &a, const QModelIndex &b) { return a.row() < b.row(); })
         ->row();
 }
 

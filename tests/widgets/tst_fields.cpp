@@ -4,15 +4,12 @@
 #include "Delegates.h"
 #include "FieldFactory.h"
 #include "LineEdits.h"
-#include "MessageBoxes.h"
 #include "StreamCapture.h"
 #include "entities/CodeValue.h"
 
 #include <QComboBox>
 #include <QDataWidgetMapper>
-#include <QDoubleSpinBox>
 #include <QLabel>
-#include <QMetaProperty>
 #include <QPointer>
 #include <QSpinBox>
 #include <QTableView>
@@ -22,51 +19,22 @@
 
 namespace {
 
-RecordingMessageBoxes *g_boxes = nullptr;
-
 const QString kGrey = QStringLiteral("background-color: rgb(225, 225, 225)");
 const QString kWhite = QStringLiteral("background-color: white");
 const QString kYellow = QStringLiteral("background-color: rgb(240, 240, 120)");
 
-// Writes every call it gets into a shared journal, as "<name> <call> <column>".
-class JournalDelegate : public QStyledItemDelegate
+// Writes what its line edit holds in upper case.
+class UpperDelegate : public QStyledItemDelegate
 {
 public:
-    JournalDelegate(QString name, QStringList *journal) : m_name(std::move(name)), m_journal(journal)
-    {
-    }
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override
-    {
-        note("sizeHint", index);
-        return QSize(1, 1);
-    }
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
-                          const QModelIndex &index) const override
-    {
-        note("createEditor", index);
-        return QStyledItemDelegate::createEditor(parent, option, index);
-    }
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        note("setEditorData", index);
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override
     {
-        note("setModelData", index);
-        QStyledItemDelegate::setModelData(editor, model, index);
+        model->setData(index, static_cast<QLineEdit *>(editor)->text().toUpper());
     }
-
-private:
-    void note(const char *call, const QModelIndex &index) const
-    {
-        *m_journal << QStringLiteral("%1 %2 %3").arg(m_name, QLatin1String(call)).arg(index.column());
-    }
-    QString m_name;
-    QStringList *m_journal;
 };
 
+// One code value, "AT", shown by name and short text.
 std::unique_ptr<CompositeTableModel> codeTable()
 {
     std::map<int, ColumnDescription> columns;
@@ -85,15 +53,14 @@ std::unique_ptr<CompositeTableModel> codeTable()
 
 void FieldTest::init()
 {
-    g_boxes = new RecordingMessageBoxes;
-    MessageBoxes::install(g_boxes);
+    m_boxes = std::make_unique<RecordingMessageBoxes>();
+    MessageBoxes::install(m_boxes.get());
 }
 
 void FieldTest::cleanup()
 {
     MessageBoxes::install(nullptr);
-    delete g_boxes;
-    g_boxes = nullptr;
+    m_boxes.reset();
 }
 
 void FieldTest::timeStamps_data()
@@ -101,26 +68,20 @@ void FieldTest::timeStamps_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QDateTime>("expected"); // null: no format fits
 
-    const QDate newYear(2015, 1, 1);
-    QTest::newRow("date") << "1.1.2015" << QDateTime(newYear, QTime(0, 0));
-    QTest::newRow("date with leading zeros") << "01.02.2015" << QDateTime(QDate(2015, 2, 1), QTime(0, 0));
-    QTest::newRow("seconds with dots") << "1.1.2015 9.05.30" << QDateTime(newYear, QTime(9, 5, 30));
-    QTest::newRow("minutes with dots") << "1.1.2015 9.05" << QDateTime(newYear, QTime(9, 5));
-    QTest::newRow("seconds with colons") << "1.1.2015 9:05:30" << QDateTime(newYear, QTime(9, 5, 30));
-    QTest::newRow("minutes with colons") << "1.1.2015 9:05" << QDateTime(newYear, QTime(9, 5));
-    QTest::newRow("two-digit hour") << "31.12.2015 23:59:59"
-                                    << QDateTime(QDate(2015, 12, 31), QTime(23, 59, 59));
-    QTest::newRow("blanks around") << "  1.1.2015 9:05 " << QDateTime(newYear, QTime(9, 5));
+    const QDate day(2015, 1, 1);
+    QTest::newRow("date") << "1.1.2015" << QDateTime(day, QTime(0, 0));
+    QTest::newRow("seconds with dots") << "1.1.2015 9.05.30" << QDateTime(day, QTime(9, 5, 30));
+    QTest::newRow("minutes with dots") << "1.1.2015 9.05" << QDateTime(day, QTime(9, 5));
+    QTest::newRow("seconds with colons") << "1.1.2015 9:05:30" << QDateTime(day, QTime(9, 5, 30));
+    QTest::newRow("minutes with colons") << "1.1.2015 9:05" << QDateTime(day, QTime(9, 5));
+    QTest::newRow("leading zeros, blanks around")
+        << " 01.01.2015 23:59:59 " << QDateTime(day, QTime(23, 59, 59));
     QTest::newRow("no such day") << "31.2.2015" << QDateTime();
     QTest::newRow("no such hour") << "1.1.2015 25:00" << QDateTime();
-    QTest::newRow("no such minute") << "1.1.2015 9.60" << QDateTime();
     QTest::newRow("two-digit year") << "1.1.15" << QDateTime();
     QTest::newRow("hour alone") << "1.1.2015 9" << QDateTime();
     QTest::newRow("dots and colons mixed") << "1.1.2015 9.05:30" << QDateTime();
-    QTest::newRow("milliseconds") << "1.1.2015 9:05:30:00" << QDateTime();
-    QTest::newRow("ISO") << "2015-01-01" << QDateTime();
     QTest::newRow("empty") << "" << QDateTime();
-    QTest::newRow("text") << "gestern" << QDateTime();
 }
 
 void FieldTest::timeStamps()
@@ -128,29 +89,9 @@ void FieldTest::timeStamps()
     QFETCH(QString, text);
     QFETCH(QDateTime, expected);
     QCOMPARE(parseTimeStamp(text), expected);
-
     TimeStampLineEdit edit;
     edit.setText(text);
     QCOMPARE(edit.value(), expected.isValid() ? QVariant(expected) : QVariant());
-}
-
-void FieldTest::timeStampLineEdit()
-{
-    TimeStampLineEdit edit;
-    QCOMPARE(edit.toolTip(),
-             QStringLiteral("Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer "
-                            "Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy "
-                            "hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen "
-                            "weggelassen werden, statt dem Punkt bei der Zeit darf auch ein "
-                            "Doppelpunkt geschrieben werden."));
-    const QDateTime stamp(QDate(2015, 3, 7), QTime(9, 5, 3));
-    edit.setValue(stamp);
-    QCOMPARE(edit.text(), QStringLiteral("07.03.2015 09:05:03"));
-    QCOMPARE(edit.value(), QVariant(stamp));
-    edit.setValue(QVariant());
-    QCOMPARE(edit.text(), QString());
-    edit.setValue(QStringLiteral("morgen"));
-    QCOMPARE(edit.text(), QString());
 }
 
 void FieldTest::dateInput_data()
@@ -159,20 +100,14 @@ void FieldTest::dateInput_data()
     QTest::addColumn<int>("state"); // what the validator says
     QTest::addColumn<QDate>("value");
 
-    const int ok = QValidator::Acceptable;
-    const int partial = QValidator::Intermediate;
-    const int bad = QValidator::Invalid;
-    QTest::newRow("short") << "1.2.2015" << ok << QDate(2015, 2, 1);
-    QTest::newRow("leading zeros") << "01.12.2015" << ok << QDate(2015, 12, 1);
-    QTest::newRow("no such day") << "31.2.2015" << ok << QDate();
-    QTest::newRow("no such month") << "1.19.2015" << ok << QDate();
-    QTest::newRow("two-digit year") << "1.2.15" << partial << QDate();
-    QTest::newRow("empty") << "" << partial << QDate();
-    QTest::newRow("day 45") << "45.1.2015" << bad << QDate();
-    QTest::newRow("month 22") << "1.22.2015" << bad << QDate();
-    QTest::newRow("five-digit year") << "1.2.20155" << bad << QDate();
-    QTest::newRow("letters") << "a" << bad << QDate();
-    QTest::newRow("blanks") << " 1.2.2015 " << bad << QDate(2015, 2, 1);
+    QTest::newRow("short") << "1.2.2015" << int(QValidator::Acceptable) << QDate(2015, 2, 1);
+    QTest::newRow("leading zeros")
+        << "01.12.2015" << int(QValidator::Acceptable) << QDate(2015, 12, 1);
+    QTest::newRow("no such day") << "31.2.2015" << int(QValidator::Acceptable) << QDate();
+    QTest::newRow("two-digit year") << "1.2.15" << int(QValidator::Intermediate) << QDate();
+    QTest::newRow("day 45") << "45.1.2015" << int(QValidator::Invalid) << QDate();
+    QTest::newRow("month 22") << "1.22.2015" << int(QValidator::Invalid) << QDate();
+    QTest::newRow("blanks") << " 1.2.2015 " << int(QValidator::Invalid) << QDate(2015, 2, 1);
 }
 
 void FieldTest::dateInput()
@@ -186,7 +121,6 @@ void FieldTest::dateInput()
     QCOMPARE(int(edit.validator()->validate(probe, position)), state);
     edit.setText(text);
     QCOMPARE(edit.value(), value.isValid() ? QVariant(value) : QVariant());
-    QVERIFY(g_boxes->shown().empty());
 }
 
 void FieldTest::dateLineEditReports_data()
@@ -194,7 +128,6 @@ void FieldTest::dateLineEditReports_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("reported");
     QTest::newRow("no such day") << "31.2.2015" << true;
-    QTest::newRow("no such month") << "39.19.2015" << true;
     QTest::newRow("incomplete") << "1.2.15" << true;
     QTest::newRow("valid") << "1.2.2015" << false;
     QTest::newRow("empty") << "" << false;
@@ -207,7 +140,6 @@ void FieldTest::dateLineEditReports()
     const QString text = QStringLiteral("Die Eingabe %1 ist kein gueltiges Datum.\n\nBitte geben "
                                         "Sie das Datum im Format dd.mm.yyyy an.")
                              .arg(typed);
-
     QWidget window;
     auto *date = new DateLineEdit;
     auto *other = new QLineEdit;
@@ -218,120 +150,65 @@ void FieldTest::dateLineEditReports()
     QApplication::setActiveWindow(&window);
     QVERIFY(QTest::qWaitForWindowActive(&window));
 
-    // Ended with Enter, then leaving the field: one report.
+    // Ended with Enter, then by leaving the field: reported once.
     date->setFocus();
     QTest::keyClicks(date, typed);
-    QCOMPARE(date->text(), typed);
     QTest::keyClick(date, Qt::Key_Return);
     other->setFocus();
-    QCOMPARE(int(g_boxes->shown().size()), reported ? 1 : 0);
-    if (reported) {
-        QCOMPARE(g_boxes->shown()[0].kind, QStringLiteral("critical"));
-        QCOMPARE(g_boxes->shown()[0].title, QStringLiteral("Datum falsch angegeben"));
-        QCOMPARE(g_boxes->shown()[0].text, text);
-    }
-    QVERIFY(!date->value().isValid() || !reported);
-
-    // Ended by leaving the field.
-    g_boxes->clear();
+    QCOMPARE(int(m_boxes->shown().size()), reported ? 1 : 0);
+    // Typed again and ended by leaving the field only.
     date->clear();
     date->setFocus();
     QTest::keyClicks(date, typed);
     other->setFocus();
-    QCOMPARE(int(g_boxes->shown().size()), reported ? 1 : 0);
-    if (reported)
-        QCOMPARE(g_boxes->shown()[0].text, text);
+    QCOMPARE(int(m_boxes->shown().size()), reported ? 2 : 0);
+    for (const auto &box : m_boxes->shown()) {
+        QCOMPARE(box.kind, QStringLiteral("critical"));
+        QCOMPARE(box.title, QStringLiteral("Datum falsch angegeben"));
+        QCOMPARE(box.text, text);
+    }
 }
 
-void FieldTest::lineEditsShowValues()
+void FieldTest::numberInput_data()
 {
-    DateLineEdit date;
-    QCOMPARE(QString::fromLatin1(date.metaObject()->userProperty().name()), QStringLiteral("value"));
-    date.setValue(QDate(2015, 3, 7));
-    QCOMPARE(date.text(), QStringLiteral("7.3.2015"));
-    QCOMPARE(date.value(), QVariant(QDate(2015, 3, 7)));
-    date.setValue(QDateTime(QDate(2016, 12, 24), QTime(18, 0)));
-    QCOMPARE(date.text(), QStringLiteral("24.12.2016"));
-    date.setValue(QDate());
-    QCOMPARE(date.text(), QString());
-    date.setValue(QDate(2015, 3, 7));
-    date.setValue(QVariant());
-    QCOMPARE(date.text(), QString());
-
-    IntLineEdit number;
-    number.setValue(17);
-    QCOMPARE(number.text(), QStringLiteral("17"));
-    number.setValue(qlonglong(-5));
-    QCOMPARE(number.text(), QStringLiteral("-5"));
-    number.setValue(QStringLiteral("x"));
-    QCOMPARE(number.text(), QString());
-    number.setValue(12);
-    number.setValue(QVariant());
-    QCOMPARE(number.text(), QString());
-}
-
-void FieldTest::doubleLineEdit_data()
-{
-    QTest::addColumn<QVariant>("input"); // a QString is typed, anything else set as value
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QVariant>("value");
-
-    QTest::newRow("six significant digits") << QVariant(3.14159265) << "3.14159" << QVariant(3.14159);
-    QTest::newRow("large") << QVariant(1234567.0) << "1.23457e+06" << QVariant(1234570.0);
-    QTest::newRow("half") << QVariant(0.5) << "0.5" << QVariant(0.5);
-    QTest::newRow("int") << QVariant(42) << "42" << QVariant(42.0);
-    QTest::newRow("null") << QVariant() << "" << QVariant();
-    QTest::newRow("typed") << QVariant(QStringLiteral(" -1e3 ")) << " -1e3 " << QVariant(-1000.0);
-    QTest::newRow("typed with comma") << QVariant(QStringLiteral("3,5")) << "3,5" << QVariant();
-    QTest::newRow("typed text") << QVariant(QStringLiteral("abc")) << "abc" << QVariant();
-    QTest::newRow("typed nothing") << QVariant(QStringLiteral("  ")) << "  " << QVariant();
-}
-
-void FieldTest::doubleLineEdit()
-{
-    QFETCH(QVariant, input);
-    QFETCH(QString, shown);
-    QFETCH(QVariant, value);
-    DoubleLineEdit edit;
-    edit.setText(QStringLiteral("9"));
-    if (input.metaType().id() == QMetaType::QString)
-        edit.setText(input.toString());
-    else
-        edit.setValue(input);
-    QCOMPARE(edit.text(), shown);
-    QCOMPARE(edit.value(), value);
-    if (value.isValid())
-        QCOMPARE(edit.value().metaType().id(), int(QMetaType::Double));
-}
-
-void FieldTest::intLineEdit_data()
-{
-    QTest::addColumn<bool>("bounded"); // from 1 to 10
+    QTest::addColumn<QString>("field"); // "double", "int" or "int 1..10"
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("acceptable");
+    QTest::addColumn<bool>("acceptable"); // for the validator of int fields
     QTest::addColumn<QVariant>("value");
 
-    QTest::newRow("number") << false << "42" << true << QVariant(42);
-    QTest::newRow("negative") << false << "-7" << true << QVariant(-7);
-    QTest::newRow("blanks") << false << " 42 " << false << QVariant(42);
-    QTest::newRow("empty") << false << "" << false << QVariant();
-    QTest::newRow("fraction") << false << "1.5" << false << QVariant();
-    QTest::newRow("thousands separator") << false << "1.000" << false << QVariant();
-    QTest::newRow("letters") << false << "abc" << false << QVariant();
-    QTest::newRow("too big for int") << false << "99999999999" << false << QVariant();
-    QTest::newRow("within bounds") << true << "5" << true << QVariant(5);
-    QTest::newRow("above bounds") << true << "11" << false << QVariant(11);
-    QTest::newRow("below bounds") << true << "0" << false << QVariant(0);
+    QTest::newRow("double") << "double"
+                            << " -1e3 " << true << QVariant(-1000.0);
+    QTest::newRow("double with comma") << "double"
+                                       << "3,5" << true << QVariant();
+    QTest::newRow("int") << "int"
+                         << "-42" << true << QVariant(-42);
+    QTest::newRow("int with blanks") << "int"
+                                     << " 42 " << false << QVariant(42);
+    QTest::newRow("int with separator") << "int"
+                                        << "1.000" << false << QVariant();
+    QTest::newRow("int too big") << "int"
+                                 << "99999999999" << false << QVariant();
+    QTest::newRow("within bounds") << "int 1..10"
+                                   << "5" << true << QVariant(5);
+    QTest::newRow("above bounds") << "int 1..10"
+                                  << "11" << false << QVariant(11);
 }
 
-void FieldTest::intLineEdit()
+void FieldTest::numberInput()
 {
-    QFETCH(bool, bounded);
+    QFETCH(QString, field);
     QFETCH(QString, text);
     QFETCH(bool, acceptable);
     QFETCH(QVariant, value);
-    std::unique_ptr<IntLineEdit> edit =
-        bounded ? std::make_unique<IntLineEdit>(1, 10) : std::make_unique<IntLineEdit>();
+    if (field == QLatin1String("double")) {
+        DoubleLineEdit edit;
+        edit.setText(text);
+        QCOMPARE(edit.value(), value);
+        return;
+    }
+    std::unique_ptr<IntLineEdit> edit = field == QLatin1String("int")
+                                            ? std::make_unique<IntLineEdit>()
+                                            : std::make_unique<IntLineEdit>(1, 10);
     QString probe = text;
     int position = 0;
     QCOMPARE(edit->validator()->validate(probe, position) == QValidator::Acceptable, acceptable);
@@ -339,81 +216,105 @@ void FieldTest::intLineEdit()
     QCOMPARE(edit->value(), value);
 }
 
+void FieldTest::shownValues_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("shown");
+
+    const QDateTime stamp(QDate(2015, 3, 7), QTime(9, 5, 3));
+    QTest::newRow("date") << "date" << QVariant(QDate(2015, 3, 7)) << "7.3.2015";
+    QTest::newRow("date of a timestamp") << "date" << QVariant(stamp) << "7.3.2015";
+    QTest::newRow("null date") << "date" << QVariant() << "";
+    QTest::newRow("timestamp") << "timestamp" << QVariant(stamp) << "07.03.2015 09:05:03";
+    QTest::newRow("no timestamp") << "timestamp" << QVariant(QStringLiteral("morgen")) << "";
+    QTest::newRow("six digits") << "double" << QVariant(3.14159265) << "3.14159";
+    QTest::newRow("large") << "double" << QVariant(1234567.0) << "1.23457e+06";
+    QTest::newRow("no double") << "double" << QVariant(QStringLiteral("abc")) << "";
+    QTest::newRow("int") << "int" << QVariant(qlonglong(-17)) << "-17";
+    QTest::newRow("no int") << "int" << QVariant(QStringLiteral("x")) << "";
+}
+
+void FieldTest::shownValues()
+{
+    QFETCH(QString, field);
+    QFETCH(QVariant, value);
+    QFETCH(QString, shown);
+    std::unique_ptr<QLineEdit> edit;
+    if (field == QLatin1String("date"))
+        edit = std::make_unique<DateLineEdit>();
+    else if (field == QLatin1String("timestamp"))
+        edit = std::make_unique<TimeStampLineEdit>();
+    else if (field == QLatin1String("double"))
+        edit = std::make_unique<DoubleLineEdit>();
+    else
+        edit = std::make_unique<IntLineEdit>();
+    edit->setText(QStringLiteral("1.1.2000"));
+    // The value is the user property, which widget mappers use.
+    QVERIFY(edit->setProperty(edit->metaObject()->userProperty().name(), value));
+    QCOMPARE(edit->text(), shown);
+
+    if (field == QLatin1String("timestamp"))
+        QCOMPARE(edit->toolTip(),
+                 QStringLiteral(
+                     "Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit "
+                     "dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss "
+                     "eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, "
+                     "statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden."));
+}
+
 void FieldTest::fieldFactory_data()
 {
     QTest::addColumn<bool>("editable");
-    QTest::addColumn<int>("maxLength"); // 0: none given
     QTest::addColumn<bool>("mandatory");
     QTest::addColumn<QString>("style");
-
-    QTest::newRow("optional") << true << 0 << false << kWhite;
-    QTest::newRow("optional read-only") << false << 0 << false << kGrey;
-    QTest::newRow("mandatory") << true << 40 << true << kYellow;
-    QTest::newRow("mandatory read-only") << false << 40 << true << kGrey;
+    QTest::newRow("optional") << true << false << kWhite;
+    QTest::newRow("optional read-only") << false << false << kGrey;
+    QTest::newRow("mandatory") << true << true << kYellow;
+    QTest::newRow("mandatory read-only") << false << true << kGrey;
 }
 
 void FieldTest::fieldFactory()
 {
     QFETCH(bool, editable);
-    QFETCH(int, maxLength);
     QFETCH(bool, mandatory);
     QFETCH(QString, style);
 
-    std::unique_ptr<QLineEdit> edit(
-        maxLength == 0 && !mandatory
-            ? FieldFactory::createLineEdit(editable)
-            : FieldFactory::createLineEdit(editable, maxLength == 0 ? 32767 : maxLength, mandatory));
-    QCOMPARE(edit->maxLength(), maxLength == 0 ? 32767 : maxLength);
+    std::unique_ptr<QLineEdit> edit(mandatory ? FieldFactory::createLineEdit(editable, 40, true)
+                                              : FieldFactory::createLineEdit(editable));
+    QCOMPARE(edit->maxLength(), mandatory ? 40 : 32767);
     QCOMPARE(edit->isReadOnly(), !editable);
     QCOMPARE(edit->focusPolicy(), editable ? Qt::StrongFocus : Qt::ClickFocus);
     QCOMPARE(edit->styleSheet(), style);
 
-    // Switching the mode of an existing field, e.g. a date field.
+    // A form switching a date field between modes.
     DateLineEdit date;
     FieldFactory::setEditable(&date, editable, mandatory);
     QCOMPARE(date.isReadOnly(), !editable);
-    QCOMPARE(date.focusPolicy(), editable ? Qt::StrongFocus : Qt::ClickFocus);
     QCOMPARE(date.styleSheet(), style);
-}
-
-void FieldTest::fieldColours()
-{
-    std::unique_ptr<QLabel> label(FieldFactory::createLabel(QStringLiteral("Name")));
-    QCOMPARE(label->text(), QStringLiteral("Name"));
-    QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
 
     QSpinBox spin;
-    FieldFactory::colourOptional(&spin);
-    QCOMPARE(spin.styleSheet(), kWhite);
-    FieldFactory::colourMandatory(&spin);
-    QCOMPARE(spin.styleSheet(), kYellow);
-    spin.setReadOnly(true);
-    FieldFactory::colourMandatory(&spin);
-    QCOMPARE(spin.styleSheet(), kGrey);
-    FieldFactory::colourOptional(&spin);
-    QCOMPARE(spin.styleSheet(), kGrey);
-
-    QTextEdit text;
-    FieldFactory::colourMandatory(&text);
-    QCOMPARE(text.styleSheet(), kYellow);
-    text.setReadOnly(true);
-    FieldFactory::colourMandatory(&text);
-    QCOMPARE(text.styleSheet(), kGrey);
-
-    QComboBox combo;
-    FieldFactory::colourComboBox(&combo, true);
-    QCOMPARE(combo.styleSheet(), kYellow);
-    FieldFactory::colourComboBox(&combo, false);
-    QCOMPARE(combo.styleSheet(), kGrey);
+    spin.setReadOnly(!editable);
+    mandatory ? FieldFactory::colourMandatory(&spin) : FieldFactory::colourOptional(&spin);
+    QCOMPARE(spin.styleSheet(), style);
+    if (mandatory) {
+        QTextEdit text;
+        text.setReadOnly(!editable);
+        FieldFactory::colourMandatory(&text);
+        QCOMPARE(text.styleSheet(), style);
+        QComboBox combo;
+        FieldFactory::colourComboBox(&combo, editable);
+        QCOMPARE(combo.styleSheet(), style);
+    }
+    std::unique_ptr<QLabel> label(FieldFactory::createLabel(QStringLiteral("Name")));
+    QCOMPARE(label->alignment(), Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void FieldTest::mapperDelegateTraces()
 {
     CodeValue value;
     value.setName(QStringLiteral("AT"));
-    const QDateTime created(QDate(2015, 3, 7), QTime(9, 5, 3));
-    value.setCreate_tist(created);
-
+    value.setCreate_tist(QDateTime(QDate(2015, 3, 7), QTime(9, 5, 3)));
     QDataWidgetMapper mapper;
     mapper.setModel(&value);
     mapper.setOrientation(Qt::Vertical);
@@ -432,48 +333,25 @@ void FieldTest::mapperDelegateTraces()
     lines.sort();
     QCOMPARE(lines, (QStringList{"MapperDelegate::setEditorData called, column = 0, row = 1",
                                  "MapperDelegate::setEditorData called, column = 0, row = 4"}));
-    QCOMPARE(name.text(), QStringLiteral("AT"));
     QCOMPARE(stamp.text(), QStringLiteral("07.03.2015 09:05:03"));
 
-    name.setText(QStringLiteral("DE"));
+    StreamCapture out(std::cout); // the record's change signals fill the fields again
     stamp.setText(QStringLiteral("8.3.2015 10:00"));
     QVERIFY(mapper.submit());
-    QCOMPARE(value.getName(), QStringLiteral("DE"));
     QCOMPARE(value.getCreate_tist(), QDateTime(QDate(2015, 3, 8), QTime(10, 0)));
 }
 
-void FieldTest::compositeDelegateForwards()
-{
-    QStringList journal;
-    CompositeDelegate1D composite;
-    composite.setDefaultDelegate(new JournalDelegate(QStringLiteral("default"), &journal));
-    composite.setColumnDelegate(1, new JournalDelegate(QStringLiteral("kurz"), &journal));
-    auto model = codeTable();
-    const QModelIndex name = model->index(0, 0);
-    const QModelIndex kurz = model->index(0, 1);
-    QStyleOptionViewItem option;
-
-    composite.sizeHint(option, name);
-    composite.sizeHint(option, kurz);
-    QWidget parent;
-    QWidget *editor = composite.createEditor(&parent, option, kurz);
-    composite.setEditorData(editor, kurz);
-    composite.setModelData(editor, model.get(), kurz);
-    composite.setColumnDelegate(1, nullptr);
-    composite.sizeHint(option, kurz);
-    QCOMPARE(journal, (QStringList{"default sizeHint 0", "kurz sizeHint 1", "kurz createEditor 1",
-                                   "kurz setEditorData 1", "kurz setModelData 1",
-                                   "default sizeHint 1"}));
-    QVERIFY(!composite.delegateForColumn(1));
-}
-
-void FieldTest::compositeDelegateCommitsOnEnter()
+void FieldTest::compositeDelegateCommitsThroughColumnDelegates()
 {
     auto model = codeTable();
     QTableView view;
     view.setModel(model.get());
     auto *composite = new CompositeDelegate1D(&view);
-    composite->setColumnDelegate(1, new QStyledItemDelegate);
+    QPointer<QAbstractItemDelegate> replaced = new UpperDelegate;
+    QPointer<QAbstractItemDelegate> upper = new UpperDelegate;
+    composite->setColumnDelegate(1, replaced);
+    composite->setColumnDelegate(1, upper);
+    QVERIFY(replaced.isNull());
     view.setItemDelegate(composite);
     view.show();
     QApplication::setActiveWindow(&view);
@@ -489,31 +367,12 @@ void FieldTest::compositeDelegateCommitsOnEnter()
         QTest::keyClicks(editor, QStringLiteral("neu%1").arg(column));
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents(); // the delegate commits through a queued call
-        QCOMPARE(cell.data().toString(), QStringLiteral("neu%1").arg(column));
         QVERIFY(!view.indexWidget(cell));
     }
-    const auto *value = model->rowObjectAs<CodeValue>(0);
-    QCOMPARE(value->getName(), QStringLiteral("neu0"));
-    QCOMPARE(value->getKurzText(), QStringLiteral("neu1"));
-}
-
-void FieldTest::compositeDelegateOwnsItsDelegates()
-{
-    QStringList journal;
-    auto *composite = new CompositeDelegate1D;
-    QPointer<QAbstractItemDelegate> firstDefault = composite->defaultDelegate();
-    QVERIFY(firstDefault);
-    QPointer<QAbstractItemDelegate> a = new JournalDelegate(QStringLiteral("a"), &journal);
-    QPointer<QAbstractItemDelegate> b = new JournalDelegate(QStringLiteral("b"), &journal);
-    QPointer<QAbstractItemDelegate> d = new JournalDelegate(QStringLiteral("d"), &journal);
-    composite->setColumnDelegate(0, a);
-    composite->setColumnDelegate(0, b);
-    QVERIFY(a.isNull());
-    composite->setDefaultDelegate(d);
-    QVERIFY(firstDefault.isNull());
-    QCOMPARE(composite->delegateForColumn(0), b.data());
-    QCOMPARE(composite->delegateForColumn(3), nullptr);
+    // Column 1 went through its own delegate, column 0 through the default one.
+    QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("neu0"));
+    QCOMPARE(model->index(0, 1).data().toString(), QStringLiteral("NEU1"));
+    view.setItemDelegate(nullptr);
     delete composite;
-    QVERIFY(b.isNull());
-    QVERIFY(d.isNull());
+    QVERIFY(upper.isNull());
 }

@@ -1,32 +1,28 @@
 #pragma once
 
 #include "DatabaseContext.h"
+#include "MessageBoxes.h"
 
 #include <QObject>
 
 #include <memory>
 
-// CompositeTableModel: the item-model faces, ownership of the rows, sorting.
+// CompositeTableModel: sorting, the item-model faces, ownership of the rows.
 class TableModelTest : public QObject
 {
     Q_OBJECT
 private slots:
     void sortStrategies_data();
     void sortStrategies();
-    void sortUsesConvertedValues();
+    void sortUsesShownValues();
     void invalidSortChangesNothing_data();
     void invalidSortChangesNothing();
     void itemModelFaces();
     void setDataWritesTheAttribute();
-    void rowObjectChangesReachTheCells();
     void rowsAreOwned();
-    void insertPositions();
-    void columnWidthsAndHeaders();
-    void valueConverters_data();
-    void valueConverters();
 };
 
-// ListWidget: selection, keys, removal, replacement, sorting by attribute.
+// ListWidget: selection, keys, replacement, removal, sorting by attribute.
 class ListWidgetTest : public QObject
 {
     Q_OBJECT
@@ -38,15 +34,13 @@ private slots:
     void keys_data();
     void keys();
     void keysThroughTheView();
-    void firstSelectedRow();
-    void removeAndReplace();
-    void sortByAttribute();
+    void replaceRemoveAndSort();
 
 private:
     std::unique_ptr<DatabaseContext> m_ctx;
 };
 
-// Line edits, timestamps, field factory and colours, the mapper and composite delegates.
+// Line edits and timestamps, field factory and colours, mapper and composite delegates.
 class FieldTest : public QObject
 {
     Q_OBJECT
@@ -55,27 +49,24 @@ private slots:
     void cleanup();
     void timeStamps_data();
     void timeStamps();
-    void timeStampLineEdit();
     void dateInput_data();
     void dateInput();
     void dateLineEditReports_data();
     void dateLineEditReports();
-    void lineEditsShowValues();
-    void doubleLineEdit_data();
-    void doubleLineEdit();
-    void intLineEdit_data();
-    void intLineEdit();
+    void numberInput_data();
+    void numberInput();
+    void shownValues_data();
+    void shownValues();
     void fieldFactory_data();
     void fieldFactory();
-    void fieldColours();
     void mapperDelegateTraces();
-    void compositeDelegateForwards();
-    void compositeDelegateCommitsOnEnter();
-    void compositeDelegateOwnsItsDelegates();
+    void compositeDelegateCommitsThroughColumnDelegates();
+
+private:
+    std::unique_ptr<RecordingMessageBoxes> m_boxes;
 };
 
-// Code-value combo box, its model, the code-value converters and delegates, over the test
-// server's code tables.
+// Code-value combo box, its model, the converters and delegates over the test server's codes.
 class CodeValueWidgetTest : public QObject
 {
     Q_OBJECT
@@ -85,14 +76,12 @@ private slots:
     void comboOffersPositionedValues();
     void comboEmptyEntry_data();
     void comboEmptyEntry();
-    void comboOfTypeWithoutValues();
     void comboCurrentValue();
     void comboKeepsAnIdItCannotShow();
-    void codeConverters_data();
-    void codeConverters();
-    void converterFollowsReloadedCodes();
+    void converters_data();
+    void converters();
+    void convertersFollowReloadedCodes();
     void comboBoxDelegate();
-    void comboBoxDelegateErrorLines();
     void codeValueTableDelegate();
 
 private:
