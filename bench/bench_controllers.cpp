@@ -4,6 +4,7 @@
 // Needs the throwaway server of the tests (it reinstalls "kdb"):
 //   ./scripts/run-tests.sh --exec build/bench/bench_controllers [rows] [repetitions]
 
+#include "BenchUtil.h"
 #include "DataModel.h"
 #include "DatabaseContext.h"
 #include "TestDatabase.h"
@@ -11,7 +12,6 @@
 #include "controllers/MitgliedController.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <mysql++/mysql++.h>
 #include <mysql.h>
@@ -23,20 +23,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-double timed(const std::function<void()> &work)
-{
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The raw baseline: a C API connection and statements written with snprintf and
 // mysql_real_escape_string.
@@ -175,20 +161,20 @@ int main(int argc, char **argv)
         // Each phase runs in one transaction on both sides, so that the figures compare the
         // work of the statements, not the server's log flushes.
         std::vector<unsigned long long> rawIds(size_t(rows), 0);
-        rawInsert.push_back(timed([&] {
+        rawInsert.push_back(BenchUtil::millisecondsOf([&] {
             raw.begin();
             for (int i = 0; i < rows; ++i)
                 rawIds[size_t(i)] = raw.insert(i, stamp);
             raw.commit();
         }));
-        rawUpdate.push_back(timed([&] {
+        rawUpdate.push_back(BenchUtil::millisecondsOf([&] {
             raw.begin();
             for (int i = 0; i < rows; ++i)
                 raw.update(rawIds[size_t(i)], i, stamp);
             raw.commit();
         }));
         size_t bytes = 0;
-        rawRead.push_back(timed([&] {
+        rawRead.push_back(BenchUtil::millisecondsOf([&] {
             for (int i = 0; i < rows; ++i)
                 bytes += raw.read(rawIds[size_t(i)]);
         }));
@@ -206,13 +192,13 @@ int main(int argc, char **argv)
             member->setMitgliedsNummerImVerein(QString::number(i));
             members.push_back(std::move(member));
         }
-        ctlInsert.push_back(timed([&] {
+        ctlInsert.push_back(BenchUtil::millisecondsOf([&] {
             Transaction transaction(*ctx);
             for (int i = 0; i < rows; ++i)
                 controller.insertOrUpdate(*ctx, *members[size_t(i)]);
             transaction.commit();
         }));
-        ctlUpdate.push_back(timed([&] {
+        ctlUpdate.push_back(BenchUtil::millisecondsOf([&] {
             Transaction transaction(*ctx);
             for (int i = 0; i < rows; ++i) {
                 members[size_t(i)]->setNachname(QStringLiteral("Geaendert %1").arg(i));
@@ -221,7 +207,7 @@ int main(int argc, char **argv)
             transaction.commit();
         }));
         size_t found = 0;
-        ctlRead.push_back(timed([&] {
+        ctlRead.push_back(BenchUtil::millisecondsOf([&] {
             for (int i = 0; i < rows; ++i)
                 found += controller.readById(*ctx, members[size_t(i)]->getId()) ? 1 : 0;
         }));
@@ -235,8 +221,8 @@ int main(int argc, char **argv)
     std::printf("%-14s %12s %12s %8s\n", "operation", "raw C API", "controllers", "ratio");
     const auto line = [](const char *name, const std::vector<double> &a,
                          const std::vector<double> &b) {
-        std::printf("%-14s %12.1f %12.1f %8.2f\n", name, median(a), median(b),
-                    median(b) / median(a));
+        std::printf("%-14s %12.1f %12.1f %8.2f\n", name, BenchUtil::median(a), BenchUtil::median(b),
+                    BenchUtil::median(b) / BenchUtil::median(a));
     };
     line("insert", rawInsert, ctlInsert);
     line("update", rawUpdate, ctlUpdate);

@@ -5,12 +5,12 @@
 // Needs the throwaway server of the tests (it reinstalls "kdb"):
 //   ./scripts/run-tests.sh --exec build/bench/bench_logging [calls] [repetitions]
 
+#include "BenchUtil.h"
 #include "DatabaseContext.h"
 #include "TestDatabase.h"
 #include "controllers/EventLogSettingsController.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <mysql++/mysql++.h>
 
@@ -23,23 +23,13 @@
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // Nanoseconds per call of `work`, median over the repetitions.
 double perCall(long calls, int repetitions, const std::function<void(long)> &work)
 {
     std::vector<double> samples;
-    for (int r = 0; r < repetitions; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        work(calls);
-        samples.push_back(double(timer.nsecsElapsed()) / double(calls));
-    }
-    return median(samples);
+    for (int r = 0; r < repetitions; ++r)
+        samples.push_back(BenchUtil::millisecondsOf([&] { work(calls); }) * 1e6 / double(calls));
+    return BenchUtil::median(samples);
 }
 
 volatile int g_sink = 0;

@@ -35,17 +35,6 @@ void run(const std::string &sql)
     TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
 }
 
-void createAccount(const std::string &user, const std::string &password)
-{
-    auto admin = TestDatabase::connectAsAdmin();
-    mysqlpp::Query create = admin->query();
-    create << "CREATE OR REPLACE USER " << mysqlpp::quote << ("kdb_" + user)
-           << "@'localhost' IDENTIFIED BY " << mysqlpp::quote << password;
-    create.execute();
-    mysqlpp::Query grant = admin->query();
-    grant << "GRANT ALL ON kdb.* TO " << mysqlpp::quote << ("kdb_" + user) << "@'localhost'";
-    grant.execute();
-}
 
 std::unique_ptr<DatenbankVerbindung> record(const QString &user, const QString &password)
 {
@@ -285,7 +274,7 @@ private slots:
         QFETCH(QString, textStart);
         TestDatabase::reinstall();
         if (!setup.isEmpty() && setup != QLatin1String("old model"))
-            createAccount("gast", "pw-gast");
+            TestDatabase::createAccount("gast", "pw-gast");
         if (setup == QLatin1String("web only"))
             run("INSERT INTO Benutzer (benutzername, guiBenutzer, webBenutzer) VALUES ('gast', "
                 "FALSE, TRUE)");
@@ -336,7 +325,7 @@ private slots:
 
     void menusByRole()
     {
-        createAccount("anna", "pw-anna");
+        TestDatabase::createAccount("anna", "pw-anna");
         run("DELETE FROM Benutzer WHERE benutzername = 'anna'");
         run("INSERT INTO Benutzer (benutzername, guiBenutzer) VALUES ('anna', TRUE)");
         ScriptedLogins logins;

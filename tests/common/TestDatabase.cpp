@@ -71,6 +71,18 @@ std::unique_ptr<mysqlpp::Connection> connectAsAdmin(const std::string &database)
     return connectToServer(socketAddress(), adminUser(), adminPassword(), database);
 }
 
+void createAccount(const std::string &user, const std::string &password)
+{
+    auto admin = connectAsAdmin();
+    mysqlpp::Query create = admin->query();
+    create << "CREATE OR REPLACE USER " << mysqlpp::quote << ("kdb_" + user)
+           << "@'localhost' IDENTIFIED BY " << mysqlpp::quote << password;
+    create.execute();
+    mysqlpp::Query grant = admin->query();
+    grant << "GRANT ALL ON kdb.* TO " << mysqlpp::quote << ("kdb_" + user) << "@'localhost'";
+    grant.execute();
+}
+
 void dropKdb()
 {
     auto connection = connectAsAdmin();

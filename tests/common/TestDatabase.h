@@ -28,6 +28,10 @@ std::string passwordFile();
 // An administrator connection through the socket; `database` may be empty.
 std::unique_ptr<mysqlpp::Connection> connectAsAdmin(const std::string &database = {});
 
+// Creates (or replaces) the database account of a program user ("kdb_" + user) with all
+// rights on "kdb".
+void createAccount(const std::string &user, const std::string &password);
+
 // Drops "kdb" and installs schema and seed afresh.
 void reinstall();
 void dropKdb();

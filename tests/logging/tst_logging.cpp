@@ -4,6 +4,7 @@
 #include "OutputCapture.h"
 #include "QueryLogger.h"
 #include "TestDatabase.h"
+#include "TestRegistry.h"
 #include "controllers/CodeTypeController.h"
 #include "controllers/EventLogCategoryController.h"
 #include "controllers/EventLogController.h"
@@ -573,23 +574,8 @@ private:
     std::unique_ptr<DatabaseContext> m_ctx;
 };
 
-int main(int argc, char **argv)
-{
-    QCoreApplication app(argc, argv);
-    int failures = 0;
-    {
-        EventLoggerTest test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
-    {
-        QueryLoggerTest test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
-    {
-        CodeManagerTest test;
-        failures += QTest::qExec(&test, argc, argv);
-    }
-    return failures == 0 ? 0 : 1;
-}
+KALVOR_REGISTER_TEST(EventLoggerTest)
+KALVOR_REGISTER_TEST(QueryLoggerTest)
+KALVOR_REGISTER_TEST(CodeManagerTest)
 
 #include "tst_logging.moc"

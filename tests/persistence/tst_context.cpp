@@ -1,5 +1,7 @@
 #include "tst_persistence.h"
 
+#include "TestRegistry.h"
+
 #include "Clock.h"
 #include "CodeManager.h"
 #include "DatabaseContext.h"
@@ -23,21 +25,6 @@ void run(const std::string &sql)
     TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
 }
 
-// A database account for a user of the program, with all rights on "kdb".
-void createAccount(const std::string &user, const std::string &password)
-{
-    auto admin = TestDatabase::connectAsAdmin();
-    mysqlpp::Query drop = admin->query();
-    drop << "DROP USER IF EXISTS " << mysqlpp::quote << ("kdb_" + user) << "@'localhost'";
-    drop.execute();
-    mysqlpp::Query create = admin->query();
-    create << "CREATE USER " << mysqlpp::quote << ("kdb_" + user) << "@'localhost' IDENTIFIED BY "
-           << mysqlpp::quote << password;
-    create.execute();
-    mysqlpp::Query grant = admin->query();
-    grant << "GRANT ALL ON kdb.* TO " << mysqlpp::quote << ("kdb_" + user) << "@'localhost'";
-    grant.execute();
-}
 
 std::unique_ptr<DatabaseContext> openAs(const QString &user, const QString &password)
 {
@@ -119,8 +106,8 @@ void ContextTest::openRecordsSession()
 
 void ContextTest::userAccountsAndLookup()
 {
-    createAccount("anna", "pw-anna");
-    createAccount("an_a", "pw-an_a");
+    TestDatabase::createAccount("anna", "pw-anna");
+    TestDatabase::createAccount("an_a", "pw-an_a");
     auto root = TestDatabase::openContext();
     for (const char *name : {"anna", "an_a"}) {
         Benutzer user;
@@ -136,7 +123,7 @@ void ContextTest::userAccountsAndLookup()
              std::string("kdb_an_a@localhost"));
     QVERIFY(ctx->permissionChecksActive());
 
-    createAccount("niemand", "pw");
+    TestDatabase::createAccount("niemand", "pw");
     QVERIFY(!openAs(QStringLiteral("niemand"), QStringLiteral("pw"))->benutzer());
 
     QVERIFY_THROWS_EXCEPTION(mysqlpp::Exception,
@@ -161,7 +148,7 @@ void ContextTest::permissionMode()
     QFETCH(QString, setting);
     QFETCH(bool, active);
     TestDatabase::reinstall();
-    createAccount("anna", "pw-anna");
+    TestDatabase::createAccount("anna", "pw-anna");
     const std::string keine =
         "(SELECT v.id FROM CodeValue v, CodeType t WHERE v.type = t.id AND t.name = "
         "'DatenBerechtigungsModus' AND v.name = 'KEINE')";
@@ -297,3 +284,5 @@ void ContextTest::codesAreLoaded()
     QVERIFY(!codes.getCodeValueById(-5));
     QVERIFY(codes.getCodeValues(QStringLiteral("GibtEsNicht")).empty());
 }
+
+KALVOR_REGISTER_TEST(ContextTest)

@@ -1,5 +1,7 @@
 #include "tst_persistence.h"
 
+#include "TestRegistry.h"
+
 #include "Clock.h"
 #include "DatabaseContext.h"
 #include "PersistenceException.h"
@@ -433,3 +435,5 @@ void ControllerTest::transactionRollsBack()
     QVERIFY(controller.readById(*m_ctx, kept.getId()));
     QVERIFY(!controller.readById(*m_ctx, dropped.getId()));
 }
+
+KALVOR_REGISTER_TEST(ControllerTest)

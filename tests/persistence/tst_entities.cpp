@@ -1,5 +1,7 @@
 #include "tst_persistence.h"
 
+#include "TestRegistry.h"
+
 #include "DataModel.h"
 #include "entities/AllEntities.h"
 
@@ -288,3 +290,5 @@ int runNullGetterProbe(const QString &probe)
     }
     return 0;
 }
+
+KALVOR_REGISTER_TEST(EntityTest)

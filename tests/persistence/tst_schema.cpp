@@ -1,5 +1,7 @@
 #include "tst_persistence.h"
 
+#include "TestRegistry.h"
+
 #include "AdminError.h"
 #include "DataModel.h"
 #include "DatabaseInstaller.h"
@@ -456,3 +458,5 @@ void SchemaTest::cleanupTestCase()
     if (TestDatabase::isConfigured())
         TestDatabase::reinstall();
 }
+
+KALVOR_REGISTER_TEST(SchemaTest)

@@ -1,5 +1,7 @@
 #include "tst_persistence.h"
 
+#include "TestRegistry.h"
+
 #include "DataModel.h"
 #include "DatabaseContext.h"
 #include "EntityController.h"
@@ -304,3 +306,5 @@ void SearchTest::joinReadsJoinedRows()
              size_t(1));
     QVERIFY(m_reports.back().query.contains(QLatin1String("verein.name LIKE \\\"Photo%\\\"")));
 }
+
+KALVOR_REGISTER_TEST(SearchTest)

@@ -1,3 +1,4 @@
+// The main of the test binaries: runs every registered test class.
 #include "TestRegistry.h"
 
 #include <QApplication>
