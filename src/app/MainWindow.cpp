@@ -5,8 +5,12 @@
 #include "Kontextzeile.h"
 #include "LoginDialog.h"
 #include "MessageBoxes.h"
+#include "Mitgliederverwaltung.h"
+#include "Modus.h"
 #include "PersistenceException.h"
 #include "RememberedConnections.h"
+#include "VereinBearbeitenDialog.h"
+#include "VereinsSucheDialog.h"
 #include "entities/Benutzer.h"
 #include "entities/DatenbankVerbindung.h"
 #include "entities/Verein.h"
@@ -104,7 +108,10 @@ const ActionSpec kActions[] = {
 };
 
 // The actions whose dialogs this version offers; the others stay greyed out.
-const char *const kAvailable[] = {"meldeNeuAn", "beenden", "oeffneHilfeUeberDialog"};
+const char *const kAvailable[] = {"meldeNeuAn",         "beenden",         "oeffneHilfeUeberDialog",
+                                  "oeffneMitgliederverwaltung", "legeVereinAn",
+                                  "waehleVereinAus",    "seheVereinAn",    "bearbeiteVerein",
+                                  "loescheVerein"};
 
 QString textOf(const DatenbankVerbindung &login, int row)
 {
@@ -143,7 +150,11 @@ MainWindow::MainWindow(LoginPrompt prompt, bool loginNow, QWidget *parent)
         m_loginCancelled = !meldeNeuAn();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The windows that work with the context go before it.
+    schliesseFenster();
+}
 
 void MainWindow::createActions()
 {
@@ -278,6 +289,7 @@ bool MainWindow::meldeNeuAn()
                                   "Eventuell ist fuer ihn nur der Webzugriff freigeschaltet."));
                 continue;
             }
+            schliesseFenster(); // they work with the previous context
             m_ctx = std::move(ctx);
             m_kontextzeile->setContext(m_ctx.get());
             m_kontextzeile->aktualisiereVerein(m_aktiverVerein.get());
@@ -381,34 +393,109 @@ void MainWindow::exportiereAlleDaten()
     logAction(QStringLiteral("Aufruf von Exportiere alle Daten"));
 }
 
+void MainWindow::setzeAktivenVerein(const Verein *verein)
+{
+    m_aktiverVerein.reset(verein ? verein->clone() : nullptr);
+    m_kontextzeile->aktualisiereVerein(m_aktiverVerein.get());
+}
+
+void MainWindow::merkeFenster(QWidget *fenster)
+{
+    m_fenster.append(QPointer<QWidget>(fenster));
+}
+
+void MainWindow::schliesseFenster()
+{
+    // They hold the context: they go at once, not later through the event loop.
+    for (const QPointer<QWidget> &fenster : std::as_const(m_fenster))
+        delete fenster.data();
+    m_fenster.clear();
+}
+
 void MainWindow::oeffneMitgliederverwaltung()
 {
     logAction(QStringLiteral("Aufruf von Mitgliederverwaltung"));
+    if (!m_ctx)
+        return;
+    auto *verwaltung = new Mitgliederverwaltung(*m_ctx, m_aktiverVerein.get(), this);
+    verwaltung->setAttribute(Qt::WA_DeleteOnClose);
+    verwaltung->setWindowFlag(Qt::Window);
+    connect(verwaltung, &Mitgliederverwaltung::statusMessage, m_kontextzeile,
+            &Kontextzeile::setzeStatus);
+    merkeFenster(verwaltung);
+    verwaltung->show();
 }
 
 void MainWindow::legeVereinAn()
 {
     logAction(QStringLiteral("Aufruf von Verein Anlegen"));
+    if (!m_ctx)
+        return;
+    VereinBearbeitenDialog dialog(*m_ctx, Modus::NEU, nullptr, this);
+    std::unique_ptr<Verein> neu;
+    connect(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert, this,
+            [&neu](Verein *verein) { neu.reset(verein->clone()); });
+    dialog.exec();
+    // A cancelled creation leaves no active club.
+    setzeAktivenVerein(dialog.result() == QDialog::Accepted ? neu.get() : nullptr);
 }
 
 void MainWindow::waehleVereinAus()
 {
     logAction(QStringLiteral("Aufruf von Verein Auswaehlen"));
+    if (!m_ctx)
+        return;
+    VereinsSucheDialog dialog(*m_ctx, true, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::unique_ptr<Verein> gewaehlt = dialog.gewaehlterVerein();
+    setzeAktivenVerein(dialog.keinVereinGewaehlt() ? nullptr : gewaehlt.get());
+}
+
+void MainWindow::oeffneAktivenVerein(int modus, const QString &aktion)
+{
+    if (!m_ctx)
+        return;
+    if (!m_aktiverVerein)
+        waehleVereinAus();
+    if (!m_aktiverVerein) {
+        logAction(QStringLiteral("Aufruf von %1 ohne Verein").arg(aktion));
+        return;
+    }
+    logAction(QStringLiteral("Aufruf von %1 fuer Verein ").arg(aktion) +
+              (m_aktiverVerein->hasName() ? m_aktiverVerein->getName()
+                                          : QStringLiteral("(ohne Name)")));
+    VereinBearbeitenDialog dialog(*m_ctx, Modus(modus), m_aktiverVerein.get(), this);
+    connect(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert, this,
+            [this](Verein *verein) { setzeAktivenVerein(verein); });
+    dialog.exec();
 }
 
 void MainWindow::seheVereinAn()
 {
-    logAction(QStringLiteral("Aufruf von Sehe Verein An"));
+    oeffneAktivenVerein(int(Modus::ANSEHEN), QStringLiteral("Sehe Verein An"));
 }
 
 void MainWindow::bearbeiteVerein()
 {
-    logAction(QStringLiteral("Aufruf von Verein Bearbeiten"));
+    oeffneAktivenVerein(int(Modus::BEARBEITEN), QStringLiteral("Verein Bearbeiten"));
 }
 
 void MainWindow::loescheVerein()
 {
-    logAction(QStringLiteral("Aufruf von Verein Loeschen"));
+    if (!m_ctx)
+        return;
+    // The user always picks the club to delete.
+    waehleVereinAus();
+    if (!m_aktiverVerein) {
+        logAction(QStringLiteral("Aufruf von Verein Loeschen ohne Verein"));
+        return;
+    }
+    logAction(QStringLiteral("Aufruf von Verein Loeschen fuer Verein ") +
+              (m_aktiverVerein->hasName() ? m_aktiverVerein->getName()
+                                          : QStringLiteral("(ohne Name)")));
+    if (VereinBearbeitenDialog::loescheVerein(*m_ctx, *m_aktiverVerein, this))
+        setzeAktivenVerein(nullptr); // the club is gone
 }
 
 void MainWindow::oeffneWettbewerbAnlegenDialog()

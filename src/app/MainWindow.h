@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 #include <QMap>
-#include <QMutex>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -42,6 +42,8 @@ public:
     Kontextzeile *kontextzeile() const { return m_kontextzeile; }
     // The action of a slot, by the slot's name.
     QAction *action(const QString &slot) const { return m_actions.value(slot); }
+    // Makes a copy of the club the active club (null: none) and shows it in the context line.
+    void setzeAktivenVerein(const Verein *verein);
 
     static QString getTimeIntervalString(int numberOfSeconds);
 
@@ -81,11 +83,17 @@ private:
     void baueMenues();
     void logAction(const QString &message);
     std::unique_ptr<DatenbankVerbindung> askForLogin();
+    // Opens the club dialog on the active club in the mode; `aktion` names the call in the log.
+    void oeffneAktivenVerein(int modus, const QString &aktion);
+    // Windows that work with the context; they go before another context takes over.
+    void merkeFenster(QWidget *fenster);
+    void schliesseFenster();
 
     LoginPrompt m_prompt;
     Kontextzeile *m_kontextzeile = nullptr;
     std::unique_ptr<DatabaseContext> m_ctx;
     std::unique_ptr<Verein> m_aktiverVerein;
     QMap<QString, QAction *> m_actions;
+    QList<QPointer<QWidget>> m_fenster;
     bool m_loginCancelled = false;
 };

@@ -10,13 +10,17 @@
 #include "PersistenceException.h"
 #include "RememberedConnections.h"
 #include "TestDatabase.h"
+#include "VereinsSucheDialog.h"
+#include "controllers/VereinController.h"
 #include "controllers/BenutzerController.h"
 #include "controllers/EventLogSettingsController.h"
 #include "entities/DatenbankVerbindung.h"
 #include "entities/Verein.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,6 +31,7 @@
 #include <mysql++/mysql++.h>
 
 #include <deque>
+#include <functional>
 
 namespace {
 
@@ -69,6 +74,16 @@ public:
 private:
     std::deque<std::unique_ptr<DatenbankVerbindung>> m_logins;
 };
+
+// Runs `step` on the modal dialog that the next exec() opens.
+void onNextDialog(std::function<void(QDialog *)> step)
+{
+    QTimer::singleShot(0, [step]() {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        step(dialog);
+    });
+}
 
 QStringList menuTitles(QMainWindow &window)
 {
@@ -363,6 +378,51 @@ private slots:
                  QStringList({"Eigene &Datenberechtigungen Ansehen", "&Passwort Aendern"}));
         QCOMPARE(window.kontextzeile()->verbindungText().section(QLatin1Char(' '), 0, 3),
                  QStringLiteral("Verbindung mit Benutzer anna"));
+    }
+
+    void activeClub()
+    {
+        ScriptedLogins logins;
+        logins.add(record(QStringLiteral("root"), rootPassword()));
+        MainWindow window(logins.prompt());
+        Verein club;
+        club.setName(QStringLiteral("Fotoklub Wels"));
+        club.setVereinsNummerKomplett(QStringLiteral("41"));
+        VereinController().insertOrUpdate(*window.context(), club);
+
+        // Cancelling the creation of a club leaves no active club, even if one was active.
+        window.setzeAktivenVerein(&club);
+        QCOMPARE(window.kontextzeile()->vereinText(), QStringLiteral("Aktueller Verein: Fotoklub Wels"));
+        m_boxes.answer(true); // "Wirklich abbrechen?"
+        onNextDialog([](QDialog *dialog) { dialog->reject(); });
+        window.legeVereinAn();
+        QVERIFY(!window.aktiverVerein());
+        QCOMPARE(window.kontextzeile()->vereinText(), QStringLiteral("Kein Verein ausgewaehlt"));
+
+        // Viewing without an active club asks for one; choosing none ends the call.
+        onNextDialog([](QDialog *dialog) {
+            QVERIFY(qobject_cast<VereinsSucheDialog *>(dialog));
+            QMetaObject::invokeMethod(dialog, "waehleKeinenVereinAus");
+        });
+        window.seheVereinAn();
+        QVERIFY(!window.aktiverVerein());
+
+        // Deleting always asks which club, even with an active one; the question that
+        // follows is answered no and nothing is deleted.
+        window.setzeAktivenVerein(&club);
+        m_boxes.clear();
+        bool asked = false;
+        onNextDialog([&asked](QDialog *dialog) {
+            asked = qobject_cast<VereinsSucheDialog *>(dialog) != nullptr;
+            dialog->reject();
+        });
+        window.loescheVerein();
+        QVERIFY(asked);
+        QVERIFY(!m_boxes.shown().empty());
+        QCOMPARE(m_boxes.shown().front().title, QStringLiteral("Verein wirklich loeschen?"));
+        QVERIFY(VereinController().readById(*window.context(), club.getId()));
+        QVERIFY(window.aktiverVerein());
+        TestDatabase::reinstall();
     }
 
     void rememberedConnections()
