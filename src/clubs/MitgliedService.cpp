@@ -2,6 +2,7 @@
 
 #include "CodeManager.h"
 #include "DatabaseContext.h"
+#include "DateText.h"
 #include "MitgliedsPruefer.h"
 #include "RecordSnapshot.h"
 #include "Transaction.h"
@@ -36,7 +37,7 @@ struct Datumsfeld
 
 QDate MitgliedService::parseDatum(const QString &text)
 {
-    return QDate::fromString(text.trimmed(), QStringLiteral("d.M.yyyy"));
+    return parseDate(text);
 }
 
 std::optional<Meldung> MitgliedService::pruefe(DatabaseContext &ctx, Mitglied &mitglied)

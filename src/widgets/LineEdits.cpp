@@ -1,5 +1,6 @@
 #include "LineEdits.h"
 
+#include "DateText.h"
 #include "MessageBoxes.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ DateLineEdit::DateLineEdit(QWidget *parent) : QLineEdit(parent)
 
 QVariant DateLineEdit::value() const
 {
-    const QDate date = QDate::fromString(text().trimmed(), kDateFormat);
+    const QDate date = parseDate(text());
     return date.isValid() ? QVariant(date) : QVariant();
 }
 
