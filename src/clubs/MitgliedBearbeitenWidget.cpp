@@ -270,9 +270,13 @@ void MitgliedBearbeitenWidget::uebernehmeFelder()
 
 QVariantList MitgliedBearbeitenWidget::nummernEingaben() const
 {
+    // An empty internal number is no number: taking over an untouched field changes nothing.
+    const QString nummer = m_mitglied.hasMitgliedsNummerImVerein()
+                               ? m_mitglied.getMitgliedsNummerImVerein().trimmed()
+                               : QString();
     return {m_mitglied.getValue(Mitglied::vereinRow),
             m_mitglied.getValue(Mitglied::mitgliedsArtRow),
-            m_mitglied.getValue(Mitglied::mitgliedsNummerImVereinRow)};
+            nummer.isEmpty() ? QVariant() : QVariant(nummer)};
 }
 
 void MitgliedBearbeitenWidget::berechneNummern()

@@ -17,11 +17,11 @@ void Mitgliederliste::createTableView()
 {
     std::map<int, ColumnDescription> spalten;
     spalten.emplace(Mitglied::mitgliedsNummerKomplettRow,
-                    ColumnDescription(tr("Mitgliedsnummer"), 110));
+                    ColumnDescription(tr("Mitgliedsnummer"), 130));
     spalten.emplace(Mitglied::vornameRow, ColumnDescription(tr("Vorname"), 120));
     spalten.emplace(Mitglied::nachnameRow, ColumnDescription(tr("Nachname"), 120));
     spalten.emplace(Mitglied::mitgliedsArtRow,
-                    ColumnDescription(tr("Mitgliedsart"), 150, SortAsText,
+                    ColumnDescription(tr("Mitgliedsart"), 170, SortAsText,
                                       std::make_unique<CodeValueKurzTextVariantConverter>(
                                           context(), QStringLiteral("Mitgliedsart"))));
     spalten.emplace(Mitglied::jugendRow,
@@ -29,7 +29,7 @@ void Mitgliederliste::createTableView()
                                       std::make_unique<CodeValueKurzTextVariantConverter>(
                                           context(), QStringLiteral("Jugend"))));
     spalten.emplace(Mitglied::datumGeburtRow,
-                    ColumnDescription(tr("Geburtsdatum"), 90, SortAsText,
+                    ColumnDescription(tr("Geburtsdatum"), 110, SortAsText,
                                       std::make_unique<DateConverter>()));
     spalten.emplace(Mitglied::beitragBezahltBisRow,
                     ColumnDescription(tr("Beitrag bezahlt bis"), 120, SortAsText,
