@@ -1,13 +1,13 @@
 #include "MitgliedBearbeitenDialog.h"
 
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "DatabaseErrorDialog.h"
-#include "DataModel.h"
 #include "MessageBoxes.h"
 #include "MitgliedBearbeitenWidget.h"
+#include "MitgliedService.h"
 #include "MitgliedTitelWidget.h"
 #include "PersistenceException.h"
-#include "MitgliedService.h"
 #include "entities/Mitglied.h"
 
 #include <QDialogButtonBox>

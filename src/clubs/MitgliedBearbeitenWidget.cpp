@@ -2,9 +2,9 @@
 
 #include "CodeManager.h"
 #include "CodeValueComboBox.h"
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "DatabaseErrorDialog.h"
-#include "DataModel.h"
 #include "Delegates.h"
 #include "FieldFactory.h"
 #include "MitgliedBearbeitenDialog.h"
@@ -57,10 +57,10 @@ MitgliedBearbeitenWidget::MitgliedBearbeitenWidget(DatabaseContext &ctx, Modus m
     fuelleDatumstext(mitglied, Mitglied::datumGeburtRow, Mitglied::datumGeburtInputRow);
     fuelleDatumstext(mitglied, Mitglied::datumEintrittRow, Mitglied::datumEintrittInputRow);
     fuelleDatumstext(mitglied, Mitglied::datumAustrittRow, Mitglied::datumAustrittInputRow);
-    fuelleDatumstext(mitglied, Mitglied::beitragBezahltBisRow,
-                     Mitglied::beitragBezahltBisInputRow);
+    fuelleDatumstext(mitglied, Mitglied::beitragBezahltBisRow, Mitglied::beitragBezahltBisInputRow);
     if (modus == Modus::NEU && !mitglied.hasJugend()) {
-        const qlonglong nein = ctx.codeManager().idOf(QStringLiteral("Jugend"), QStringLiteral("Nein"));
+        const qlonglong nein =
+            ctx.codeManager().idOf(QStringLiteral("Jugend"), QStringLiteral("Nein"));
         if (nein >= 0)
             mitglied.setJugend(nein);
     }
@@ -77,15 +77,14 @@ MitgliedBearbeitenWidget::MitgliedBearbeitenWidget(DatabaseContext &ctx, Modus m
     vereinWaehlen->setObjectName(QStringLiteral("vereinWaehlen"));
     m_nummerKomplett = FieldFactory::createLineEdit(false);
     m_nummerKomplett->setObjectName(QStringLiteral("mitgliedsNummerKomplett"));
-    m_nummerImVerein = textFeld("mitgliedsNummerImVerein", Mitglied::mitgliedsNummerImVereinRow,
-                                editierbar, true);
+    m_nummerImVerein =
+        textFeld("mitgliedsNummerImVerein", Mitglied::mitgliedsNummerImVereinRow, editierbar, true);
     auto *nummerVorschlagen = new QPushButton(tr("&Nummer vorschlagen"));
     nummerVorschlagen->setObjectName(QStringLiteral("nummerVorschlagen"));
     m_hoechsterTitel = FieldFactory::createLineEdit(false);
     m_hoechsterTitel->setObjectName(QStringLiteral("hoechsterTitel"));
-    auto *mitgliedsArt =
-        auswahlFeld("mitgliedsArt", QStringLiteral("Mitgliedsart"), Mitglied::mitgliedsArtRow,
-                    editierbar);
+    auto *mitgliedsArt = auswahlFeld("mitgliedsArt", QStringLiteral("Mitgliedsart"),
+                                     Mitglied::mitgliedsArtRow, editierbar);
     auto *jugend = auswahlFeld("jugend", QStringLiteral("Jugend"), Mitglied::jugendRow, editierbar);
 
     auto *mitgliedGruppe = new QGroupBox(tr("Mitglied"));
@@ -119,14 +118,14 @@ MitgliedBearbeitenWidget::MitgliedBearbeitenWidget(DatabaseContext &ctx, Modus m
     auto *mitgliedschaft = new QGroupBox(tr("Mitgliedschaft"));
     auto *g2 = new QGridLayout(mitgliedschaft);
     g2->addWidget(FieldFactory::createLabel(tr("Datum Eintritt")), 0, 0);
-    g2->addWidget(datumsFeld("datumEintrittInput", Mitglied::datumEintrittInputRow, editierbar),
-                  0, 1);
+    g2->addWidget(datumsFeld("datumEintrittInput", Mitglied::datumEintrittInputRow, editierbar), 0,
+                  1);
     g2->addWidget(FieldFactory::createLabel(tr("Datum Austritt")), 1, 0);
-    g2->addWidget(datumsFeld("datumAustrittInput", Mitglied::datumAustrittInputRow, editierbar),
-                  1, 1);
+    g2->addWidget(datumsFeld("datumAustrittInput", Mitglied::datumAustrittInputRow, editierbar), 1,
+                  1);
     g2->addWidget(FieldFactory::createLabel(tr("Beitrag bezahlt bis")), 2, 0);
-    g2->addLayout(mitKnopf(datumsFeld("beitragBezahltBisInput",
-                                      Mitglied::beitragBezahltBisInputRow, editierbar),
+    g2->addLayout(mitKnopf(datumsFeld("beitragBezahltBisInput", Mitglied::beitragBezahltBisInputRow,
+                                      editierbar),
                            aktuellesJahr),
                   2, 1);
 
@@ -140,8 +139,8 @@ MitgliedBearbeitenWidget::MitgliedBearbeitenWidget(DatabaseContext &ctx, Modus m
     g3->addWidget(FieldFactory::createLabel(tr("Ort")), 1, 2);
     g3->addWidget(textFeld("ort", Mitglied::ortRow, editierbar), 1, 3);
     g3->addWidget(FieldFactory::createLabel(tr("Staat")), 2, 0);
-    g3->addWidget(auswahlFeld("staat", QStringLiteral("Staat"), Mitglied::staatRow, editierbar),
-                  2, 1, 1, 3);
+    g3->addWidget(auswahlFeld("staat", QStringLiteral("Staat"), Mitglied::staatRow, editierbar), 2,
+                  1, 1, 3);
     g3->addWidget(FieldFactory::createLabel(tr("E-Mail")), 3, 0);
     g3->addWidget(textFeld("email", Mitglied::emailRow, editierbar), 3, 1, 1, 3);
     g3->addWidget(FieldFactory::createLabel(tr("Homepage")), 4, 0);
@@ -169,9 +168,8 @@ MitgliedBearbeitenWidget::MitgliedBearbeitenWidget(DatabaseContext &ctx, Modus m
     m_mapper->toFirst();
     m_letzteEingaben = nummernEingaben();
     zeigeVerein();
-    m_nummerKomplett->setText(mitglied.hasMitgliedsNummerKomplett()
-                                  ? mitglied.getMitgliedsNummerKomplett()
-                                  : QString());
+    m_nummerKomplett->setText(
+        mitglied.hasMitgliedsNummerKomplett() ? mitglied.getMitgliedsNummerKomplett() : QString());
 
     for (QPushButton *knopf : {vereinWaehlen, nummerVorschlagen, aktuellesJahr}) {
         knopf->setEnabled(editierbar);
@@ -216,8 +214,8 @@ QLineEdit *MitgliedBearbeitenWidget::textFeld(const char *attribut, int row, boo
 {
     const AttributeDescription *spalte =
         m_ctx.dataModel().entity(QStringLiteral("Mitglied"))->attribute(QLatin1String(attribut));
-    const int laenge = spalte && spalte->maxLength() > 0 ? spalte->maxLength()
-                                                         : FieldFactory::kNoMaximumLength;
+    const int laenge =
+        spalte && spalte->maxLength() > 0 ? spalte->maxLength() : FieldFactory::kNoMaximumLength;
     QLineEdit *feld = FieldFactory::createLineEdit(editierbar, laenge, pflicht);
     feld->setObjectName(QLatin1String(attribut));
     m_mapper->addMapping(feld, row);
@@ -363,16 +361,16 @@ void MitgliedBearbeitenWidget::schlageNummerVor()
     if (!m_mitglied.hasMitgliedsArt()) {
         const QString titel = QStringLiteral("Noch keine Mitgliedsart ausgewaehlt");
         zeigeMeldung(m_ctx, this, kLocation,
-                     Meldung{titel, QStringLiteral("Bitte waehlen Sie zunaechst eine "
-                                                   "Mitgliedsart aus."),
+                     Meldung{titel,
+                             QStringLiteral("Bitte waehlen Sie zunaechst eine "
+                                            "Mitgliedsart aus."),
                              titel + QLatin1Char('.')});
         return;
     }
     if (!m_mitglied.hasVerein()) {
         const QString titel = QStringLiteral("Noch kein Verein ausgewaehlt");
         zeigeMeldung(m_ctx, this, kLocation,
-                     Meldung{titel,
-                             QStringLiteral("Bitte waehlen Sie zunaechst einen Verein aus."),
+                     Meldung{titel, QStringLiteral("Bitte waehlen Sie zunaechst einen Verein aus."),
                              titel + QLatin1Char('.')});
         return;
     }

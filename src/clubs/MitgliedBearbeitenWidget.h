@@ -65,6 +65,6 @@ private:
     QLineEdit *m_nummerKomplett = nullptr;
     QLineEdit *m_nummerImVerein = nullptr;
     QLineEdit *m_hoechsterTitel = nullptr;
-    bool m_berechnet = false; // guards against recomputing from within a recomputation
+    bool m_berechnet = false;      // guards against recomputing from within a recomputation
     QVariantList m_letzteEingaben; // club, type and internal number of the last computation
 };

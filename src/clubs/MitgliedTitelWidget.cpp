@@ -46,11 +46,11 @@ protected:
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->horizontalHeader()->setStretchLastSection(true);
-        setTableView(view, new CompositeTableModel(
-                               {FotographischerTitel::titelRow, FotographischerTitel::artRow,
-                                FotographischerTitel::datumRow,
-                                FotographischerTitel::hoechsterTitelRow},
-                               std::move(spalten)));
+        setTableView(view,
+                     new CompositeTableModel(
+                         {FotographischerTitel::titelRow, FotographischerTitel::artRow,
+                          FotographischerTitel::datumRow, FotographischerTitel::hoechsterTitelRow},
+                         std::move(spalten)));
     }
 };
 
@@ -184,8 +184,7 @@ void MitgliedTitelWidget::bearbeiteTitel()
 
 void MitgliedTitelWidget::loescheTitel()
 {
-    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7,
-              QStringLiteral("Aufruf von Titel loeschen"));
+    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7, QStringLiteral("Aufruf von Titel loeschen"));
     if (m_modus == Modus::ANSEHEN)
         return;
     const int row = m_liste->selectedRow();

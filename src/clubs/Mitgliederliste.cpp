@@ -28,9 +28,8 @@ void Mitgliederliste::createTableView()
                     ColumnDescription(tr("Jugend"), 60, SortAsText,
                                       std::make_unique<CodeValueKurzTextVariantConverter>(
                                           context(), QStringLiteral("Jugend"))));
-    spalten.emplace(Mitglied::datumGeburtRow,
-                    ColumnDescription(tr("Geburtsdatum"), 110, SortAsText,
-                                      std::make_unique<DateConverter>()));
+    spalten.emplace(Mitglied::datumGeburtRow, ColumnDescription(tr("Geburtsdatum"), 110, SortAsText,
+                                                                std::make_unique<DateConverter>()));
     spalten.emplace(Mitglied::beitragBezahltBisRow,
                     ColumnDescription(tr("Beitrag bezahlt bis"), 120, SortAsText,
                                       std::make_unique<DateConverter>()));
@@ -42,9 +41,8 @@ void Mitgliederliste::createTableView()
     view->horizontalHeader()->setStretchLastSection(true);
     setTableView(view, new CompositeTableModel(
                            {Mitglied::mitgliedsNummerKomplettRow, Mitglied::vornameRow,
-                            Mitglied::nachnameRow, Mitglied::mitgliedsArtRow,
-                            Mitglied::jugendRow, Mitglied::datumGeburtRow,
-                            Mitglied::beitragBezahltBisRow},
+                            Mitglied::nachnameRow, Mitglied::mitgliedsArtRow, Mitglied::jugendRow,
+                            Mitglied::datumGeburtRow, Mitglied::beitragBezahltBisRow},
                            std::move(spalten)));
 }
 

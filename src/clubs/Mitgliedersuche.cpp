@@ -1,8 +1,8 @@
 #include "Mitgliedersuche.h"
 
 #include "CodeValueComboBox.h"
-#include "DatabaseContext.h"
 #include "DataModel.h"
+#include "DatabaseContext.h"
 #include "FieldFactory.h"
 #include "SqlWriter.h"
 #include "VereinsSucheDialog.h"
@@ -27,8 +27,7 @@ int spaltenBreite(DatabaseContext &ctx, const char *entity, const char *attribut
     const EntityDescription *description = ctx.dataModel().entity(QLatin1String(entity));
     const AttributeDescription *column =
         description ? description->attribute(QLatin1String(attribute)) : nullptr;
-    return column && column->maxLength() > 0 ? column->maxLength()
-                                             : FieldFactory::kNoMaximumLength;
+    return column && column->maxLength() > 0 ? column->maxLength() : FieldFactory::kNoMaximumLength;
 }
 
 std::unique_ptr<Verein> kopie(const Verein *verein)
@@ -71,8 +70,7 @@ QString vereinsAnzeige(const Verein &verein)
     return QStringLiteral("%1 (%2)").arg(name, nummer);
 }
 
-Mitgliedersuche::Mitgliedersuche(DatabaseContext &ctx, const Verein *vorgabeVerein,
-                                 QWidget *parent)
+Mitgliedersuche::Mitgliedersuche(DatabaseContext &ctx, const Verein *vorgabeVerein, QWidget *parent)
     : QWidget(parent), m_ctx(ctx), m_vorgabeVerein(kopie(vorgabeVerein))
 {
     m_vereinsAnzeige = FieldFactory::createLineEdit(false);
@@ -146,8 +144,7 @@ void Mitgliedersuche::setzeVerein(const Verein *verein)
 
 void Mitgliedersuche::waehleVerein()
 {
-    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7,
-              QStringLiteral("Aufruf von Verein waehlen"));
+    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7, QStringLiteral("Aufruf von Verein waehlen"));
     VereinsSucheDialog dialog(m_ctx, true, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

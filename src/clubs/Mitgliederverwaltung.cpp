@@ -183,7 +183,8 @@ void Mitgliederverwaltung::aktualisiereMitglied(const Mitglied &mitglied, int ro
 
 void Mitgliederverwaltung::loescheMitglied()
 {
-    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7, QStringLiteral("Aufruf von Mitglied Loeschen"));
+    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7,
+              QStringLiteral("Aufruf von Mitglied Loeschen"));
     const int row = m_liste->selectedRow();
     const Mitglied *mitglied = m_liste->mitgliedAt(row);
     if (!mitglied)
@@ -208,8 +209,8 @@ void Mitgliederverwaltung::loescheMitglied()
         DatabaseErrorDialog::show(m_ctx, this, kLocation, e);
         return;
     }
-    const QString meldung = tr("Mitglied %1 %2 geloescht")
-                                .arg(name(*mitglied, true), name(*mitglied, false));
+    const QString meldung =
+        tr("Mitglied %1 %2 geloescht").arg(name(*mitglied, true), name(*mitglied, false));
     m_liste->removeRow(row);
     m_liste->selectRow(row);
     zeigeAnzahl();

@@ -29,10 +29,10 @@ public:
 
 public slots:
     void sucheMitglieder();
-    void legeMitgliedAn();       // "&Neu"
-    void seheMitgliedAn();       // "&Ansehen"
-    void bearbeiteMitglied();    // "&Bearbeiten" and double click
-    void loescheMitglied();      // "&Loeschen"
+    void legeMitgliedAn();    // "&Neu"
+    void seheMitgliedAn();    // "&Ansehen"
+    void bearbeiteMitglied(); // "&Bearbeiten" and double click
+    void loescheMitglied();   // "&Loeschen"
     // Takes over what the member dialog stored.
     void fuegeMitgliedHinzu(const Mitglied &mitglied);
     void aktualisiereMitglied(const Mitglied &mitglied, int row);

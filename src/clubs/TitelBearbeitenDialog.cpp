@@ -1,8 +1,8 @@
 #include "TitelBearbeitenDialog.h"
 
 #include "CodeValueComboBox.h"
-#include "DatabaseContext.h"
 #include "DataModel.h"
+#include "DatabaseContext.h"
 #include "Delegates.h"
 #include "FieldFactory.h"
 #include "MitgliedBearbeitenDialog.h"
@@ -45,14 +45,14 @@ TitelBearbeitenDialog::TitelBearbeitenDialog(DatabaseContext &ctx, Modus modus,
     if (m_titel->hasDatum() && !m_titel->hasDatumInput())
         m_titel->setDatumInput(m_titel->getDatum().toString(QStringLiteral("dd.MM.yyyy")));
 
-    const AttributeDescription *titelSpalte =
-        ctx.dataModel().entity(QStringLiteral("FotographischerTitel"))
-            ->attribute(QStringLiteral("titel"));
-    m_titelFeld = FieldFactory::createLineEdit(
-        editierbar,
-        titelSpalte && titelSpalte->maxLength() > 0 ? titelSpalte->maxLength()
-                                                    : FieldFactory::kNoMaximumLength,
-        true);
+    const AttributeDescription *titelSpalte = ctx.dataModel()
+                                                  .entity(QStringLiteral("FotographischerTitel"))
+                                                  ->attribute(QStringLiteral("titel"));
+    m_titelFeld = FieldFactory::createLineEdit(editierbar,
+                                               titelSpalte && titelSpalte->maxLength() > 0
+                                                   ? titelSpalte->maxLength()
+                                                   : FieldFactory::kNoMaximumLength,
+                                               true);
     m_titelFeld->setObjectName(QStringLiteral("titel"));
     m_art = new CodeValueComboBox(ctx, QStringLiteral("TitelArt"));
     m_art->setObjectName(QStringLiteral("art"));

@@ -96,9 +96,10 @@ inline QStringList loggedErrors()
 {
     const auto connection = TestDatabase::connectAsAdmin("kdb");
     const mysqlpp::StoreQueryResult rows =
-        connection->query("SELECT log.text FROM EventLog log, EventLogCategory category "
-                          "WHERE log.category = category.id AND category.name = 'Fehlermeldung' "
-                          "AND log.level = 7 ORDER BY log.id")
+        connection
+            ->query("SELECT log.text FROM EventLog log, EventLogCategory category "
+                    "WHERE log.category = category.id AND category.name = 'Fehlermeldung' "
+                    "AND log.level = 7 ORDER BY log.id")
             .store();
     QStringList texts;
     for (const mysqlpp::Row &row : rows)
