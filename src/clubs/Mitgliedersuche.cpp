@@ -125,11 +125,11 @@ Mitgliedersuche::Mitgliedersuche(DatabaseContext &ctx, const Verein *vorgabeVere
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
+    vereinWaehlen->setAutoDefault(false);
+    zuruecksetzen->setAutoDefault(false);
     connect(vereinWaehlen, &QPushButton::clicked, this, &Mitgliedersuche::waehleVerein);
     connect(m_suchen, &QPushButton::clicked, this, &Mitgliedersuche::sucheAngefordert);
     connect(zuruecksetzen, &QPushButton::clicked, this, &Mitgliedersuche::setzeFelderZurueck);
-    for (QLineEdit *feld : {m_nummer, m_vorname, m_nachname})
-        connect(feld, &QLineEdit::returnPressed, this, &Mitgliedersuche::sucheAngefordert);
 
     setzeFelderZurueck();
 }

@@ -72,7 +72,7 @@ public slots:
     void setzeFelderZurueck();
 
 signals:
-    // "&Suchen" was pressed (or Return in a text field).
+    // "&Suchen" was pressed (it is the default button: Return in a field presses it).
     void sucheAngefordert();
 
 private:

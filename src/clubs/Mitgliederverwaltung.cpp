@@ -7,7 +7,6 @@
 #include "MitgliedService.h"
 #include "Mitgliederliste.h"
 #include "Mitgliedersuche.h"
-#include "Modus.h"
 #include "PersistenceException.h"
 #include "entities/Mitglied.h"
 #include "entities/Verein.h"
@@ -118,9 +117,8 @@ void Mitgliederverwaltung::sucheMitglieder()
     emit statusMessage(anzahlText());
 }
 
-void Mitgliederverwaltung::oeffneMitglied(int modusWert)
+void Mitgliederverwaltung::oeffneMitglied(Modus modus)
 {
-    const auto modus = Modus(modusWert);
     const int row = modus == Modus::NEU ? -1 : m_liste->selectedRow();
     std::unique_ptr<Mitglied> vorgabe;
     const Mitglied *mitglied = nullptr;
@@ -146,19 +144,19 @@ void Mitgliederverwaltung::oeffneMitglied(int modusWert)
 void Mitgliederverwaltung::legeMitgliedAn()
 {
     m_ctx.log(QStringLiteral("Dialog"), kLocation, 7, QStringLiteral("Aufruf von Neu"));
-    oeffneMitglied(int(Modus::NEU));
+    oeffneMitglied(Modus::NEU);
 }
 
 void Mitgliederverwaltung::seheMitgliedAn()
 {
     m_ctx.log(QStringLiteral("Dialog"), kLocation, 7, QStringLiteral("Aufruf von Ansehen"));
-    oeffneMitglied(int(Modus::ANSEHEN));
+    oeffneMitglied(Modus::ANSEHEN);
 }
 
 void Mitgliederverwaltung::bearbeiteMitglied()
 {
     m_ctx.log(QStringLiteral("Dialog"), kLocation, 7, QStringLiteral("Aufruf von Bearbeiten"));
-    oeffneMitglied(int(Modus::BEARBEITEN));
+    oeffneMitglied(Modus::BEARBEITEN);
 }
 
 void Mitgliederverwaltung::fuegeMitgliedHinzu(const Mitglied &mitglied)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Modus.h"
+
 #include <QDialog>
 
 class DatabaseContext;
@@ -42,7 +44,7 @@ signals:
     void statusMessage(const QString &message);
 
 private:
-    void oeffneMitglied(int modus);
+    void oeffneMitglied(Modus modus);
     void zeigeAnzahl();
 
     DatabaseContext &m_ctx;
