@@ -107,7 +107,7 @@ VereinBearbeitenDialog::VereinBearbeitenDialog(DatabaseContext &ctx, Modus modus
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_reiter, 1);
     layout->addLayout(knoepfe);
-    resize(560, 520);
+    resize(620, 520);
 }
 
 VereinBearbeitenDialog::~VereinBearbeitenDialog() = default;

@@ -29,10 +29,9 @@ namespace {
 const QString kOrt = QStringLiteral("VereinBearbeitenWidget");
 
 // The text attributes that the form edits; an empty field leaves them null.
-const int kTextZeilen[] = {Verein::vereinsNummerLokalRow, Verein::vereinsNummerKomplettRow,
-                           Verein::nameRow,               Verein::strasseRow,
-                           Verein::plzRow,                Verein::ortRow,
-                           Verein::emailRow,              Verein::homepageRow};
+const int kTextZeilen[] = {Verein::vereinsNummerLokalRow, Verein::nameRow,  Verein::strasseRow,
+                           Verein::plzRow,                Verein::ortRow,   Verein::emailRow,
+                           Verein::homepageRow};
 
 } // namespace
 
@@ -57,8 +56,10 @@ VereinBearbeitenWidget::VereinBearbeitenWidget(DatabaseContext &ctx, Verein &ver
         return feld;
     };
     m_eigeneNummer = zeile("vereinsNummerLokal", true, "eigeneVereinsnummer");
-    m_gesamteNummer = zeile("vereinsNummerKomplett", false, "gesamteVereinsnummer");
-    FieldFactory::setEditable(m_gesamteNummer, false);
+    // Derived, never typed: it shows the whole number, also one too long to be stored.
+    m_gesamteNummer = FieldFactory::createLineEdit(false, FieldFactory::kNoMaximumLength, false,
+                                                   this);
+    m_gesamteNummer->setObjectName(QStringLiteral("gesamteVereinsnummer"));
     m_name = zeile("name", true, "vereinsname");
     m_inaktiv = new QCheckBox(this);
     m_inaktiv->setObjectName(QStringLiteral("inaktiv"));
@@ -121,7 +122,6 @@ VereinBearbeitenWidget::VereinBearbeitenWidget(DatabaseContext &ctx, Verein &ver
     m_mapper->setItemDelegate(new MapperDelegate(m_mapper));
     m_mapper->setModel(&m_verein);
     m_mapper->addMapping(m_eigeneNummer, Verein::vereinsNummerLokalRow);
-    m_mapper->addMapping(m_gesamteNummer, Verein::vereinsNummerKomplettRow);
     m_mapper->addMapping(m_name, Verein::nameRow);
     m_mapper->addMapping(m_inaktiv, Verein::inaktivRow);
     m_mapper->addMapping(m_strasse, Verein::strasseRow);
@@ -131,6 +131,9 @@ VereinBearbeitenWidget::VereinBearbeitenWidget(DatabaseContext &ctx, Verein &ver
     m_mapper->addMapping(m_homepage, Verein::homepageRow);
     m_mapper->toFirst();
     m_staat->setValue(m_verein.hasStaat() ? QVariant(m_verein.getStaat()) : QVariant());
+    zeigeGesamteNummer();
+    connect(&m_verein, &Verein::vereinsNummerKomplettChanged, this,
+            &VereinBearbeitenWidget::zeigeGesamteNummer);
 
     connect(m_eigeneNummer, &QLineEdit::textEdited, this,
             &VereinBearbeitenWidget::eigeneNummerGeaendert);
@@ -158,6 +161,13 @@ void VereinBearbeitenWidget::uebernehmeFelder()
 QString VereinBearbeitenWidget::dachverbandText() const
 {
     return m_dachverband->text();
+}
+
+void VereinBearbeitenWidget::zeigeGesamteNummer()
+{
+    m_gesamteNummer->setText(m_verein.hasVereinsNummerKomplett()
+                                 ? m_verein.getVereinsNummerKomplett()
+                                 : QString());
 }
 
 void VereinBearbeitenWidget::eigeneNummerGeaendert(const QString &text)

@@ -44,6 +44,7 @@ public slots:
 private:
     void eigeneNummerGeaendert(const QString &text);
     void berechneGesamteNummer();
+    void zeigeGesamteNummer();
     void zeigeDachverband();
     bool liegtUnterDemVerein(const Verein &kandidat);
 

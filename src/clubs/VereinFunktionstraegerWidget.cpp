@@ -39,17 +39,17 @@ protected:
         using Row = FunktionstraegerJoinModel;
         std::map<int, ColumnDescription> columns;
         columns.emplace(Row::funktionstraegerFunktionsCodeRow,
-                        ColumnDescription(VereinFunktionstraegerWidget::tr("Funktion"), 150,
+                        ColumnDescription(VereinFunktionstraegerWidget::tr("Funktion"), 120,
                                           SortAsText,
                                           std::make_unique<CodeValueKurzTextVariantConverter>(
                                               context(), QStringLiteral("Funktionstraeger"))));
         columns.emplace(Row::funktionstraegerFunktionRow,
                         ColumnDescription(VereinFunktionstraegerWidget::tr("Funktion (Freitext)"),
-                                          180));
+                                          170));
         columns.emplace(Row::mitgliedVornameRow,
-                        ColumnDescription(VereinFunktionstraegerWidget::tr("Vorname"), 120));
+                        ColumnDescription(VereinFunktionstraegerWidget::tr("Vorname"), 110));
         columns.emplace(Row::mitgliedNachnameRow,
-                        ColumnDescription(VereinFunktionstraegerWidget::tr("Nachname"), 120));
+                        ColumnDescription(VereinFunktionstraegerWidget::tr("Nachname"), 110));
         setTableView(new QTableView,
                      new CompositeTableModel({Row::funktionstraegerFunktionsCodeRow,
                                               Row::funktionstraegerFunktionRow,
