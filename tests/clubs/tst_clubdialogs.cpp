@@ -96,8 +96,8 @@ private slots:
     void feldLaengen();
     void speichernPrueftInReihenfolge_data();
     void speichernPrueftInReihenfolge();
-    void neuerVereinMitZweiFunktionstraegern();
-    void abbrechenNachZweiFunktionstraegernSchreibtNichts();
+    void zweiFunktionstraeger_data();
+    void zweiFunktionstraeger();
     void bearbeitenSchreibtNurGeaenderteFunktionstraeger();
     void geaenderteNummerNummeriertUntervereineUm();
     void datenbankfehlerBehaeltDialogOffen();
@@ -348,8 +348,17 @@ void VereinDialogTest::speichernPrueftInReihenfolge()
     QVERIFY(!dialog.verein().hasId());
 }
 
-void VereinDialogTest::neuerVereinMitZweiFunktionstraegern()
+void VereinDialogTest::zweiFunktionstraeger_data()
 {
+    QTest::addColumn<bool>("speichern");
+    QTest::newRow("speichern") << true;
+    QTest::newRow("abbrechen") << false;
+}
+
+void VereinDialogTest::zweiFunktionstraeger()
+{
+    // A new club under a parent with two officials: stored together, or nothing at all.
+    QFETCH(bool, speichern);
     auto land = neuerVerein(*m_ctx, "3", "Landesverband Tirol");
     auto anna = neuesMitglied(*m_ctx, *land, "Anna", "Berger", "1");
     auto bert = neuesMitglied(*m_ctx, *land, "Bert", "Huber", "2");
@@ -377,6 +386,29 @@ void VereinDialogTest::neuerVereinMitZweiFunktionstraegern()
     QCOMPARE(zelle(liste, 1, 0) + "/" + zelle(liste, 1, 1) + "/" + zelle(liste, 1, 3),
              QStringLiteral("Kassier/Kassier/Huber"));
     QCOMPARE(count("SELECT COUNT(*) FROM Funktionstraeger"), 0); // not before storing
+    QCOMPARE(protokoll("Dialog", "VereinFunktionstraegerWidget"),
+             (QStringList{"Aufruf von Fuege Funktionstraeger hinzu",
+                          "Aufruf von Fuege Funktionstraeger hinzu"}));
+    QCOMPARE(protokoll("Dialog", "FunktionstraegerBearbeitenDialog")
+                 .count("==> Pruefung erfolgreich, schonInDB = 0"),
+             2);
+
+    if (!speichern) {
+        m_boxes->answer(false);
+        knopf(&dialog, "Abbre&chen")->click();
+        QVERIFY(dialog.isVisible()); // "No" keeps the dialog
+        m_boxes->answer(true);
+        knopf(&dialog, "Abbre&chen")->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        const QString frage = QStringLiteral("question: Wirklich abbrechen? / ") + kAbbrechenText;
+        QCOMPARE(describe(m_boxes->shown()), (QStringList{frage, frage}));
+        QCOMPARE(gespeichert.count(), 0);
+        QCOMPARE(count("SELECT COUNT(*) FROM Verein"), 1);
+        QCOMPARE(count("SELECT COUNT(*) FROM Funktionstraeger"), 0);
+        QCOMPARE(protokoll("Dialog", "VereinBearbeitenDialog").count("Aufruf von Abbrechen"), 2);
+        return;
+    }
 
     knopf(&dialog, "Verein &speichern")->click();
     QVERIFY(m_boxes->shown().empty());
@@ -398,50 +430,12 @@ void VereinDialogTest::neuerVereinMitZweiFunktionstraegern()
                  .arg(bert->getId())
                  .arg(m_ctx->codeManager().idOf("Funktionstraeger", "KASSIER")));
     QCOMPARE(count("SELECT COUNT(*) FROM Funktionstraeger"), 2);
-
     QCOMPARE(protokoll("Dialog", "VereinBearbeitenDialog"),
              (QStringList{"Oeffne VereinBearbeitenDialog im Modus NEU",
                           "Aufruf von Schliessen und Speichern",
                           "==> Pruefung erfolgreich, schonInDB = 0"}));
     QCOMPARE(protokoll("Dialog", "VereinBearbeitenWidget"),
              QStringList{"Aufruf von Waehle Dachverband aus"});
-    QCOMPARE(protokoll("Dialog", "VereinFunktionstraegerWidget"),
-             (QStringList{"Aufruf von Fuege Funktionstraeger hinzu",
-                          "Aufruf von Fuege Funktionstraeger hinzu"}));
-    QCOMPARE(protokoll("Dialog", "FunktionstraegerBearbeitenDialog").count(
-                 "==> Pruefung erfolgreich, schonInDB = 0"),
-             2);
-}
-
-void VereinDialogTest::abbrechenNachZweiFunktionstraegernSchreibtNichts()
-{
-    auto land = neuerVerein(*m_ctx, "3", "Landesverband Tirol");
-    auto anna = neuesMitglied(*m_ctx, *land, "Anna", "Berger", "1");
-    auto bert = neuesMitglied(*m_ctx, *land, "Bert", "Huber", "2");
-
-    VereinBearbeitenDialog dialog(*m_ctx, Modus::NEU, nullptr);
-    QSignalSpy gespeichert(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert);
-    dialog.show();
-    tippe(feld<QLineEdit>(&dialog, "eigeneVereinsnummer"), "5");
-    tippe(feld<QLineEdit>(&dialog, "vereinsname"), "Fotoclub Fuenf");
-    fuegeHinzu(dialog, *anna, "Obfrau", "OBMANN");
-    fuegeHinzu(dialog, *bert, "Kassier", "KASSIER");
-    QCOMPARE(dialog.funktionstraeger()->liste()->rowCount(), 2);
-
-    m_boxes->answer(false);
-    knopf(&dialog, "Abbre&chen")->click();
-    QVERIFY(dialog.isVisible()); // "No" keeps the dialog
-    m_boxes->answer(true);
-    knopf(&dialog, "Abbre&chen")->click();
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-
-    const QString frage = QStringLiteral("question: Wirklich abbrechen? / ") + kAbbrechenText;
-    QCOMPARE(describe(m_boxes->shown()), (QStringList{frage, frage}));
-    QCOMPARE(gespeichert.count(), 0);
-    QCOMPARE(count("SELECT COUNT(*) FROM Verein"), 1);
-    QCOMPARE(count("SELECT COUNT(*) FROM Funktionstraeger"), 0);
-    QCOMPARE(protokoll("Dialog", "VereinBearbeitenDialog").count("Aufruf von Abbrechen"), 2);
 }
 
 void VereinDialogTest::bearbeitenSchreibtNurGeaenderteFunktionstraeger()

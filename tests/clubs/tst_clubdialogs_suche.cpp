@@ -77,9 +77,8 @@ private slots:
     void sucheFelder();
     void waehltMarkiertenVerein();
     void doppelklickWaehltVerein();
-    void keinVerein_data();
-    void keinVerein();
-    void abbrechenWaehltNichts();
+    void ohneVerein_data();
+    void ohneVerein();
     void nichtsMarkiert();
     void sucheZuruecksetzen();
 
@@ -186,38 +185,35 @@ void VereinsSucheDialogTest::doppelklickWaehltVerein()
     QCOMPARE(verein->getVereinsNummerKomplett(), QStringLiteral("4"));
 }
 
-void VereinsSucheDialogTest::keinVerein_data()
+void VereinsSucheDialogTest::ohneVerein_data()
 {
-    QTest::addColumn<bool>("erlaubt");
-    QTest::newRow("erlaubt") << true;
-    QTest::newRow("nicht erlaubt") << false;
+    QTest::addColumn<bool>("erlaubt");    // "&Keinen Verein auswaehlen" enabled
+    QTest::addColumn<bool>("abbrechen"); // else "&Keinen Verein auswaehlen"
+    QTest::newRow("keinen Verein") << true << false;
+    QTest::newRow("keinen Verein, nicht erlaubt") << false << false;
+    QTest::newRow("abbrechen") << true << true;
 }
 
-void VereinsSucheDialogTest::keinVerein()
+void VereinsSucheDialogTest::ohneVerein()
 {
     QFETCH(bool, erlaubt);
+    QFETCH(bool, abbrechen);
     VereinsSucheDialog dialog(*m_ctx, erlaubt);
     dialog.show();
-    QPushButton *keinen = knopf(&dialog, "&Keinen Verein auswaehlen");
-    QCOMPARE(keinen->isEnabled(), erlaubt);
-    dialog.waehleKeinenVereinAus(); // also when called around the disabled button
-    QCOMPARE(dialog.result(), int(erlaubt ? QDialog::Accepted : QDialog::Rejected));
+    QCOMPARE(knopf(&dialog, "&Keinen Verein auswaehlen")->isEnabled(), erlaubt);
+    if (abbrechen)
+        knopf(&dialog, "Abbre&chen")->click();
+    else
+        dialog.waehleKeinenVereinAus(); // also around the disabled button
+    const bool keinVerein = erlaubt && !abbrechen;
+    QCOMPARE(dialog.result(), int(keinVerein ? QDialog::Accepted : QDialog::Rejected));
     QCOMPARE(dialog.isVisible(), !erlaubt);
-    QCOMPARE(dialog.keinVereinGewaehlt(), erlaubt);
-    QVERIFY(!dialog.gewaehlterVerein());
-}
-
-void VereinsSucheDialogTest::abbrechenWaehltNichts()
-{
-    VereinsSucheDialog dialog(*m_ctx, true);
-    dialog.show();
-    knopf(&dialog, "Abbre&chen")->click();
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.keinVereinGewaehlt());
+    QCOMPARE(dialog.keinVereinGewaehlt(), keinVerein);
     QVERIFY(!dialog.gewaehlterVerein());
     QVERIFY(m_boxes->shown().empty());
     QCOMPARE(protokoll("Dialog", "VereinsSucheDialog").last(),
-             QStringLiteral("Aufruf von Abbrechen"));
+             abbrechen ? QStringLiteral("Aufruf von Abbrechen")
+                       : QStringLiteral("Aufruf von Waehle keinen Verein aus"));
 }
 
 void VereinsSucheDialogTest::nichtsMarkiert()
