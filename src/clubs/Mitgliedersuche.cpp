@@ -37,29 +37,6 @@ std::unique_ptr<Verein> kopie(const Verein *verein)
 
 } // namespace
 
-void ContainsQueryConditionStrategy::appendCondition(ConditionList &conditions,
-                                                     const QString &column,
-                                                     const QVariant &value) const
-{
-    if (!value.isValid())
-        return;
-    const QString text = value.toString();
-    if (text.trimmed().isEmpty())
-        return;
-    // The typed text is escaped for LIKE (its %, _ and backslashes match themselves), the
-    // wildcards around it are ours; the connection's escaping quotes the whole pattern.
-    QString pattern;
-    pattern.reserve(text.size() + 4);
-    pattern += QLatin1Char('%');
-    for (const QChar c : text) {
-        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
-            pattern += QLatin1Char('\\');
-        pattern += c;
-    }
-    pattern += QLatin1Char('%');
-    conditions.append(column + QStringLiteral(" LIKE ") + conditions.writer().quoted(pattern));
-}
-
 QString vereinsAnzeige(const Verein &verein)
 {
     const QString name = verein.hasName() ? verein.getName() : QString();

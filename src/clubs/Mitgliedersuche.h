@@ -17,15 +17,6 @@ class QLineEdit;
 class QPushButton;
 class Verein;
 
-// column LIKE "%text%": the typed text anywhere in the column, matched literally (its own %
-// and _ are no wildcards) and, with the tables' collation, case-insensitively.
-class ContainsQueryConditionStrategy : public QueryConditionStrategy
-{
-public:
-    void appendCondition(ConditionList &conditions, const QString &column,
-                         const QVariant &value) const override;
-};
-
 // The search fields of the member administration and of the member search dialog: club
 // (with "&Verein waehlen"), member number, first and last name, member type, youth,
 // "Ausgetretene Mitglieder ausblenden", and the buttons "&Suchen" and "Felder &zuruecksetzen".

@@ -11,6 +11,8 @@
 #include "controllers/VereinsDatenBerechtigungController.h"
 #include "controllers/WettbewerbController.h"
 
+#include <QSet>
+
 namespace {
 
 Meldung meldung(const QString &titel, const QString &text)
@@ -49,6 +51,24 @@ std::optional<Meldung> VereinService::pruefe(DatabaseContext &ctx, const Verein 
         return Meldung{QStringLiteral("Mailadresse nicht korrekt angegeben."),
                        QStringLiteral("Die Mailadresse muss ein @-Zeichen enthalten."),
                        QStringLiteral("Mailadresse nicht korrekt angegeben")};
+    // The parent must not be the club itself nor lie below it: the tree would become a cycle.
+    if (verein.hasId() && verein.hasDachverband()) {
+        QSet<qlonglong> gesehen;
+        std::optional<qlonglong> oben = verein.getDachverband();
+        while (oben && !gesehen.contains(*oben)) {
+            if (*oben == verein.getId())
+                return meldung(QStringLiteral("Uebergeordneter Verein nicht moeglich"),
+                               QStringLiteral("Ein Verein kann weder sich selbst noch einem "
+                                              "seiner untergeordneten Vereine untergeordnet "
+                                              "werden.\n\nBitte waehlen Sie einen anderen "
+                                              "Verein aus."));
+            gesehen.insert(*oben);
+            const auto parent = VereinController().readById(ctx, *oben, true);
+            oben = parent && parent->hasDachverband() ? std::optional<qlonglong>(
+                                                            parent->getDachverband())
+                                                      : std::nullopt;
+        }
+    }
     return std::nullopt;
 }
 

@@ -15,7 +15,8 @@ class VereinService
 {
 public:
     // The first failed check of a club about to be stored, in the dialog's order: complete
-    // number, its uniqueness, name, e-mail address. None when all pass.
+    // number, its uniqueness, name, e-mail address; then that its parent is neither itself
+    // nor one of its sub-clubs. None when all pass.
     static std::optional<Meldung> pruefe(DatabaseContext &ctx, const Verein &verein);
 
     // Stores the club, then its officials (each changed one gets the club's id when it has no

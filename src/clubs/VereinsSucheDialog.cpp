@@ -23,26 +23,6 @@ namespace {
 
 const QString kOrt = QStringLiteral("VereinsSucheDialog");
 
-// column LIKE "%text%": the typed text anywhere in the column, its own % and _ taken
-// literally. The columns' collation makes the comparison case-insensitive.
-class ContainsQueryConditionStrategy : public QueryConditionStrategy
-{
-public:
-    void appendCondition(ConditionList &conditions, const QString &column,
-                         const QVariant &value) const override
-    {
-        if (!value.isValid())
-            return;
-        const QString text = value.toString();
-        if (text.trimmed().isEmpty())
-            return;
-        const SqlWriter &writer = conditions.writer();
-        conditions.append(column + QStringLiteral(" LIKE CONCAT(") +
-                          writer.quoted(QStringLiteral("%")) + QStringLiteral(", ") +
-                          writer.likePattern(text, QStringLiteral("%")) + QLatin1Char(')'));
-    }
-};
-
 // The check box "Inaktiv": checked finds only the inactive clubs, unchecked only the active
 // ones, where a club without the flag counts as active.
 class InaktivQueryConditionStrategy : public QueryConditionStrategy

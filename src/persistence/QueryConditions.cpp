@@ -39,6 +39,17 @@ void StringQueryConditionStrategy::appendCondition(ConditionList &conditions,
     conditions.append(column + QLatin1Char(' ') + m_op + QLatin1Char(' ') + literal);
 }
 
+void ContainsQueryConditionStrategy::appendCondition(ConditionList &conditions,
+                                                     const QString &column,
+                                                     const QVariant &value) const
+{
+    if (!value.isValid() || value.toString().trimmed().isEmpty())
+        return;
+    conditions.append(column + QStringLiteral(" LIKE ") +
+                      conditions.writer().likePattern(value.toString(), QStringLiteral("%"),
+                                                      QStringLiteral("%")));
+}
+
 std::unique_ptr<QueryConditionStrategy> defaultStrategy(SearchFieldKind kind, int metaType)
 {
     QString op = QStringLiteral("=");

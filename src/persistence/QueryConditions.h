@@ -133,6 +133,16 @@ private:
     QString m_op;
 };
 
+// column LIKE "%text%": the typed text anywhere in the column, matched literally (its own %
+// and _ are no wildcards) and, with the tables' collation, case-insensitively; only for a text
+// that is not blank.
+class ContainsQueryConditionStrategy : public QueryConditionStrategy
+{
+public:
+    void appendCondition(ConditionList &conditions, const QString &column,
+                         const QVariant &value) const override;
+};
+
 // Never restricts the search.
 class TrueQueryConditionStrategy : public QueryConditionStrategy
 {

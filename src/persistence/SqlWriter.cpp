@@ -69,10 +69,11 @@ QString SqlWriter::quoted(const QString &text) const
     return literal(QVariant(text), QMetaType::QString);
 }
 
-QString SqlWriter::likePattern(const QString &text, const QString &suffix) const
+QString SqlWriter::likePattern(const QString &text, const QString &suffix,
+                               const QString &prefix) const
 {
-    QString pattern;
-    pattern.reserve(text.size() + suffix.size());
+    QString pattern = prefix;
+    pattern.reserve(prefix.size() + text.size() + suffix.size());
     for (const QChar c : text) {
         if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
             pattern += QLatin1Char('\\');

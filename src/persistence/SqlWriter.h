@@ -27,8 +27,9 @@ public:
     // A text literal ("..." with the text escaped).
     QString quoted(const QString &text) const;
     // A LIKE pattern literal: the text matches itself only (its %, _ and backslashes are
-    // escaped for LIKE), followed by `suffix`, which keeps its wildcards.
-    QString likePattern(const QString &text, const QString &suffix) const;
+    // escaped for LIKE), between `prefix` and `suffix`, which keep their wildcards.
+    QString likePattern(const QString &text, const QString &suffix,
+                        const QString &prefix = QString()) const;
 
     // Shortest form with 6 significant digits, as numbers are written into statements.
     static QString number(double value);

@@ -251,6 +251,19 @@ private slots:
         QCOMPARE(mail->log, QStringLiteral("Mailadresse nicht korrekt angegeben"));
         club.setEmail(QString());
         QVERIFY(!VereinService::pruefe(*m_ctx, club));
+
+        // A parent below the club itself would close a cycle.
+        VereinController().insertOrUpdate(*m_ctx, club);
+        Verein child;
+        child.setDachverband(club.getId());
+        VereinController().insertOrUpdate(*m_ctx, child);
+        club.setDachverband(child.getId());
+        QCOMPARE(VereinService::pruefe(*m_ctx, club)->titel,
+                 QStringLiteral("Uebergeordneter Verein nicht moeglich"));
+        club.setDachverband(club.getId());
+        QVERIFY(VereinService::pruefe(*m_ctx, club));
+        club.setDachverband(existing.getId());
+        QVERIFY(!VereinService::pruefe(*m_ctx, club));
     }
 
     void memberChecksInOrder_data()

@@ -105,6 +105,11 @@ void SearchTest::strategyConditions_data()
     QTest::newRow("text equal")
         << S(new StringQueryConditionStrategy(QString(), QStringLiteral("=")))
         << QVariant(QStringLiteral("a\"b%")) << QStringLiteral("t.c = \"a\\\"b%\"");
+    QTest::newRow("contains")
+        << S(new ContainsQueryConditionStrategy) << QVariant(QStringLiteral("a_b"))
+        << QStringLiteral("t.c LIKE \"%a\\\\_b%\"");
+    QTest::newRow("contains blank") << S(new ContainsQueryConditionStrategy)
+                                    << QVariant(QStringLiteral(" ")) << QString();
     QTest::newRow("never") << S(new TrueQueryConditionStrategy) << QVariant(1) << QString();
     QTest::newRow("null value") << S(new IntQueryConditionStrategy) << QVariant() << QString();
 }
