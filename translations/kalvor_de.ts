@@ -45,6 +45,81 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
 </context>
 <context>
+    <name>FunktionstraegerBearbeitenDialog</name>
+    <message>
+        <source>Neuen Funktionstraeger festlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktionstraeger bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zum Funktionstraeger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mitglied waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktion (Freitext)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsnr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neuen Funktionstraeger &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktion nicht angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie die Funktion an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied nicht angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie das betreffende Mitglied an.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HilfeUeberDialog</name>
     <message>
         <source>Informationen zu Kalvor</source>
@@ -473,9 +548,650 @@ Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
     </message>
 </context>
 <context>
+    <name>MitgliedBearbeitenDialog</name>
+    <message>
+        <source>Mitglied anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mitgliedsdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wirklich abbrechen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie wirklich abbrechen?
+
+Bitte beachten Sie, dass dadurch insbesondere alle im Reiter Titel getaetigten Aenderungen verloren gehen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MitgliedBearbeitenWidget</name>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Nummer vorschlagen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamte Mitgliedsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinsinterne Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anrede</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fotographische Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelles &amp;Jahr eintragen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedschaft</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum Eintritt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum Austritt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beitrag bezahlt bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adresse und Erreichbarkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strasse und Hausnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skype</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MitgliedTitelWidget</name>
+    <message>
+        <source>&amp;Hinzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MitgliederSucheDialog</name>
+    <message>
+        <source>Mitglied auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene Mitglieder, bitte eines davon auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Mitgliederliste</name>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beitrag bezahlt bis</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Mitgliedersuche</name>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausgetretene Mitglieder ausblenden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Felder &amp;zuruecksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Mitgliederverwaltung</name>
+    <message>
+        <source>Mitgliederverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglieder&amp;suche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moeglicherweise durch Neu, Bearbeiten oder Loeschen veraendertes Suchergebnis</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adress&amp;daten speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Mitglieder gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie das Mitglied mit dem Namen %1 %2 wirklich loeschen? 
+
+Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel geloescht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied %1 %2 geloescht</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TimeStampLineEdit</name>
     <message>
         <source>Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TitelBearbeitenDialog</name>
+    <message>
+        <source>Neuen Titel anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zum Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TitelArt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verleihungsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Höchster Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neuen Titel &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VereinBearbeitenDialog</name>
+    <message>
+        <source>Verein anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vereinsdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Funktionstraeger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wirklich abbrechen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie wirklich abbrechen?
+
+Bitte beachten Sie, dass dadurch insbesondere alle im Reiter Funktionstraeger getaetigten Aenderungen  verloren gehen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie den Verein mit der Nummer %1 und dem Namen %2 wirklich loeschen? 
+
+Falls Sie mit Ja antworten, wird er unwiderbringlich geloescht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein erfolgreich geloescht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Verein mit der Nummer %1 und dem Namen %2 wurde erfolgreich geloescht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VereinBearbeitenWidget</name>
+    <message>
+        <source>A&amp;uswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eigene Vereinsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamte Vereinsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inaktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uebergeordneter Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adresse und Erreichbarkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strasse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Bestimmen - eventuell fehlende Berechtigungen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dachverband ist unbenannt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uebergeordneter Verein nicht moeglich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ein Verein kann weder sich selbst noch einem seiner untergeordneten Vereine untergeordnet werden.
+
+Bitte waehlen Sie einen anderen Verein aus.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VereinFunktionstraegerWidget</name>
+    <message>
+        <source>Funktion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktion (Freitext)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hi&amp;nzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Funktion wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Funktion wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VereinsListe</name>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VereinsSucheDialog</name>
+    <message>
+        <source>Verein auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gesamte Vereinsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inaktiv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche &amp;zuruecksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene Vereine, bitte einen davon auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein aus&amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keinen Verein auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Verein markiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst einen der gefundenen Vereine.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

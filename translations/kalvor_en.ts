@@ -47,6 +47,81 @@ Please enter the date as dd.mm.yyyy.</translation>
     </message>
 </context>
 <context>
+    <name>FunktionstraegerBearbeitenDialog</name>
+    <message>
+        <source>Neuen Funktionstraeger festlegen</source>
+        <translation>Add new official</translation>
+    </message>
+    <message>
+        <source>Funktionstraeger bearbeiten</source>
+        <translation>Edit official</translation>
+    </message>
+    <message>
+        <source>Informationen zum Funktionstraeger</source>
+        <translation>Information about the official</translation>
+    </message>
+    <message>
+        <source>&amp;Mitglied waehlen</source>
+        <translation>Select &amp;member</translation>
+    </message>
+    <message>
+        <source>Funktion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Funktion (Freitext)</source>
+        <translation>Position (free text)</translation>
+    </message>
+    <message>
+        <source>Mitglied</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnr.</source>
+        <translation>Member no.</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Neuen Funktionstraeger &amp;speichern</source>
+        <translation>&amp;Save new official</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Funktion nicht angegeben</source>
+        <translation>Position not specified</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie die Funktion an.</source>
+        <translation>Please specify the position.</translation>
+    </message>
+    <message>
+        <source>Mitglied nicht angegeben</source>
+        <translation>Member not specified</translation>
+    </message>
+    <message>
+        <source>Bitte geben Sie das betreffende Mitglied an.</source>
+        <translation>Please specify the member concerned.</translation>
+    </message>
+</context>
+<context>
     <name>HilfeUeberDialog</name>
     <message>
         <source>Informationen zu Kalvor</source>
@@ -480,10 +555,661 @@ Did you spell your user name and password correctly?</translation>
     </message>
 </context>
 <context>
+    <name>MitgliedBearbeitenDialog</name>
+    <message>
+        <source>Mitglied anlegen</source>
+        <translation>Create member</translation>
+    </message>
+    <message>
+        <source>Mitglied bearbeiten</source>
+        <translation>Edit member</translation>
+    </message>
+    <message>
+        <source>Mitglied ansehen</source>
+        <translation>View member</translation>
+    </message>
+    <message>
+        <source>&amp;Mitgliedsdaten</source>
+        <translation>&amp;Member data</translation>
+    </message>
+    <message>
+        <source>&amp;Titel</source>
+        <translation>&amp;Titles</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Mitglied &amp;speichern</source>
+        <translation>&amp;Save member</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Wirklich abbrechen?</source>
+        <translation>Really cancel?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie wirklich abbrechen?
+
+Bitte beachten Sie, dass dadurch insbesondere alle im Reiter Titel getaetigten Aenderungen verloren gehen.</source>
+        <translation>Do you really want to cancel?
+
+Please note that this discards in particular all changes made in the Titles tab.</translation>
+    </message>
+</context>
+<context>
+    <name>MitgliedBearbeitenWidget</name>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation>Select c&amp;lub</translation>
+    </message>
+    <message>
+        <source>&amp;Nummer vorschlagen</source>
+        <translation>Suggest &amp;number</translation>
+    </message>
+    <message>
+        <source>Mitglied</source>
+        <translation>Member</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Gesamte Mitgliedsnummer</source>
+        <translation>Complete member number</translation>
+    </message>
+    <message>
+        <source>Vereinsinterne Nummer</source>
+        <translation>Club-internal number</translation>
+    </message>
+    <message>
+        <source>Anrede</source>
+        <translation>Salutation</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Mitgliedsart</source>
+        <translation>Member type</translation>
+    </message>
+    <message>
+        <source>Fotographische Titel</source>
+        <translation>Photographic titles</translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation>Youth</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Aktuelles &amp;Jahr eintragen</source>
+        <translation>Enter current &amp;year</translation>
+    </message>
+    <message>
+        <source>Mitgliedschaft</source>
+        <translation>Membership</translation>
+    </message>
+    <message>
+        <source>Datum Eintritt</source>
+        <translation>Date joined</translation>
+    </message>
+    <message>
+        <source>Datum Austritt</source>
+        <translation>Date left</translation>
+    </message>
+    <message>
+        <source>Beitrag bezahlt bis</source>
+        <translation>Fee paid until</translation>
+    </message>
+    <message>
+        <source>Adresse und Erreichbarkeit</source>
+        <translation>Address and contact details</translation>
+    </message>
+    <message>
+        <source>Strasse und Hausnummer</source>
+        <translation>Street and house number</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>Mobil</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Skype</source>
+        <translation>Skype</translation>
+    </message>
+</context>
+<context>
+    <name>MitgliedTitelWidget</name>
+    <message>
+        <source>&amp;Hinzufuegen</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Titel wirklich loeschen?</source>
+        <translation>Really delete title?</translation>
+    </message>
+</context>
+<context>
+    <name>MitgliederSucheDialog</name>
+    <message>
+        <source>Mitglied auswaehlen</source>
+        <translation>Select member</translation>
+    </message>
+    <message>
+        <source>Mitglied suchen</source>
+        <translation>Search for member</translation>
+    </message>
+    <message>
+        <source>Gefundene Mitglieder, bitte eines davon auswaehlen</source>
+        <translation>Members found, please select one of them</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation>S&amp;elect</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Mitgliederliste</name>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Mitgliedsart</source>
+        <translation>Member type</translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation>Youth</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Beitrag bezahlt bis</source>
+        <translation>Fee paid until</translation>
+    </message>
+</context>
+<context>
+    <name>Mitgliedersuche</name>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation>Select c&amp;lub</translation>
+    </message>
+    <message>
+        <source>Ausgetretene Mitglieder ausblenden</source>
+        <translation>Hide members who have left</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Felder &amp;zuruecksetzen</source>
+        <translation>&amp;Reset fields</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>Mitgliedsart</source>
+        <translation>Member type</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation>Youth</translation>
+    </message>
+</context>
+<context>
+    <name>Mitgliederverwaltung</name>
+    <message>
+        <source>Mitgliederverwaltung</source>
+        <translation>Member administration</translation>
+    </message>
+    <message>
+        <source>Mitglieder&amp;suche</source>
+        <translation>&amp;Member search</translation>
+    </message>
+    <message>
+        <source>Moeglicherweise durch Neu, Bearbeiten oder Loeschen veraendertes Suchergebnis</source>
+        <translation>Search result, possibly changed by New, Edit or Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Adress&amp;daten speichern</source>
+        <translation>Save &amp;address data</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1 Mitglieder gefunden</source>
+        <translation>%1 members found</translation>
+    </message>
+    <message>
+        <source>Wollen Sie das Mitglied mit dem Namen %1 %2 wirklich loeschen? 
+
+Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel geloescht.</source>
+        <translation>Do you really want to delete the member named %1 %2? 
+
+If you answer Yes, the member and their photographic titles will be deleted.</translation>
+    </message>
+    <message>
+        <source>Mitglied wirklich loeschen?</source>
+        <translation>Really delete member?</translation>
+    </message>
+    <message>
+        <source>Mitglied %1 %2 geloescht</source>
+        <translation>Member %1 %2 deleted</translation>
+    </message>
+</context>
+<context>
     <name>TimeStampLineEdit</name>
     <message>
         <source>Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden.</source>
         <translation>Timestamps can be entered as a date dd.MM.yyyy, as a date with the time to the minute dd.MM.yyyy hh.mm, or to the second dd.MM.yyyy hh.mm.ss.  Leading zeros of the date may be left out; the time may be written with colons instead of dots.</translation>
+    </message>
+</context>
+<context>
+    <name>TitelBearbeitenDialog</name>
+    <message>
+        <source>Neuen Titel anlegen</source>
+        <translation>Create new title</translation>
+    </message>
+    <message>
+        <source>Titel bearbeiten</source>
+        <translation>Edit title</translation>
+    </message>
+    <message>
+        <source>Informationen zum Titel</source>
+        <translation>Information about the title</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>TitelArt</source>
+        <translation>Title type</translation>
+    </message>
+    <message>
+        <source>Verleihungsdatum</source>
+        <translation>Date awarded</translation>
+    </message>
+    <message>
+        <source>Höchster Titel</source>
+        <translation>Highest title</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Neuen Titel &amp;speichern</source>
+        <translation>&amp;Save new title</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>VereinBearbeitenDialog</name>
+    <message>
+        <source>Verein anlegen</source>
+        <translation>Create club</translation>
+    </message>
+    <message>
+        <source>Verein bearbeiten</source>
+        <translation>Edit club</translation>
+    </message>
+    <message>
+        <source>Verein ansehen</source>
+        <translation>View club</translation>
+    </message>
+    <message>
+        <source>&amp;Vereinsdaten</source>
+        <translation>C&amp;lub data</translation>
+    </message>
+    <message>
+        <source>&amp;Funktionstraeger</source>
+        <translation>&amp;Officials</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Verein &amp;speichern</source>
+        <translation>&amp;Save club</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Wirklich abbrechen?</source>
+        <translation>Really cancel?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie wirklich abbrechen?
+
+Bitte beachten Sie, dass dadurch insbesondere alle im Reiter Funktionstraeger getaetigten Aenderungen  verloren gehen.</source>
+        <translation>Do you really want to cancel?
+
+Please note that this discards in particular all changes made in the Officials tab.</translation>
+    </message>
+    <message>
+        <source>Verein wirklich loeschen?</source>
+        <translation>Really delete club?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie den Verein mit der Nummer %1 und dem Namen %2 wirklich loeschen? 
+
+Falls Sie mit Ja antworten, wird er unwiderbringlich geloescht.</source>
+        <translation>Do you really want to delete the club with the number %1 and the name %2? 
+
+If you answer Yes, it will be deleted irrevocably.</translation>
+    </message>
+    <message>
+        <source>Verein erfolgreich geloescht.</source>
+        <translation>Club deleted successfully.</translation>
+    </message>
+    <message>
+        <source>Der Verein mit der Nummer %1 und dem Namen %2 wurde erfolgreich geloescht.</source>
+        <translation>The club with the number %1 and the name %2 was deleted successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>VereinBearbeitenWidget</name>
+    <message>
+        <source>A&amp;uswaehlen</source>
+        <translation>Selec&amp;t</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Eigene Vereinsnummer</source>
+        <translation>Own club number</translation>
+    </message>
+    <message>
+        <source>Gesamte Vereinsnummer</source>
+        <translation>Complete club number</translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation>Club name</translation>
+    </message>
+    <message>
+        <source>Inaktiv</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Uebergeordneter Verein</source>
+        <translation>Parent club</translation>
+    </message>
+    <message>
+        <source>Adresse und Erreichbarkeit</source>
+        <translation>Address and contact details</translation>
+    </message>
+    <message>
+        <source>Strasse</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>Fehler beim Bestimmen - eventuell fehlende Berechtigungen?</source>
+        <translation>Could not be determined - missing permissions?</translation>
+    </message>
+    <message>
+        <source>Dachverband ist unbenannt</source>
+        <translation>Parent club has no name</translation>
+    </message>
+    <message>
+        <source>Uebergeordneter Verein nicht moeglich</source>
+        <translation>Parent club not possible</translation>
+    </message>
+    <message>
+        <source>Ein Verein kann weder sich selbst noch einem seiner untergeordneten Vereine untergeordnet werden.
+
+Bitte waehlen Sie einen anderen Verein aus.</source>
+        <translation>A club can be placed neither under itself nor under one of its subordinate clubs.
+
+Please select another club.</translation>
+    </message>
+</context>
+<context>
+    <name>VereinFunktionstraegerWidget</name>
+    <message>
+        <source>Funktion</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Funktion (Freitext)</source>
+        <translation>Position (free text)</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Hi&amp;nzufuegen</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Funktion wirklich loeschen?</source>
+        <translation>Really delete position?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Funktion wirklich loeschen?</source>
+        <translation>Do you really want to delete the position?</translation>
+    </message>
+</context>
+<context>
+    <name>VereinsListe</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>VereinsSucheDialog</name>
+    <message>
+        <source>Verein auswaehlen</source>
+        <translation>Select club</translation>
+    </message>
+    <message>
+        <source>Gesamte Vereinsnummer</source>
+        <translation>Complete club number</translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation>Club name</translation>
+    </message>
+    <message>
+        <source>Inaktiv</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Town</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Suche &amp;zuruecksetzen</source>
+        <translation>&amp;Reset search</translation>
+    </message>
+    <message>
+        <source>Verein suchen</source>
+        <translation>Search for club</translation>
+    </message>
+    <message>
+        <source>Gefundene Vereine, bitte einen davon auswaehlen</source>
+        <translation>Clubs found, please select one of them</translation>
+    </message>
+    <message>
+        <source>Verein aus&amp;waehlen</source>
+        <translation>Select c&amp;lub</translation>
+    </message>
+    <message>
+        <source>&amp;Keinen Verein auswaehlen</source>
+        <translation>Select &amp;no club</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Kein Verein markiert</source>
+        <translation>No club selected</translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst einen der gefundenen Vereine.</source>
+        <translation>Please first select one of the clubs found.</translation>
     </message>
 </context>
 </TS>
