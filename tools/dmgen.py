@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates the entity classes, the registry spec and the schema DDL from the data model.
+"""Generates the entity classes, the registry definition and the schema DDL from the data model.
 
 Usage: dmgen.py --model datamodel.json --out DIR [--list-outputs]
 
@@ -138,10 +138,10 @@ def write_if_changed(path, text):
         f.write(text)
 
 
-def spec_source(version, generator_version, entities):
+def definition_source(version, generator_version, entities):
     out = [HEADER_NOTE, '#include "DataModel.h"\n#include "entities/AllEntities.h"\n\n']
     for e in entities:
-        out.append("static const AttributeSpec k{}Attributes[] = {{\n".format(e.name))
+        out.append("static const AttributeDef k{}Attributes[] = {{\n".format(e.name))
         for i, a in enumerate(e.attributes):
             out.append("    {{{}, {}, {}, {}, {}, {}, {}, {}, {}}},\n".format(
                 c_string(a["name"]), c_string(a["column"]), c_string(a["qt"]),
@@ -153,7 +153,7 @@ def spec_source(version, generator_version, entities):
         out.append("};\n")
         out.append("static const char *const k{}Key[] = {{{}}};\n\n".format(
             e.name, ", ".join(c_string(k) for k in e.key) if e.key else "nullptr"))
-    out.append("static const EntitySpec kEntities[] = {\n")
+    out.append("static const EntityDef kEntities[] = {\n")
     for e in entities:
         out.append("    {{{}, {}, {}, {}, {}, k{}Attributes, {}, k{}Key, {}, &{}::staticClassInfo}},\n"
                    .format(c_string(e.name), c_string(e.table), "true" if e.abstract else "false",
@@ -161,10 +161,10 @@ def spec_source(version, generator_version, entities):
                            "true" if e.permissions else "false", e.name, len(e.attributes),
                            e.name, len(e.key), e.name))
     out.append("};\n\n")
-    out.append("const DataModelSpec &kalvorDataModelSpec()\n{\n")
-    out.append("    static const DataModelSpec spec{{{}, {}, kEntities, {}}};\n".format(
+    out.append("const DataModelDef &kalvorDataModelDef()\n{\n")
+    out.append("    static const DataModelDef def{{{}, {}, kEntities, {}}};\n".format(
         c_string(version), c_string(generator_version), len(entities)))
-    out.append("    return spec;\n}\n")
+    out.append("    return def;\n}\n")
     return "".join(out)
 
 
@@ -357,20 +357,20 @@ def field_entry(field):
     return field["name"], field.get("condition")
 
 
-def search_spec_members(rc, fields):
+def search_definition_members(rc, fields):
     """fields: [(name, qt, column, kind)]"""
     rc.includes.append("QueryConditions.h")
-    rc.extra_public.append("static const SearchModelSpec &searchSpec();")
-    out = ["\nconst SearchModelSpec &{}::searchSpec()\n{{\n".format(rc.name)]
-    out.append("    static const SearchFieldSpec fields[] = {\n")
+    rc.extra_public.append("static const SearchModelDef &searchDef();")
+    out = ["\nconst SearchModelDef &{}::searchDef()\n{{\n".format(rc.name)]
+    out.append("    static const SearchFieldDef fields[] = {\n")
     for name, _, column, kind in fields:
         out.append("        {{{}, {}}},\n".format(c_string(column), kind))
     if not fields:
         out.append("        {nullptr, SearchFieldKind::Ignored},\n")
     out.append("    };\n")
-    out.append("    static const SearchModelSpec spec{{{}, fields, {}}};\n".format(
+    out.append("    static const SearchModelDef def{{{}, fields, {}}};\n".format(
         c_string(rc.name), len(fields)))
-    out.append("    return spec;\n}\n")
+    out.append("    return def;\n}\n")
     rc.extra_source.append("".join(out))
 
 
@@ -392,7 +392,7 @@ class SearchModel:
             self.fields.append((name,) + resolved)
         self.record = RecordClass(self.name, "search",
                                   [{"name": f[0], "qt": f[1]} for f in self.fields])
-        search_spec_members(self.record, self.fields)
+        search_definition_members(self.record, self.fields)
 
 
 # --- Controllers ------------------------------------------------------------------------------
@@ -406,16 +406,16 @@ def controller_header(e, index, search_models, log_to_db):
     for include in sorted(includes):
         out.append('#include "{}"\n'.format(include))
     vec = "std::vector<std::unique_ptr<{}>>".format(e.name)
-    run = "EntityController(ctx, controllerSpec())"
+    run = "EntityController(ctx, controllerDef())"
     out.append("\nclass {}\n{{\npublic:\n".format(name))
-    out.append("    static const ControllerSpec &controllerSpec();\n")
+    out.append("    static const ControllerDef &controllerDef();\n")
     out.append("    virtual ~{}() = default;\n".format(name))
     for s in search_models:
         out.append("\n    virtual {} search(DatabaseContext &ctx, const {} &model)\n".format(vec, s.name))
         out.append("    {\n        return search(ctx, model, StrategyMap());\n    }\n")
         out.append("    virtual {} search(DatabaseContext &ctx, const {} &model,\n"
                    "                       StrategyMap strategies)\n".format(vec, s.name))
-        out.append("    {{\n        return downcast<{}>({}.search(model, {}::searchSpec(),\n"
+        out.append("    {{\n        return downcast<{}>({}.search(model, {}::searchDef(),\n"
                    "                                                std::move(strategies)));\n    }}\n"
                    .format(e.name, run, s.name))
     out.append("\n    virtual std::unique_ptr<{}> readById(DatabaseContext &ctx, qlonglong id)\n".format(e.name))
@@ -450,8 +450,8 @@ def controller_header(e, index, search_models, log_to_db):
     out.append("    virtual void removeAll(DatabaseContext &ctx, const {} &objects)\n".format(vec))
     out.append("    {\n        for (const auto &object : objects)\n            remove(ctx, *object);\n    }\n")
     out.append("};\n")
-    source = ("\nconst ControllerSpec &{0}::controllerSpec()\n{{\n"
-              "    static const ControllerSpec spec{{{1}, {2}, {3}}};\n    return spec;\n}}\n"
+    source = ("\nconst ControllerDef &{0}::controllerDef()\n{{\n"
+              "    static const ControllerDef def{{{1}, {2}, {3}}};\n    return def;\n}}\n"
               .format(name, c_string(name), index, "true" if log_to_db else "false"))
     return "".join(out), source
 
@@ -526,7 +526,7 @@ class Join:
             fields.append((name,) + resolved)
         self.search = RecordClass(self.search_name, "joins",
                                   [{"name": f[0], "qt": f[1]} for f in fields])
-        search_spec_members(self.search, fields)
+        search_definition_members(self.search, fields)
         models[self.model_name] = self.model
         models[self.search_name] = self.search
 
@@ -539,13 +539,13 @@ def join_controller_header(j):
         out.append('#include "{}"\n'.format(include))
     vec = "std::vector<std::unique_ptr<{}>>".format(j.model.name)
     out.append("\nclass {}\n{{\npublic:\n".format(j.controller))
-    out.append("    static const JoinSpec &joinSpec();\n\n")
+    out.append("    static const JoinDef &joinDef();\n\n")
     out.append("    {} search(DatabaseContext &ctx, const {} &model)\n".format(vec, j.search.name))
     out.append("    {\n        return search(ctx, model, StrategyMap());\n    }\n")
     out.append("    {} search(DatabaseContext &ctx, const {} &model, StrategyMap strategies)\n".format(
         vec, j.search.name))
-    out.append("    {{\n        return downcast<{0}>(JoinController(ctx, joinSpec())\n"
-               "                                  .search(model, {1}::searchSpec(), std::move(strategies),\n"
+    out.append("    {{\n        return downcast<{0}>(JoinController(ctx, joinDef())\n"
+               "                                  .search(model, {1}::searchDef(), std::move(strategies),\n"
                "                                          {0}::staticClassInfo()));\n    }}\n"
                .format(j.model.name, j.search.name))
     for i, t in enumerate(j.tables):
@@ -554,10 +554,10 @@ def join_controller_header(j):
         out.append("\n    // The {} of a row, and a row's fields from a {}.\n".format(t["alias"], entity))
         out.append("    static std::unique_ptr<{0}> to{1}(const {2} &row)\n".format(entity, up, j.model.name))
         out.append("    {{\n        auto entity = std::make_unique<{}>();\n"
-                   "        JoinController::toEntity(row, joinSpec().tables[{}], *entity);\n"
+                   "        JoinController::toEntity(row, joinDef().tables[{}], *entity);\n"
                    "        return entity;\n    }}\n".format(entity, i))
         out.append("    static void from{0}({1} &row, const {2} &entity)\n".format(up, j.model.name, entity))
-        out.append("    {{\n        JoinController::fromEntity(entity, joinSpec().tables[{}], row);\n    }}\n"
+        out.append("    {{\n        JoinController::fromEntity(entity, joinDef().tables[{}], row);\n    }}\n"
                    .format(i))
     out.append("};\n")
     return "".join(out)
@@ -570,7 +570,7 @@ def join_controller_source(j):
             j.controller, i, ", ".join(c_string(a["name"]) for a in t["block"])))
         out.append("static const char *const k{}Columns{}[] = {{{}}};\n".format(
             j.controller, i, ", ".join(c_string(a["column"]) for a in t["block"][:t["persisted"]])))
-    out.append("static const JoinTableSpec k{}Tables[] = {{\n".format(j.controller))
+    out.append("static const JoinTableDef k{}Tables[] = {{\n".format(j.controller))
     for i, t in enumerate(j.tables):
         out.append("    {{{}, {}, k{}Attributes{}, {}, k{}Columns{}, {}, {}}},\n".format(
             c_string(t["entity"].table), c_string(t["alias"]), j.controller, i, len(t["block"]),
@@ -578,11 +578,11 @@ def join_controller_source(j):
     out.append("};\n")
     out.append("static const char *const k{}Joins[] = {{{}}};\n\n".format(
         j.controller, ", ".join(c_string(c) for c in j.joins)))
-    out.append("const JoinSpec &{}::joinSpec()\n{{\n".format(j.controller))
-    out.append("    static const JoinSpec spec{{{}, k{}Tables, {}, k{}Joins, {}, {}, {}}};\n".format(
+    out.append("const JoinDef &{}::joinDef()\n{{\n".format(j.controller))
+    out.append("    static const JoinDef def{{{}, k{}Tables, {}, k{}Joins, {}, {}, {}}};\n".format(
         c_string(j.controller), j.controller, len(j.tables), j.controller, len(j.joins),
         c_string(j.entities_text), "true" if j.log_to_db else "false"))
-    out.append("    return spec;\n}\n")
+    out.append("    return def;\n}\n")
     return "".join(out)
 
 
@@ -623,7 +623,7 @@ def outputs(out_dir, model):
     files += [os.path.join(out_dir, "joins", j.controller + ".h") for j in model.joins]
     files += [os.path.join(out_dir, name) for name in (
         "entities/AllEntities.h", "entities/Entities.cpp", "search/SearchModels.cpp",
-        "controllers/Controllers.cpp", "joins/Joins.cpp", "DataModelSpec.cpp",
+        "controllers/Controllers.cpp", "joins/Joins.cpp", "DataModelDef.cpp",
         "SchemaStatements.cpp", "schema.sql")]
     return files
 
@@ -655,7 +655,7 @@ def main(argv):
     catalogue = ["\nconst std::vector<SearchModelEntry> &searchModelCatalogue()\n{\n",
                  "    static const std::vector<SearchModelEntry> entries{\n"]
     for s in model.search_models:
-        catalogue.append("        {{{}, {}, &{}::staticClassInfo, &{}::searchSpec}},\n".format(
+        catalogue.append("        {{{}, {}, &{}::staticClassInfo, &{}::searchDef}},\n".format(
             c_string(s.name), c_string(s.entity.name + "Controller" if s.has_controller else None),
             s.name, s.name))
     catalogue.append("    };\n    return entries;\n}\n")
@@ -677,8 +677,8 @@ def main(argv):
     catalogue = ["\nconst std::vector<JoinEntry> &joinCatalogue()\n{\n",
                  "    static const std::vector<JoinEntry> entries{\n"]
     for j in model.joins:
-        catalogue.append("        {{&{0}::joinSpec, &{1}::staticClassInfo, &{2}::staticClassInfo, "
-                         "&{2}::searchSpec}},\n".format(j.controller, j.model.name, j.search.name))
+        catalogue.append("        {{&{0}::joinDef, &{1}::staticClassInfo, &{2}::staticClassInfo, "
+                         "&{2}::searchDef}},\n".format(j.controller, j.model.name, j.search.name))
     catalogue.append("    };\n    return entries;\n}\n")
     write("joins/Joins.cpp", HEADER_NOTE + '#include "SearchCatalogue.h"\n' + "".join(
         '#include "joins/{}.h"\n'.format(j.controller) for j in model.joins) +
@@ -687,7 +687,7 @@ def main(argv):
 
     statements = create_statements(model.entities)
     generated_at = datetime.datetime.now().replace(microsecond=0).isoformat()
-    write("DataModelSpec.cpp", spec_source(model.version, model.generator_version, model.entities))
+    write("DataModelDef.cpp", definition_source(model.version, model.generator_version, model.entities))
     write("schema.sql", schema_sql(model.version, model.generator_version, model.entities,
                                    statements))
     write("SchemaStatements.cpp", schema_source(model.version, model.generator_version,

@@ -733,6 +733,10 @@ Bitte beachten Sie, dass dadurch insbesondere alle im Reiter Titel getaetigten A
         <source>Titel wirklich loeschen?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Wollen Sie den fotographischen Titel %1 des Mitglieds %2 %3 wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MitgliederSucheDialog</name>

@@ -742,6 +742,10 @@ Please note that this discards in particular all changes made in the Titles tab.
         <source>Titel wirklich loeschen?</source>
         <translation>Really delete title?</translation>
     </message>
+    <message>
+        <source>Wollen Sie den fotographischen Titel %1 des Mitglieds %2 %3 wirklich loeschen?</source>
+        <translation>Do you really want to delete the photographic title %1 of the member %2 %3?</translation>
+    </message>
 </context>
 <context>
     <name>MitgliederSucheDialog</name>

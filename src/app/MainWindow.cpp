@@ -24,7 +24,7 @@
 
 namespace {
 
-struct ActionSpec
+struct ActionDef
 {
     const char *slot;
     const char *text;
@@ -34,7 +34,7 @@ struct ActionSpec
 
 // Every action of the main window; the text, shortcut and tip are translated in the context
 // "MainWindow".
-const ActionSpec kActions[] = {
+const ActionDef kActions[] = {
     {"importiere", QT_TRANSLATE_NOOP("MainWindow", "Daten &importieren"),
      QT_TRANSLATE_NOOP("MainWindow", "Ctrl+I"), QT_TRANSLATE_NOOP("MainWindow", "Importiert Daten")},
     {"exportiereVerein", QT_TRANSLATE_NOOP("MainWindow", "&Verein"), "",
@@ -158,12 +158,12 @@ MainWindow::~MainWindow()
 
 void MainWindow::createActions()
 {
-    for (const ActionSpec &spec : kActions) {
+    for (const ActionDef &def : kActions) {
         QAction *action = ActionFactory::create(
-            this, tr(spec.text), *spec.shortcut ? tr(spec.shortcut) : QString(), tr(spec.statusTip),
-            spec.slot);
+            this, tr(def.text), *def.shortcut ? tr(def.shortcut) : QString(), tr(def.statusTip),
+            def.slot);
         action->setEnabled(false);
-        m_actions.insert(QString::fromLatin1(spec.slot), action);
+        m_actions.insert(QString::fromLatin1(def.slot), action);
     }
     for (const char *slot : kAvailable)
         m_actions.value(QString::fromLatin1(slot))->setEnabled(true);

@@ -192,8 +192,7 @@ void MitgliedTitelWidget::loescheTitel()
     if (!titel)
         return;
     const QString frage =
-        QStringLiteral("Wollen Sie den fotographischen Titel %1 des Mitglieds %2 %3 wirklich "
-                       "loeschen?")
+        tr("Wollen Sie den fotographischen Titel %1 des Mitglieds %2 %3 wirklich loeschen?")
             .arg(titel->hasTitel() ? titel->getTitel() : QString(),
                  m_mitglied.hasVorname() ? m_mitglied.getVorname() : QString(),
                  m_mitglied.hasNachname() ? m_mitglied.getNachname() : QString());

@@ -49,13 +49,13 @@ int EntityDescription::attributeCount() const
     return int(m_own.size()) + (m_base ? m_base->attributeCount() : 0);
 }
 
-DataModel::DataModel(const DataModelSpec &spec)
-    : m_version(QString::fromLatin1(spec.version)),
-      m_generatorVersion(QString::fromLatin1(spec.generatorVersion))
+DataModel::DataModel(const DataModelDef &def)
+    : m_version(QString::fromLatin1(def.version)),
+      m_generatorVersion(QString::fromLatin1(def.generatorVersion))
 {
     // Entities with their attributes, in the order of the data model.
-    for (int i = 0; i < spec.entityCount; ++i) {
-        const EntitySpec &es = spec.entities[i];
+    for (int i = 0; i < def.entityCount; ++i) {
+        const EntityDef &es = def.entities[i];
         auto entity = std::make_unique<EntityDescription>();
         entity->m_codeName = QString::fromLatin1(es.codeName);
         entity->m_dbName = QString::fromLatin1(es.dbName);
@@ -64,7 +64,7 @@ DataModel::DataModel(const DataModelSpec &spec)
         entity->m_baseName = es.baseName ? QString::fromLatin1(es.baseName) : QString();
         entity->m_classInfo = &es.classInfo();
         for (int a = 0; a < es.attributeCount; ++a) {
-            const AttributeSpec &as = es.attributes[a];
+            const AttributeDef &as = es.attributes[a];
             auto attribute = std::make_unique<AttributeDescription>();
             attribute->m_codeName = QString::fromLatin1(as.codeName);
             attribute->m_dbName = QString::fromLatin1(as.dbName);
@@ -125,8 +125,8 @@ DataModel::DataModel(const DataModelSpec &spec)
         }
     }
     // Import/export keys.
-    for (int i = 0; i < spec.entityCount; ++i) {
-        const EntitySpec &es = spec.entities[i];
+    for (int i = 0; i < def.entityCount; ++i) {
+        const EntityDef &es = def.entities[i];
         EntityDescription *entity = m_entities[size_t(i)].get();
         for (int k = 0; k < es.keyCount; ++k) {
             if (const AttributeDescription *attribute =

@@ -11,7 +11,7 @@
 struct RecordClassInfo;
 
 // Static description of the data model as written by the generator.
-struct AttributeSpec
+struct AttributeDef
 {
     const char *codeName;
     const char *dbName;
@@ -24,30 +24,30 @@ struct AttributeSpec
     int row; // position of the attribute in the objects of the declaring class
 };
 
-struct EntitySpec
+struct EntityDef
 {
     const char *codeName;
     const char *dbName;
     bool isAbstract;
     const char *baseName; // nullptr for the root entity
     bool privilegesChecked;
-    const AttributeSpec *attributes;
+    const AttributeDef *attributes;
     int attributeCount;
     const char *const *key;
     int keyCount;
     const RecordClassInfo &(*classInfo)();
 };
 
-struct DataModelSpec
+struct DataModelDef
 {
     const char *version;
     const char *generatorVersion;
-    const EntitySpec *entities;
+    const EntityDef *entities;
     int entityCount;
 };
 
-// The spec of this program's data model, written by the generator.
-const DataModelSpec &kalvorDataModelSpec();
+// The definition of this program's data model, written by the generator.
+const DataModelDef &kalvorDataModelDef();
 
 class EntityDescription;
 
@@ -147,7 +147,7 @@ private:
 class DataModel
 {
 public:
-    explicit DataModel(const DataModelSpec &spec = kalvorDataModelSpec());
+    explicit DataModel(const DataModelDef &def = kalvorDataModelDef());
     ~DataModel();
     DataModel(const DataModel &) = delete;
     DataModel &operator=(const DataModel &) = delete;

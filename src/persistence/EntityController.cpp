@@ -20,8 +20,8 @@ int metaTypeOf(const AttributeDescription &attribute)
 
 } // namespace
 
-EntityController::EntityController(DatabaseContext &ctx, const ControllerSpec &spec)
-    : m_ctx(ctx), m_spec(spec), m_entity(*ctx.dataModel().entities().at(spec.entityIndex))
+EntityController::EntityController(DatabaseContext &ctx, const ControllerDef &def)
+    : m_ctx(ctx), m_def(def), m_entity(*ctx.dataModel().entities().at(def.entityIndex))
 {
 }
 
@@ -120,7 +120,7 @@ EntityController::select(const QMap<QString, QVariant> &conditions, bool onlyLis
 }
 
 std::vector<std::unique_ptr<Persistent>> EntityController::search(const Record &model,
-                                                                  const SearchModelSpec &modelSpec,
+                                                                  const SearchModelDef &modelDef,
                                                                   StrategyMap strategies)
 {
     SqlStatement statement;
@@ -130,7 +130,7 @@ std::vector<std::unique_ptr<Persistent>> EntityController::search(const Record &
 
     SqlWriter writer(m_ctx.connection());
     ConditionList conditions(writer);
-    appendSearchConditions(conditions, model, modelSpec, strategies);
+    appendSearchConditions(conditions, model, modelDef, strategies);
     if (!conditions.conditions().isEmpty())
         statement << QStringLiteral(" WHERE ") +
                          conditions.conditions().join(QStringLiteral(" AND "));
@@ -169,8 +169,8 @@ std::vector<std::unique_ptr<Persistent>> EntityController::read(const SqlStateme
     } catch (const mysqlpp::Exception &error) {
         fail(statement, "SELECT", error.what());
     }
-    m_ctx.logStatement(m_spec.name, int(objects.size()), "SELECT", QString(), statement,
-                       m_entity.dbName(), m_spec.logToDatabase);
+    m_ctx.logStatement(m_def.name, int(objects.size()), "SELECT", QString(), statement,
+                       m_entity.dbName(), m_def.logToDatabase);
     return objects;
 }
 
@@ -304,8 +304,8 @@ void EntityController::insertOrUpdate(Persistent &object)
         object.loadValueAt(Persistent::mut_tistRow, oldMut);
         fail(statement, kind, error.what());
     }
-    m_ctx.logStatement(m_spec.name, int(result.rows()), kind, QString(), statement,
-                       m_entity.dbName(), m_spec.logToDatabase);
+    m_ctx.logStatement(m_def.name, int(result.rows()), kind, QString(), statement,
+                       m_entity.dbName(), m_def.logToDatabase);
     if (!result)
         std::cerr << "afterInsertOrUpdate says: Query not successful." << std::endl;
     if (insert)
@@ -326,15 +326,15 @@ void EntityController::remove(const Persistent &object)
     } catch (const mysqlpp::Exception &error) {
         fail(statement, "DELETE", error.what());
     }
-    m_ctx.logStatement(m_spec.name, 0, "DELETE", QString(), statement, m_entity.dbName(),
-                       m_spec.logToDatabase);
+    m_ctx.logStatement(m_def.name, 0, "DELETE", QString(), statement, m_entity.dbName(),
+                       m_def.logToDatabase);
 }
 
 void EntityController::fail(const SqlStatement &statement, const char *kind,
                             const std::string &message) const
 {
-    m_ctx.logQuery(QString::fromLatin1(m_spec.name), 0, QString::fromLatin1(kind),
+    m_ctx.logQuery(QString::fromLatin1(m_def.name), 0, QString::fromLatin1(kind),
                    QStringLiteral("Database error: ") + QString::fromStdString(message),
-                   statement.logCopy(), m_entity.dbName(), m_spec.logToDatabase);
+                   statement.logCopy(), m_entity.dbName(), m_def.logToDatabase);
     throw PersistenceException::databaseError(QString::fromStdString(message));
 }

@@ -17,7 +17,7 @@ class Persistent;
 class SqlStatement;
 
 // What distinguishes one generated controller from another.
-struct ControllerSpec
+struct ControllerDef
 {
     const char *name;   // the class name, used as the query-log location
     int entityIndex;    // position of the entity in the data model
@@ -30,10 +30,10 @@ struct ControllerSpec
 class EntityController
 {
 public:
-    EntityController(DatabaseContext &ctx, const ControllerSpec &spec);
+    EntityController(DatabaseContext &ctx, const ControllerDef &def);
 
     std::vector<std::unique_ptr<Persistent>> search(const Record &model,
-                                                    const SearchModelSpec &modelSpec,
+                                                    const SearchModelDef &modelDef,
                                                     StrategyMap strategies);
     std::unique_ptr<Persistent> readById(qlonglong id, bool skipPermissionCheck);
     std::vector<std::unique_ptr<Persistent>> readBy(const char *attribute,
@@ -55,6 +55,6 @@ private:
                            const std::string &message) const;
 
     DatabaseContext &m_ctx;
-    const ControllerSpec &m_spec;
+    const ControllerDef &m_def;
     const EntityDescription &m_entity;
 };

@@ -12,15 +12,15 @@
 #include <algorithm>
 
 std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
-                                                            const SearchModelSpec &modelSpec,
+                                                            const SearchModelDef &modelDef,
                                                             StrategyMap strategies,
                                                             const RecordClassInfo &rowClass)
 {
     QStringList columns;
     QStringList tables;
-    const JoinTableSpec *vereinTable = nullptr;
-    for (int t = 0; t < m_spec.tableCount; ++t) {
-        const JoinTableSpec &table = m_spec.tables[t];
+    const JoinTableDef *vereinTable = nullptr;
+    for (int t = 0; t < m_def.tableCount; ++t) {
+        const JoinTableDef &table = m_def.tables[t];
         const QString alias = QString::fromLatin1(table.alias);
         for (int c = 0; c < table.columnCount; ++c)
             columns << alias + QLatin1Char('.') + QString::fromLatin1(table.columns[c]);
@@ -31,9 +31,9 @@ std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
 
     SqlWriter writer(m_ctx.connection());
     ConditionList conditions(writer);
-    appendSearchConditions(conditions, model, modelSpec, strategies);
-    for (int j = 0; j < m_spec.joinCount; ++j)
-        conditions.append(QString::fromLatin1(m_spec.joins[j]));
+    appendSearchConditions(conditions, model, modelDef, strategies);
+    for (int j = 0; j < m_def.joinCount; ++j)
+        conditions.append(QString::fromLatin1(m_def.joins[j]));
 
     SqlStatement statement;
     statement << QStringLiteral("SELECT ") + columns.join(QStringLiteral(", ")) +
@@ -45,15 +45,15 @@ std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
     // Where each selected column goes in a row, and its type.
     std::vector<int> rows;
     std::vector<int> types;
-    for (int t = 0; t < m_spec.tableCount; ++t) {
-        const JoinTableSpec &table = m_spec.tables[t];
+    for (int t = 0; t < m_def.tableCount; ++t) {
+        const JoinTableDef &table = m_def.tables[t];
         for (int c = 0; c < table.columnCount; ++c) {
             rows.push_back(table.firstRow + c);
             types.push_back(rowClass.slotAt(table.firstRow + c).metaType);
         }
     }
 
-    const QString entities = QString::fromLatin1(m_spec.entities);
+    const QString entities = QString::fromLatin1(m_def.entities);
     std::vector<std::unique_ptr<Record>> joined;
     try {
         mysqlpp::Query query = m_ctx.connection().query();
@@ -72,13 +72,13 @@ std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
             joined.push_back(std::move(row));
         }
     } catch (const mysqlpp::Exception &error) {
-        m_ctx.logQuery(QString::fromLatin1(m_spec.name), 0, QStringLiteral("SELECT"),
+        m_ctx.logQuery(QString::fromLatin1(m_def.name), 0, QStringLiteral("SELECT"),
                        QStringLiteral("Database error: ") + QString::fromUtf8(error.what()),
-                       statement.logCopy(), entities, m_spec.logToDatabase);
+                       statement.logCopy(), entities, m_def.logToDatabase);
         throw PersistenceException::databaseError(QString::fromUtf8(error.what()));
     }
-    m_ctx.logStatement(m_spec.name, int(joined.size()), "SELECT", QString(), statement,
-                       entities, m_spec.logToDatabase);
+    m_ctx.logStatement(m_def.name, int(joined.size()), "SELECT", QString(), statement,
+                       entities, m_def.logToDatabase);
 
     // Rows whose club the user may not read are left out silently.
     const EntityDescription *verein = m_ctx.dataModel().entity(QStringLiteral("Verein"));
@@ -94,7 +94,7 @@ std::vector<std::unique_ptr<Record>> JoinController::search(const Record &model,
     return joined;
 }
 
-void JoinController::toEntity(const Record &row, const JoinTableSpec &table, Record &entity)
+void JoinController::toEntity(const Record &row, const JoinTableDef &table, Record &entity)
 {
     for (int a = 0; a < table.attributeCount; ++a) {
         const int target = entity.classInfo().rowOf(QString::fromLatin1(table.attributes[a]));
@@ -103,7 +103,7 @@ void JoinController::toEntity(const Record &row, const JoinTableSpec &table, Rec
     }
 }
 
-void JoinController::fromEntity(const Record &entity, const JoinTableSpec &table, Record &row)
+void JoinController::fromEntity(const Record &entity, const JoinTableDef &table, Record &row)
 {
     for (int a = 0; a < table.attributeCount; ++a) {
         const int source = entity.classInfo().rowOf(QString::fromLatin1(table.attributes[a]));

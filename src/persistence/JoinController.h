@@ -10,7 +10,7 @@ class DatabaseContext;
 
 // One joined table: its alias, the attributes whose fields it fills in a join model (the
 // persisted ones first, they are the selected columns), and where its fields begin.
-struct JoinTableSpec
+struct JoinTableDef
 {
     const char *table;
     const char *alias;
@@ -21,10 +21,10 @@ struct JoinTableSpec
     int firstRow;
 };
 
-struct JoinSpec
+struct JoinDef
 {
     const char *name; // the class name, used as the query-log location
-    const JoinTableSpec *tables;
+    const JoinTableDef *tables;
     int tableCount;
     const char *const *joins;
     int joinCount;
@@ -36,18 +36,18 @@ struct JoinSpec
 class JoinController
 {
 public:
-    JoinController(DatabaseContext &ctx, const JoinSpec &spec) : m_ctx(ctx), m_spec(spec) {}
+    JoinController(DatabaseContext &ctx, const JoinDef &def) : m_ctx(ctx), m_def(def) {}
 
     std::vector<std::unique_ptr<Record>> search(const Record &model,
-                                                const SearchModelSpec &modelSpec,
+                                                const SearchModelDef &modelDef,
                                                 StrategyMap strategies,
                                                 const RecordClassInfo &rowClass);
 
     // Copies a table's fields of a join row into an entity object and back.
-    static void toEntity(const Record &row, const JoinTableSpec &table, Record &entity);
-    static void fromEntity(const Record &entity, const JoinTableSpec &table, Record &row);
+    static void toEntity(const Record &row, const JoinTableDef &table, Record &entity);
+    static void fromEntity(const Record &entity, const JoinTableDef &table, Record &row);
 
 private:
     DatabaseContext &m_ctx;
-    const JoinSpec &m_spec;
+    const JoinDef &m_def;
 };

@@ -88,10 +88,10 @@ std::unique_ptr<QueryConditionStrategy> defaultStrategy(SearchFieldKind kind, in
 }
 
 void appendSearchConditions(ConditionList &conditions, const Record &model,
-                            const SearchModelSpec &spec, StrategyMap &strategies)
+                            const SearchModelDef &def, StrategyMap &strategies)
 {
-    for (int row = 0; row < spec.fieldCount; ++row) {
-        const SearchFieldSpec &field = spec.fields[row];
+    for (int row = 0; row < def.fieldCount; ++row) {
+        const SearchFieldDef &field = def.fields[row];
         if (field.kind == SearchFieldKind::Ignored || !field.column)
             continue;
         const QString column = QString::fromLatin1(field.column);

@@ -162,16 +162,16 @@ enum class SearchFieldKind {
     Unrestricted // restricts nothing unless the caller passes a strategy
 };
 
-struct SearchFieldSpec
+struct SearchFieldDef
 {
     const char *column; // aliased column, nullptr for ignored fields
     SearchFieldKind kind;
 };
 
-struct SearchModelSpec
+struct SearchModelDef
 {
     const char *name;
-    const SearchFieldSpec *fields; // one per row of the search model
+    const SearchFieldDef *fields; // one per row of the search model
     int fieldCount;
 };
 
@@ -181,4 +181,4 @@ std::unique_ptr<QueryConditionStrategy> defaultStrategy(SearchFieldKind kind, in
 class Record;
 // Collects the conditions of every field of a search model, in row order.
 void appendSearchConditions(ConditionList &conditions, const Record &model,
-                            const SearchModelSpec &spec, StrategyMap &strategies);
+                            const SearchModelDef &def, StrategyMap &strategies);

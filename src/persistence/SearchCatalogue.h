@@ -2,9 +2,9 @@
 
 #include <vector>
 
-struct JoinSpec;
+struct JoinDef;
 struct RecordClassInfo;
-struct SearchModelSpec;
+struct SearchModelDef;
 
 // Every search model and join of the data model, for code that walks them all (diagnostics
 // and tests).
@@ -13,15 +13,15 @@ struct SearchModelEntry
     const char *name;
     const char *controller; // nullptr for a model that no controller serves
     const RecordClassInfo &(*classInfo)();
-    const SearchModelSpec &(*spec)();
+    const SearchModelDef &(*def)();
 };
 
 struct JoinEntry
 {
-    const JoinSpec &(*join)();
+    const JoinDef &(*join)();
     const RecordClassInfo &(*rowClass)();
     const RecordClassInfo &(*searchClass)();
-    const SearchModelSpec &(*searchSpec)();
+    const SearchModelDef &(*searchDef)();
 };
 
 const std::vector<SearchModelEntry> &searchModelCatalogue();

@@ -171,24 +171,24 @@ void SearchTest::everySearchModelField()
     const DataModel &model = m_ctx->dataModel();
     int searched = 0;
     for (const SearchModelEntry &entry : searchModelCatalogue()) {
-        const SearchModelSpec &spec = entry.spec();
+        const SearchModelDef &def = entry.def();
         const RecordClassInfo &info = entry.classInfo();
-        QCOMPARE(spec.fieldCount, info.rowCount());
+        QCOMPARE(def.fieldCount, info.rowCount());
         if (!entry.controller)
             continue;
         const QString entityName = QString::fromLatin1(entry.controller).chopped(10);
         const EntityDescription *entity = model.entity(entityName);
         QVERIFY2(entity, entry.controller);
-        const ControllerSpec controller{entry.controller, int(model.entities().indexOf(entity)),
+        const ControllerDef controller{entry.controller, int(model.entities().indexOf(entity)),
                                         true};
-        for (int row = 0; row < spec.fieldCount; ++row) {
-            const SearchFieldSpec &field = spec.fields[row];
+        for (int row = 0; row < def.fieldCount; ++row) {
+            const SearchFieldDef &field = def.fields[row];
             const QString fieldName = QString::fromLatin1(info.slotAt(row).name);
             std::unique_ptr<Record> search(info.create());
             const int type = info.slotAt(row).metaType;
             search->setValueAt(row, sampleValue(type));
             m_reports.clear();
-            EntityController(*m_ctx, controller).search(*search, spec, StrategyMap());
+            EntityController(*m_ctx, controller).search(*search, def, StrategyMap());
             ++searched;
             const QString query = m_reports.back().query;
             const QString where = QString::fromLatin1(entry.name) + QLatin1Char('.') + fieldName;
@@ -213,10 +213,10 @@ void SearchTest::everySearchModelField()
 void SearchTest::everyJoinRuns()
 {
     for (const JoinEntry &entry : joinCatalogue()) {
-        const JoinSpec &join = entry.join();
+        const JoinDef &join = entry.join();
         std::unique_ptr<Record> search(entry.searchClass().create());
         m_reports.clear();
-        JoinController(*m_ctx, join).search(*search, entry.searchSpec(), StrategyMap(),
+        JoinController(*m_ctx, join).search(*search, entry.searchDef(), StrategyMap(),
                                             entry.rowClass());
         const QueryReport &report = m_reports.back();
         QCOMPARE(report.location, QString::fromLatin1(join.name));
