@@ -6,6 +6,7 @@
 #include "EventLogger.h"
 #include "PersistenceException.h"
 #include "QueryLogger.h"
+#include "Random.h"
 #include "SqlWriter.h"
 #include "controllers/BenutzerController.h"
 #include "controllers/DataModelInfoController.h"
@@ -46,7 +47,8 @@ QString operatingSystemVersion()
 DatabaseContext::DatabaseContext(std::unique_ptr<DatenbankVerbindung> login,
                                  const Session *existingSession, std::shared_ptr<Clock> clock)
     : m_programVersion(QString::fromLatin1(kProgramVersion)), m_login(std::move(login)),
-      m_clock(clock ? std::move(clock) : std::make_shared<Clock>())
+      m_clock(clock ? std::move(clock) : std::make_shared<Clock>()),
+      m_random(std::make_shared<Random>())
 {
     m_queryLogger = std::make_unique<QueryLogger>();
     m_eventLogger = std::make_unique<EventLogger>(*this);
@@ -123,6 +125,11 @@ QDateTime DatabaseContext::now() const
     QDateTime time = m_clock->now();
     time.setTime(QTime(time.time().hour(), time.time().minute(), time.time().second()));
     return time;
+}
+
+void DatabaseContext::setRandom(std::shared_ptr<Random> random)
+{
+    m_random = random ? std::move(random) : std::make_shared<Random>();
 }
 
 void DatabaseContext::checkDataModel()

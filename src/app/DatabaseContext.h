@@ -23,6 +23,7 @@ class EntityDescription;
 class EventLogger;
 class Persistent;
 class QueryLogger;
+class Random;
 class Session;
 class SqlStatement;
 
@@ -79,6 +80,9 @@ public:
 
     // The current local time, to the second, from the context's clock.
     QDateTime now() const;
+    // The random numbers of this context; tests install a seeded generator.
+    Random &random() const { return *m_random; }
+    void setRandom(std::shared_ptr<Random> random);
 
     // Logging: every part of the program reports through these two calls.
     void log(const QString &category, const QString &location, int level,
@@ -138,5 +142,6 @@ private:
     QMap<qlonglong, qlonglong> m_deviceByJuror;
     QMap<qlonglong, qlonglong> m_jurorByDevice;
     std::shared_ptr<Clock> m_clock;
+    std::shared_ptr<Random> m_random;
     std::function<void(const QueryReport &)> m_queryObserver;
 };
