@@ -15,7 +15,28 @@ struct SortKey
     int position;
     QString text;
     qlonglong number;
+    QVariant raw; // the attribute itself: dates sort by date, not by their "dd.MM.yyyy" text
 };
+
+bool isDate(const QVariant &value)
+{
+    const int type = value.metaType().id();
+    return type == QMetaType::QDate || type == QMetaType::QDateTime;
+}
+
+// Text order, except that dates and timestamps (null ones first) keep the calendar's order.
+int compareAsText(const SortKey &a, const SortKey &b)
+{
+    if ((isDate(a.raw) || !a.raw.isValid()) && (isDate(b.raw) || !b.raw.isValid()) &&
+        (isDate(a.raw) || isDate(b.raw))) {
+        if (!a.raw.isValid() || !b.raw.isValid())
+            return int(a.raw.isValid()) - int(b.raw.isValid());
+        const QDateTime left = a.raw.toDateTime();
+        const QDateTime right = b.raw.toDateTime();
+        return left < right ? -1 : (right < left ? 1 : 0);
+    }
+    return QString::localeAwareCompare(a.text, b.text);
+}
 
 qlonglong integerOf(QString text, int sortStrategy)
 {
@@ -264,12 +285,18 @@ void CompositeTableModel::callStableSort(int column, Qt::SortOrder order)
     keys.reserve(m_rows.size());
     for (int position = 0; position < int(m_rows.size()); ++position) {
         const QString text = displayValue(position, column).toString();
-        keys.push_back({position, text, strategy == SortAsText ? 0 : integerOf(text, strategy)});
+        const int attribute = attributeOfColumn(column);
+        const Record *object = m_rows[size_t(position)].get();
+        const QVariant raw = attribute >= 0 && attribute < object->attributeCount()
+                                 ? object->rawValueAt(attribute)
+                                 : QVariant();
+        keys.push_back(
+            {position, text, strategy == SortAsText ? 0 : integerOf(text, strategy), raw});
     }
     const bool ascending = order == Qt::AscendingOrder;
     if (strategy == SortAsText) {
         std::stable_sort(keys.begin(), keys.end(), [ascending](const SortKey &a, const SortKey &b) {
-            const int comparison = QString::localeAwareCompare(a.text, b.text);
+            const int comparison = compareAsText(a, b);
             return ascending ? comparison < 0 : comparison > 0;
         });
     } else {

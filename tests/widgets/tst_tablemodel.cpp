@@ -3,6 +3,7 @@
 #include "CompositeTableModel.h"
 #include "StreamCapture.h"
 #include "entities/CodeValue.h"
+#include "entities/Wettbewerb.h"
 
 #include <QAbstractItemModelTester>
 #include <QPointer>
@@ -117,6 +118,29 @@ void TableModelTest::sortUsesShownValues()
         model->sort(2, Qt::AscendingOrder);
         QCOMPARE(tags(*model), expected);
     }
+}
+
+// Shown as "dd.MM.yyyy", dates still sort by the calendar; a missing date comes first.
+void TableModelTest::datesSortByTheCalendar()
+{
+    std::map<int, ColumnDescription> columns;
+    columns.emplace(Wettbewerb::datumRow,
+                    ColumnDescription(QStringLiteral("Datum"), 80, SortAsText,
+                                      std::make_unique<DateConverter>()));
+    CompositeTableModel model(QList<int>{Wettbewerb::datumRow}, std::move(columns));
+    QAbstractItemModelTester tester(&model);
+    const QList<QDate> dates = {QDate(2000, 2, 1), QDate(1999, 1, 15), QDate(), QDate(1999, 12, 3)};
+    for (const QDate &date : dates) {
+        auto competition = std::make_unique<Wettbewerb>();
+        competition->setValueAt(Wettbewerb::datumRow, date.isValid() ? QVariant(date) : QVariant());
+        model.appendRow(std::move(competition));
+    }
+    model.sort(0, Qt::AscendingOrder);
+    QStringList shown;
+    for (int row = 0; row < model.rowCount(); ++row)
+        shown << model.index(row, 0).data().toString();
+    QCOMPARE(shown, QStringList({QString(), QStringLiteral("15.01.1999"),
+                                 QStringLiteral("03.12.1999"), QStringLiteral("01.02.2000")}));
 }
 
 void TableModelTest::invalidSortChangesNothing_data()

@@ -15,6 +15,7 @@ private slots:
     void sortStrategies_data();
     void sortStrategies();
     void sortUsesShownValues();
+    void datesSortByTheCalendar();
     void invalidSortChangesNothing_data();
     void invalidSortChangesNothing();
     void itemModelFaces();
