@@ -1,5 +1,7 @@
 #include "tst_widgets.h"
 
+#include "TestRegistry.h"
+
 #include "CodeManager.h"
 #include "CodeValueComboBox.h"
 #include "CodeValueConverters.h"
@@ -297,3 +299,5 @@ void CodeValueWidgetTest::codeValueTableDelegate()
     delegate.setModelData(edit, model.get(), cell);
     QCOMPARE(model->rowObjectAs<Verein>(0)->getStaat(), at);
 }
+
+KALVOR_REGISTER_TEST(CodeValueWidgetTest)

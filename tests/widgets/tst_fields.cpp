@@ -1,5 +1,7 @@
 #include "tst_widgets.h"
 
+#include "TestRegistry.h"
+
 #include "CompositeTableModel.h"
 #include "Delegates.h"
 #include "FieldFactory.h"
@@ -376,3 +378,5 @@ void FieldTest::compositeDelegateCommitsThroughColumnDelegates()
     delete composite;
     QVERIFY(upper.isNull());
 }
+
+KALVOR_REGISTER_TEST(FieldTest)

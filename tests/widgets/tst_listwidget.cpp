@@ -1,5 +1,7 @@
 #include "tst_widgets.h"
 
+#include "TestRegistry.h"
+
 #include "ListWidget.h"
 #include "TestDatabase.h"
 #include "entities/CodeValue.h"
@@ -211,3 +213,5 @@ void ListWidgetTest::replaceRemoveAndSort()
     list.sortByAttribute(CodeValue::globalTextRow, Qt::AscendingOrder);
     QCOMPARE(reset.count(), 0);
 }
+
+KALVOR_REGISTER_TEST(ListWidgetTest)

@@ -1,5 +1,7 @@
 #include "tst_widgets.h"
 
+#include "TestRegistry.h"
+
 #include "CompositeTableModel.h"
 #include "StreamCapture.h"
 #include "entities/CodeValue.h"
@@ -255,3 +257,5 @@ void TableModelTest::rowsAreOwned()
     }
     QVERIFY(f.isNull());
 }
+
+KALVOR_REGISTER_TEST(TableModelTest)
