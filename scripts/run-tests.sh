@@ -90,6 +90,8 @@ GRANT ALL PRIVILEGES ON *.* TO 'root'@'127.0.0.1' WITH GRANT OPTION;
 SQL
 unset password
 
+# The tests draw their windows off screen.
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export KALVOR_TEST_SOCKET="$socket"
 export KALVOR_TEST_HOST=127.0.0.1
 export KALVOR_TEST_PORT="$port"
