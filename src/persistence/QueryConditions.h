@@ -49,59 +49,22 @@ private:
     QString m_op;
 };
 
-class BoolQueryConditionStrategy : public ValueQueryConditionStrategy
+// The strategies of the value types; the operator defaults to "=".
+template <int MetaType> class TypedQueryConditionStrategy : public ValueQueryConditionStrategy
 {
 public:
-    explicit BoolQueryConditionStrategy(const QString &op = QStringLiteral("="))
-        : ValueQueryConditionStrategy(QMetaType::Bool, op)
+    explicit TypedQueryConditionStrategy(const QString &op = QStringLiteral("="))
+        : ValueQueryConditionStrategy(MetaType, op)
     {
     }
 };
 
-class IntQueryConditionStrategy : public ValueQueryConditionStrategy
-{
-public:
-    explicit IntQueryConditionStrategy(const QString &op = QStringLiteral("="))
-        : ValueQueryConditionStrategy(QMetaType::Int, op)
-    {
-    }
-};
-
-class LongQueryConditionStrategy : public ValueQueryConditionStrategy
-{
-public:
-    explicit LongQueryConditionStrategy(const QString &op = QStringLiteral("="))
-        : ValueQueryConditionStrategy(QMetaType::LongLong, op)
-    {
-    }
-};
-
-class DoubleQueryConditionStrategy : public ValueQueryConditionStrategy
-{
-public:
-    explicit DoubleQueryConditionStrategy(const QString &op = QStringLiteral("="))
-        : ValueQueryConditionStrategy(QMetaType::Double, op)
-    {
-    }
-};
-
-class DateQueryConditionStrategy : public ValueQueryConditionStrategy
-{
-public:
-    explicit DateQueryConditionStrategy(const QString &op = QStringLiteral("="))
-        : ValueQueryConditionStrategy(QMetaType::QDate, op)
-    {
-    }
-};
-
-class DateTimeQueryConditionStrategy : public ValueQueryConditionStrategy
-{
-public:
-    explicit DateTimeQueryConditionStrategy(const QString &op = QStringLiteral("="))
-        : ValueQueryConditionStrategy(QMetaType::QDateTime, op)
-    {
-    }
-};
+using BoolQueryConditionStrategy = TypedQueryConditionStrategy<QMetaType::Bool>;
+using IntQueryConditionStrategy = TypedQueryConditionStrategy<QMetaType::Int>;
+using LongQueryConditionStrategy = TypedQueryConditionStrategy<QMetaType::LongLong>;
+using DoubleQueryConditionStrategy = TypedQueryConditionStrategy<QMetaType::Double>;
+using DateQueryConditionStrategy = TypedQueryConditionStrategy<QMetaType::QDate>;
+using DateTimeQueryConditionStrategy = TypedQueryConditionStrategy<QMetaType::QDateTime>;
 
 // (column IS NULL OR column operator date)
 class DateNullQueryConditionStrategy : public QueryConditionStrategy
