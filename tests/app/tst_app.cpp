@@ -35,10 +35,7 @@
 
 namespace {
 
-void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
 
 std::unique_ptr<DatenbankVerbindung> record(const QString &user, const QString &password)

@@ -22,10 +22,7 @@
 
 namespace clubdialogs {
 
-inline void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
 inline QString scalar(const std::string &sql)
 {

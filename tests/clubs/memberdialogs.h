@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -28,10 +29,7 @@
 
 namespace memberdialogs {
 
-inline void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
 inline QString scalar(const std::string &sql)
 {
@@ -108,6 +106,27 @@ inline QStringList loggedErrors()
 }
 
 // Types into a line edit as a user does: the text, then the end of editing.
+// A button of the window of `parent`, not one of a dialog opened from it.
+inline QPushButton *button(const QWidget *parent, const char *name)
+{
+    for (QPushButton *found : parent->findChildren<QPushButton *>(QLatin1String(name))) {
+        if (found->window() == parent->window())
+            return found;
+    }
+    return nullptr;
+}
+
+// The dialog of type D that `parent` opened last and that is still open.
+template <typename D> D *openDialog(const QWidget *parent)
+{
+    D *open = nullptr;
+    for (D *dialog : parent->findChildren<D *>()) {
+        if (dialog->isVisible())
+            open = dialog;
+    }
+    return open;
+}
+
 inline void type(QLineEdit *edit, const QString &text)
 {
     edit->setText(text);

@@ -24,15 +24,9 @@
 
 namespace {
 
-void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
-std::string scalar(const std::string &sql)
-{
-    return TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"), sql);
-}
+using TestDatabase::scalar;
 
 } // namespace
 

@@ -31,26 +31,7 @@ template <typename T> T *child(const QObject *parent, const char *name)
     return parent->findChild<T *>(QLatin1String(name));
 }
 
-// A button of the window of `parent`, not one of a dialog opened from it.
-QPushButton *button(const QWidget *parent, const char *name)
-{
-    for (QPushButton *found : parent->findChildren<QPushButton *>(QLatin1String(name))) {
-        if (found->window() == parent->window())
-            return found;
-    }
-    return nullptr;
-}
 
-// The title dialog the title tab opened last and that is still open.
-TitelBearbeitenDialog *openTitleDialog(const QWidget *parent)
-{
-    TitelBearbeitenDialog *open = nullptr;
-    for (TitelBearbeitenDialog *dialog : parent->findChildren<TitelBearbeitenDialog *>()) {
-        if (dialog->isVisible())
-            open = dialog;
-    }
-    return open;
-}
 
 } // namespace
 
@@ -504,7 +485,7 @@ private slots:
         dialog.titelWidget()->liste()->selectRow(0);
         QCOMPARE(button(dialog.titelWidget(), "bearbeiten")->text(), QStringLiteral("&Ansehen"));
         button(dialog.titelWidget(), "bearbeiten")->click();
-        TitelBearbeitenDialog *titleDialog = openTitleDialog(dialog.titelWidget());
+        TitelBearbeitenDialog *titleDialog = openDialog<TitelBearbeitenDialog>(dialog.titelWidget());
         QVERIFY(titleDialog);
         QCOMPARE(titleDialog->windowTitle(), QStringLiteral("Informationen zum Titel"));
         QVERIFY(child<QLineEdit>(titleDialog, "titel")->isReadOnly());
@@ -611,7 +592,7 @@ private slots:
         // Edit the other title: rename it.
         titles->liste()->selectRow(1 - highest);
         button(titles, "bearbeiten")->click();
-        TitelBearbeitenDialog *titleDialog = openTitleDialog(titles);
+        TitelBearbeitenDialog *titleDialog = openDialog<TitelBearbeitenDialog>(titles);
         QCOMPARE(titleDialog->windowTitle(), QStringLiteral("Titel bearbeiten"));
         QCOMPARE(button(titleDialog, "speichern")->text(),
                  QStringLiteral("Aenderungen &speichern"));
@@ -774,7 +755,7 @@ private:
         MitgliedTitelWidget *titles = dialog.titelWidget();
         const int rows = titles->liste()->rowCount();
         button(titles, "hinzufuegen")->click();
-        TitelBearbeitenDialog *titleDialog = openTitleDialog(titles);
+        TitelBearbeitenDialog *titleDialog = openDialog<TitelBearbeitenDialog>(titles);
         QVERIFY(titleDialog);
         child<QLineEdit>(titleDialog, "titel")->setText(titel);
         choose(child<CodeValueComboBox>(titleDialog, "art"), code(*m_ctx, "TitelArt", art));

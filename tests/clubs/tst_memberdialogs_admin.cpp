@@ -29,25 +29,7 @@ using namespace memberdialogs;
 
 namespace {
 
-QPushButton *button(const QWidget *parent, const char *name)
-{
-    for (QPushButton *found : parent->findChildren<QPushButton *>(QLatin1String(name))) {
-        if (found->window() == parent->window())
-            return found;
-    }
-    return nullptr;
-}
 
-// The member dialog the administration opened last and that is still open.
-MitgliedBearbeitenDialog *openMemberDialog(const QWidget *parent)
-{
-    MitgliedBearbeitenDialog *open = nullptr;
-    for (MitgliedBearbeitenDialog *dialog : parent->findChildren<MitgliedBearbeitenDialog *>()) {
-        if (dialog->isVisible())
-            open = dialog;
-    }
-    return open;
-}
 
 // The surnames a list shows, sorted.
 QStringList surnames(const Mitgliederliste &list)
@@ -267,7 +249,7 @@ private slots:
 
         // New: the active club is preset.
         button(window, "neu")->click();
-        MitgliedBearbeitenDialog *dialog = openMemberDialog(window);
+        MitgliedBearbeitenDialog *dialog = openDialog<MitgliedBearbeitenDialog>(window);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Mitglied anlegen"));
         QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("verein"))->text(),
@@ -291,7 +273,7 @@ private slots:
         window->liste()->selectRow(erikaRow);
         emit window->liste()->tableView()->doubleClicked(
             window->liste()->model()->index(erikaRow, 0));
-        dialog = openMemberDialog(window);
+        dialog = openDialog<MitgliedBearbeitenDialog>(window);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Mitglied bearbeiten"));
         type(dialog->findChild<QLineEdit *>(QStringLiteral("vorname")), QStringLiteral("Erica"));
@@ -306,11 +288,11 @@ private slots:
         // View.
         window->liste()->selectRow(erikaRow);
         button(window, "ansehen")->click();
-        dialog = openMemberDialog(window);
+        dialog = openDialog<MitgliedBearbeitenDialog>(window);
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Mitglied ansehen"));
         button(dialog, "speichern")->click();
-        QVERIFY(!openMemberDialog(window));
+        QVERIFY(!openDialog<MitgliedBearbeitenDialog>(window));
         delete window;
     }
 
@@ -320,7 +302,7 @@ private slots:
         window->show();
         for (const char *name : {"ansehen", "bearbeiten", "loeschen"})
             button(window, name)->click();
-        QVERIFY(!openMemberDialog(window));
+        QVERIFY(!openDialog<MitgliedBearbeitenDialog>(window));
         QVERIFY(m_boxes->shown().empty());
         QCOMPARE(count("Mitglied"), 7);
         delete window;

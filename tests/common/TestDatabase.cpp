@@ -117,4 +117,14 @@ std::string scalar(mysqlpp::Connection &connection, const std::string &sql)
     return std::string(result[0][0].data(), result[0][0].length());
 }
 
+std::string scalar(const std::string &sql)
+{
+    return scalar(*connectAsAdmin("kdb"), sql);
+}
+
+void run(const std::string &sql)
+{
+    connectAsAdmin("kdb")->query(sql).execute();
+}
+
 } // namespace TestDatabase

@@ -43,6 +43,10 @@ std::unique_ptr<DatabaseContext> openContext(std::shared_ptr<Clock> clock = null
 
 // The single value of a one-row, one-column query (empty for NULL).
 std::string scalar(mysqlpp::Connection &connection, const std::string &sql);
+// The same on "kdb" as the administrator.
+std::string scalar(const std::string &sql);
+// Runs a statement on "kdb" as the administrator (setting up or damaging test data).
+void run(const std::string &sql);
 
 } // namespace TestDatabase
 

@@ -21,10 +21,7 @@
 
 namespace {
 
-void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
 std::string count(const std::string &table)
 {

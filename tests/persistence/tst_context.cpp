@@ -20,10 +20,7 @@
 
 namespace {
 
-void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
 
 std::unique_ptr<DatabaseContext> openAs(const QString &user, const QString &password)

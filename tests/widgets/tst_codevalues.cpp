@@ -20,10 +20,7 @@
 
 namespace {
 
-void run(const std::string &sql)
-{
-    TestDatabase::connectAsAdmin("kdb")->query(sql).execute();
-}
+using TestDatabase::run;
 
 QStringList texts(const QAbstractItemModel *model)
 {
