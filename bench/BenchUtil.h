@@ -1,6 +1,11 @@
 #pragma once
 
+#include "DatabaseContext.h"
+#include "TestDatabase.h"
+
 #include <QElapsedTimer>
+
+#include <cstdio>
 
 #include <algorithm>
 #include <functional>
@@ -22,6 +27,19 @@ inline double millisecondsOf(const std::function<void()> &work)
     timer.start();
     work();
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// A root context on the freshly reinstalled database of the test server; null (with the
+// reason on standard error) when no test server is described.
+inline std::unique_ptr<DatabaseContext> openFreshContext()
+{
+    std::string reason;
+    if (!TestDatabase::isConfigured(&reason)) {
+        std::fprintf(stderr, "%s\n", reason.c_str());
+        return nullptr;
+    }
+    TestDatabase::reinstall();
+    return TestDatabase::openContext();
 }
 
 } // namespace BenchUtil

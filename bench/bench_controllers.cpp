@@ -143,15 +143,11 @@ private:
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    std::string reason;
-    if (!TestDatabase::isConfigured(&reason)) {
-        std::fprintf(stderr, "%s\n", reason.c_str());
-        return 1;
-    }
     const int rows = argc > 1 ? std::atoi(argv[1]) : 10000;
     const int repetitions = argc > 2 ? std::atoi(argv[2]) : 3;
-    TestDatabase::reinstall();
-    auto ctx = TestDatabase::openContext();
+    auto ctx = BenchUtil::openFreshContext();
+    if (!ctx)
+        return 1;
     Raw raw;
     MitgliedController controller;
     const char *stamp = "2026-12-06T10:00:00";

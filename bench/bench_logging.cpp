@@ -43,15 +43,11 @@ void emptyCall(const QString &, const QString &, int level, const QString &)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    std::string reason;
-    if (!TestDatabase::isConfigured(&reason)) {
-        std::fprintf(stderr, "%s\n", reason.c_str());
-        return 1;
-    }
     const long calls = argc > 1 ? std::atol(argv[1]) : 10000000;
     const int repetitions = argc > 2 ? std::atoi(argv[2]) : 3;
-    TestDatabase::reinstall();
-    auto ctx = TestDatabase::openContext();
+    auto ctx = BenchUtil::openFreshContext();
+    if (!ctx)
+        return 1;
 
     const QString category = QStringLiteral("Dialog");
     const QString location = QStringLiteral("MitgliedBearbeitenDialog");
@@ -98,8 +94,9 @@ int main(int argc, char **argv)
 
     std::printf("log calls, median of %d runs (nanoseconds per call)\n", repetitions);
     std::printf("%-34s %10s %10s %8s\n", "case", "baseline", "log", "ratio");
-    std::printf("%-34s %10.1f %10.1f %8.2f\n", "no matching rule (10^7 calls)", rawEmpty, noRule,
-                noRule / rawEmpty);
+    std::printf("%-34s %10.1f %10.1f %8.2f\n",
+                QStringLiteral("no matching rule (%1 calls)").arg(calls).toUtf8().constData(),
+                rawEmpty, noRule, noRule / rawEmpty);
     std::printf("%-34s %10.1f %10.1f %8.2f\n", "one console rule, /dev/null", rawPrint, oneRule,
                 oneRule / rawPrint);
     std::printf("(baselines: an empty call through a function pointer; printf and fflush of the "
