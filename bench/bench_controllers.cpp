@@ -7,6 +7,7 @@
 #include "BenchUtil.h"
 #include "DataModel.h"
 #include "DatabaseContext.h"
+#include "SqlMode.h"
 #include "TestDatabase.h"
 #include "Transaction.h"
 #include "controllers/MitgliedController.h"
@@ -40,6 +41,7 @@ public:
             std::fprintf(stderr, "raw connection failed: %s\n", mysql_error(m_mysql));
             std::exit(1);
         }
+        pinSqlMode();
         const DataModel model;
         for (const AttributeDescription *a :
              model.entity(QStringLiteral("Mitglied"))->allAttributes()) {
@@ -49,6 +51,17 @@ public:
         }
     }
     ~Raw() { mysql_close(m_mysql); }
+
+    // The same session mode as every connection of the program.
+    void pinSqlMode()
+    {
+        run("SELECT @@SESSION.sql_mode");
+        MYSQL_RES *result = mysql_store_result(m_mysql);
+        MYSQL_ROW row = result ? mysql_fetch_row(result) : nullptr;
+        const std::string statement = SqlMode::pinStatement(row && row[0] ? row[0] : "");
+        mysql_free_result(result);
+        run(statement);
+    }
 
     void run(const std::string &sql)
     {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what Kalvor needs on Debian 12, builds it, starts a throwaway MariaDB server under
-# /tmp, runs the tests against it and removes the server again, whatever happened.
+# Installs what Kalvor needs on Debian 12, builds it, starts throwaway MariaDB servers under
+# /tmp (one as installed, one with hostile SQL modes), runs the tests against them and removes
+# the servers again, whatever happened.
 #
 #   ./scripts/run-tests.sh                 all tests
 #   ./scripts/run-tests.sh -R kalvoradmin  arguments go to ctest
@@ -16,21 +17,24 @@ kalvor_install_packages
 kalvor_build
 
 server_dir=$(mktemp -d /tmp/kalvor-test.XXXXXX)
-server_pid=
-stop_server() {
-    if [ -n "$server_pid" ] && kill -0 "$server_pid" 2>/dev/null; then
-        kill -TERM "$server_pid" 2>/dev/null || true
-        local waited=0
-        while kill -0 "$server_pid" 2>/dev/null && [ "$waited" -lt 600 ]; do
+server_pids=()
+stop_servers() {
+    local pid waited
+    for pid in "${server_pids[@]}"; do
+        kill -TERM "$pid" 2>/dev/null || true
+    done
+    for pid in "${server_pids[@]}"; do
+        waited=0
+        while kill -0 "$pid" 2>/dev/null && [ "$waited" -lt 600 ]; do
             sleep 0.1
             waited=$((waited + 1))
         done
-        kill -KILL "$server_pid" 2>/dev/null || true
-        wait "$server_pid" 2>/dev/null || true
-    fi
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     rm -rf "$server_dir"
 }
-trap stop_server EXIT
+trap stop_servers EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
@@ -41,62 +45,75 @@ fi
 # /usr/sbin is not on an ordinary user's PATH on Debian.
 PATH="$PATH:/usr/sbin:/sbin"
 
-kalvor_say "Starting a throwaway database server in $server_dir"
-if ! mariadb-install-db --no-defaults "${as_root[@]}" --datadir="$server_dir/data" \
-        --skip-test-db --skip-name-resolve --auth-root-authentication-method=normal \
-        >"$server_dir/install.log" 2>&1; then
-    cat "$server_dir/install.log" >&2
-    echo "mariadb-install-db failed" >&2
-    exit 1
-fi
-port=$(kalvor_free_port)
-socket="$server_dir/s.sock"
-mariadbd --no-defaults "${as_root[@]}" --datadir="$server_dir/data" --socket="$socket" \
-    --bind-address=127.0.0.1 --port="$port" --skip-name-resolve \
-    --pid-file="$server_dir/mariadbd.pid" --log-error="$server_dir/mariadbd.log" \
-    </dev/null >/dev/null 2>&1 &
-server_pid=$!
-
-waited=0
-until mariadb --no-defaults --socket="$socket" -uroot -e 'SELECT 1' >/dev/null 2>&1; do
-    if ! kill -0 "$server_pid" 2>/dev/null || [ "$waited" -ge 600 ]; then
-        cat "$server_dir/mariadbd.log" >&2 || true
-        echo "The throwaway database server did not start" >&2
-        exit 1
-    fi
-    sleep 0.1
-    waited=$((waited + 1))
-done
-
-# Only root may log in: drop the other accounts mariadb-install-db made (root@<hostname>,
-# root@::1, ...). The server quotes the names itself.
-mariadb --no-defaults --socket="$socket" -uroot -N -e "SELECT CONCAT('DROP USER ', QUOTE(User),
-    '@', QUOTE(Host), ';') FROM mysql.global_priv WHERE NOT (User = 'mariadb.sys'
-    OR (User = 'root' AND Host IN ('localhost', '127.0.0.1')))" \
-    | mariadb --no-defaults --socket="$socket" -uroot
-
-# A random root password, for the socket (root@localhost) and for TCP (root@127.0.0.1, which
-# is what logins over loopback match with --skip-name-resolve). It goes to the client on
-# standard input and to a private file, never onto a command line.
+# A random root password, shared by both servers. It goes to the client on standard input
+# and to a private file, never onto a command line.
 password=$(python3 -c 'import secrets, string
 print("".join(secrets.choice(string.ascii_letters + string.digits) for _ in range(24)))')
-# Letters and digits only, so the SQL literal below needs no quoting.
+# Letters and digits only, so the SQL literals below need no quoting.
 [[ "$password" =~ ^[A-Za-z0-9]{24}$ ]] || { echo "Cannot make a random password" >&2; exit 1; }
 (umask 077 && printf '%s\n' "$password" >"$server_dir/root.password")
-mariadb --no-defaults --socket="$socket" -uroot <<SQL
+
+# start_server NAME PORT [mariadbd options...]: a throwaway server in $server_dir/NAME with
+# the socket $server_dir/NAME.sock, on 127.0.0.1:PORT.
+start_server() {
+    local name=$1 port=$2 dir="$server_dir/$1" socket="$server_dir/$1.sock"
+    shift 2
+    if ! mariadb-install-db --no-defaults "${as_root[@]}" --datadir="$dir/data" \
+            --skip-test-db --skip-name-resolve --auth-root-authentication-method=normal \
+            >"$server_dir/$name-install.log" 2>&1; then
+        cat "$server_dir/$name-install.log" >&2
+        echo "mariadb-install-db failed" >&2
+        exit 1
+    fi
+    mariadbd --no-defaults "${as_root[@]}" --datadir="$dir/data" --socket="$socket" \
+        --bind-address=127.0.0.1 --port="$port" --skip-name-resolve \
+        --pid-file="$dir/mariadbd.pid" --log-error="$dir/mariadbd.log" "$@" \
+        </dev/null >/dev/null 2>&1 &
+    local pid=$!
+    server_pids+=("$pid")
+    local waited=0
+    until mariadb --no-defaults --socket="$socket" -uroot -e 'SELECT 1' >/dev/null 2>&1; do
+        if ! kill -0 "$pid" 2>/dev/null || [ "$waited" -ge 600 ]; then
+            cat "$dir/mariadbd.log" >&2 || true
+            echo "The throwaway database server $name did not start" >&2
+            exit 1
+        fi
+        sleep 0.1
+        waited=$((waited + 1))
+    done
+    # Only root may log in: drop the other accounts mariadb-install-db made
+    # (root@<hostname>, root@::1, ...). The server quotes the names itself.
+    mariadb --no-defaults --socket="$socket" -uroot -N -e "SELECT CONCAT('DROP USER ',
+        QUOTE(User), '@', QUOTE(Host), ';') FROM mysql.global_priv WHERE NOT (User =
+        'mariadb.sys' OR (User = 'root' AND Host IN ('localhost', '127.0.0.1')))" \
+        | mariadb --no-defaults --socket="$socket" -uroot
+    # The password for the socket (root@localhost) and for TCP (root@127.0.0.1, which is what
+    # logins over loopback match with --skip-name-resolve).
+    mariadb --no-defaults --socket="$socket" -uroot <<SQL
 ALTER USER 'root'@'localhost' IDENTIFIED BY '$password';
 CREATE OR REPLACE USER 'root'@'127.0.0.1' IDENTIFIED BY '$password';
 GRANT ALL PRIVILEGES ON *.* TO 'root'@'127.0.0.1' WITH GRANT OPTION;
 SQL
+}
+
+kalvor_say "Starting throwaway database servers in $server_dir"
+port=$(kalvor_free_port)
+start_server main "$port"
+# The second server runs with the SQL modes that administrators of shared servers set and that
+# break naive quoting; the tests of the connection set-up run against it too.
+hostile_port=$(kalvor_free_port)
+start_server hostile "$hostile_port" --sql-mode=ANSI_QUOTES,NO_BACKSLASH_ESCAPES
 unset password
 
 # The tests draw their windows off screen.
 export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-export KALVOR_TEST_SOCKET="$socket"
+export KALVOR_TEST_SOCKET="$server_dir/main.sock"
 export KALVOR_TEST_HOST=127.0.0.1
 export KALVOR_TEST_PORT="$port"
 export KALVOR_TEST_USER=root
 export KALVOR_TEST_PASSWORD_FILE="$server_dir/root.password"
+export KALVOR_TEST_HOSTILE_SOCKET="$server_dir/hostile.sock"
+export KALVOR_TEST_HOSTILE_PORT="$hostile_port"
 
 status=0
 if [ "${1:-}" = "--exec" ]; then

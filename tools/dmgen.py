@@ -411,43 +411,43 @@ def controller_header(e, index, search_models, log_to_db):
     out.append("    static const ControllerDef &controllerDef();\n")
     out.append("    virtual ~{}() = default;\n".format(name))
     for s in search_models:
-        out.append("\n    virtual {} search(DatabaseContext &ctx, const {} &model)\n".format(vec, s.name))
+        out.append("\n    virtual {} search(PersistenceContext &ctx, const {} &model)\n".format(vec, s.name))
         out.append("    {\n        return search(ctx, model, StrategyMap());\n    }\n")
-        out.append("    virtual {} search(DatabaseContext &ctx, const {} &model,\n"
+        out.append("    virtual {} search(PersistenceContext &ctx, const {} &model,\n"
                    "                       StrategyMap strategies)\n".format(vec, s.name))
         out.append("    {{\n        return downcast<{}>({}.search(model, {}::searchDef(),\n"
                    "                                                std::move(strategies)));\n    }}\n"
                    .format(e.name, run, s.name))
-    out.append("\n    virtual std::unique_ptr<{}> readById(DatabaseContext &ctx, qlonglong id)\n".format(e.name))
+    out.append("\n    virtual std::unique_ptr<{}> readById(PersistenceContext &ctx, qlonglong id)\n".format(e.name))
     out.append("    {\n        return readById(ctx, id, false);\n    }\n")
-    out.append("    virtual std::unique_ptr<{}> readById(DatabaseContext &ctx, qlonglong id,\n"
+    out.append("    virtual std::unique_ptr<{}> readById(PersistenceContext &ctx, qlonglong id,\n"
                "                                          bool skipPermissionCheck)\n".format(e.name))
     out.append("    {{\n        return downcast<{}>({}.readById(id, skipPermissionCheck));\n    }}\n"
                .format(e.name, run))
     for a in e.persisted():
         if not a["ref"]:
             continue
-        out.append("    virtual {} readBy{}(DatabaseContext &ctx, const {} &referenced)\n".format(
+        out.append("    virtual {} readBy{}(PersistenceContext &ctx, const {} &referenced)\n".format(
             vec, upper_first(a["name"]), a["ref"]))
         out.append("    {{\n        return downcast<{}>({}.readBy({}, referenced));\n    }}\n".format(
             e.name, run, c_string(a["name"])))
-    out.append("    virtual {} select(DatabaseContext &ctx, const QMap<QString, QVariant> &conditions)\n".format(vec))
+    out.append("    virtual {} select(PersistenceContext &ctx, const QMap<QString, QVariant> &conditions)\n".format(vec))
     out.append("    {\n        return select(ctx, conditions, false, false);\n    }\n")
-    out.append("    virtual {} select(DatabaseContext &ctx, const QMap<QString, QVariant> &conditions,\n"
+    out.append("    virtual {} select(PersistenceContext &ctx, const QMap<QString, QVariant> &conditions,\n"
                "                      bool skipPermissionCheck, bool failIfFiltered)\n".format(vec))
     out.append("    {\n        return select(ctx, conditions, false, QSet<QString>(), "
                "skipPermissionCheck, failIfFiltered);\n    }\n")
-    out.append("    virtual {} select(DatabaseContext &ctx, const QMap<QString, QVariant> &conditions,\n"
+    out.append("    virtual {} select(PersistenceContext &ctx, const QMap<QString, QVariant> &conditions,\n"
                "                      bool onlyListed, const QSet<QString> &columns,\n"
                "                      bool skipPermissionCheck, bool failIfFiltered)\n".format(vec))
     out.append("    {{\n        return downcast<{}>({}.select(conditions, onlyListed, columns,\n"
                "                                                skipPermissionCheck, failIfFiltered));\n    }}\n"
                .format(e.name, run))
-    out.append("    virtual void insertOrUpdate(DatabaseContext &ctx, {} &object)\n".format(e.name))
+    out.append("    virtual void insertOrUpdate(PersistenceContext &ctx, {} &object)\n".format(e.name))
     out.append("    {{\n        {}.insertOrUpdate(object);\n    }}\n".format(run))
-    out.append("    virtual void remove(DatabaseContext &ctx, const {} &object)\n".format(e.name))
+    out.append("    virtual void remove(PersistenceContext &ctx, const {} &object)\n".format(e.name))
     out.append("    {{\n        {}.remove(object);\n    }}\n".format(run))
-    out.append("    virtual void removeAll(DatabaseContext &ctx, const {} &objects)\n".format(vec))
+    out.append("    virtual void removeAll(PersistenceContext &ctx, const {} &objects)\n".format(vec))
     out.append("    {\n        for (const auto &object : objects)\n            remove(ctx, *object);\n    }\n")
     out.append("};\n")
     source = ("\nconst ControllerDef &{0}::controllerDef()\n{{\n"
@@ -540,9 +540,9 @@ def join_controller_header(j):
     vec = "std::vector<std::unique_ptr<{}>>".format(j.model.name)
     out.append("\nclass {}\n{{\npublic:\n".format(j.controller))
     out.append("    static const JoinDef &joinDef();\n\n")
-    out.append("    {} search(DatabaseContext &ctx, const {} &model)\n".format(vec, j.search.name))
+    out.append("    {} search(PersistenceContext &ctx, const {} &model)\n".format(vec, j.search.name))
     out.append("    {\n        return search(ctx, model, StrategyMap());\n    }\n")
-    out.append("    {} search(DatabaseContext &ctx, const {} &model, StrategyMap strategies)\n".format(
+    out.append("    {} search(PersistenceContext &ctx, const {} &model, StrategyMap strategies)\n".format(
         vec, j.search.name))
     out.append("    {{\n        return downcast<{0}>(JoinController(ctx, joinDef())\n"
                "                                  .search(model, {1}::searchDef(), std::move(strategies),\n"

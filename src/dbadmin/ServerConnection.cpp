@@ -1,6 +1,8 @@
 #include "ServerConnection.h"
 
 #include "AdminError.h"
+#include "PersistenceException.h"
+#include "SqlMode.h"
 
 #include <mysql++/mysql++.h>
 
@@ -20,6 +22,12 @@ std::unique_ptr<mysqlpp::Connection> connectToServer(const ServerAddress &addres
                             user.c_str(), password.c_str(), address.port);
     } catch (const mysqlpp::Exception &error) {
         throw AdminError(std::string("Cannot connect to the database server: ") + error.what());
+    }
+    try {
+        SqlMode::pin(*connection);
+    } catch (const PersistenceException &error) {
+        throw AdminError("Cannot set the SQL mode of the connection: " +
+                         error.longText().simplified().toStdString());
     }
     return connection;
 }

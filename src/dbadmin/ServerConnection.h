@@ -16,8 +16,8 @@ struct ServerAddress
     std::string socket;
 };
 
-// Opens a connection with exceptions enabled and the utf8mb4 character set, so that the
-// connection's own escaping and the server agree on the bytes. `database` may be empty.
+// Opens a connection with exceptions enabled, the utf8mb4 character set and the pinned SQL
+// mode, so that the connection's own escaping and the server agree on the bytes. `database` may be empty.
 // Throws AdminError with one line for the user when the server refuses or cannot be reached.
 std::unique_ptr<mysqlpp::Connection> connectToServer(const ServerAddress &address,
                                                      const std::string &user,

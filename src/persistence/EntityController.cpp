@@ -1,7 +1,7 @@
 #include "EntityController.h"
 
 #include "DataModel.h"
-#include "DatabaseContext.h"
+#include "PersistenceContext.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"
 #include "entities/Persistent.h"
@@ -20,7 +20,7 @@ int metaTypeOf(const AttributeDescription &attribute)
 
 } // namespace
 
-EntityController::EntityController(DatabaseContext &ctx, const ControllerDef &def)
+EntityController::EntityController(PersistenceContext &ctx, const ControllerDef &def)
     : m_ctx(ctx), m_def(def), m_entity(*ctx.dataModel().entities().at(def.entityIndex))
 {
 }

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-class DatabaseContext;
+class PersistenceContext;
 class EntityDescription;
 class Persistent;
 class SqlStatement;
@@ -30,7 +30,7 @@ struct ControllerDef
 class EntityController
 {
 public:
-    EntityController(DatabaseContext &ctx, const ControllerDef &def);
+    EntityController(PersistenceContext &ctx, const ControllerDef &def);
 
     std::vector<std::unique_ptr<Persistent>> search(const Record &model,
                                                     const SearchModelDef &modelDef,
@@ -54,7 +54,7 @@ private:
     [[noreturn]] void fail(const SqlStatement &statement, const char *kind,
                            const std::string &message) const;
 
-    DatabaseContext &m_ctx;
+    PersistenceContext &m_ctx;
     const ControllerDef &m_def;
     const EntityDescription &m_entity;
 };

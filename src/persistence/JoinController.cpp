@@ -1,7 +1,7 @@
 #include "JoinController.h"
 
 #include "DataModel.h"
-#include "DatabaseContext.h"
+#include "PersistenceContext.h"
 #include "EntityController.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"

@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-class DatabaseContext;
+class PersistenceContext;
 
 // One joined table: its alias, the attributes whose fields it fills in a join model (the
 // persisted ones first, they are the selected columns), and where its fields begin.
@@ -36,7 +36,7 @@ struct JoinDef
 class JoinController
 {
 public:
-    JoinController(DatabaseContext &ctx, const JoinDef &def) : m_ctx(ctx), m_def(def) {}
+    JoinController(PersistenceContext &ctx, const JoinDef &def) : m_ctx(ctx), m_def(def) {}
 
     std::vector<std::unique_ptr<Record>> search(const Record &model,
                                                 const SearchModelDef &modelDef,
@@ -48,6 +48,6 @@ public:
     static void fromEntity(const Record &entity, const JoinTableDef &table, Record &row);
 
 private:
-    DatabaseContext &m_ctx;
+    PersistenceContext &m_ctx;
     const JoinDef &m_def;
 };

@@ -1,13 +1,13 @@
 #include "Transaction.h"
 
-#include "DatabaseContext.h"
+#include "PersistenceContext.h"
 #include "PersistenceException.h"
 
 #include <mysql++/mysql++.h>
 
 #include <iostream>
 
-Transaction::Transaction(DatabaseContext &ctx) : m_ctx(ctx)
+Transaction::Transaction(PersistenceContext &ctx) : m_ctx(ctx)
 {
     run("START TRANSACTION");
     m_open = true;

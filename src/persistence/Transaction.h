@@ -1,13 +1,13 @@
 #pragma once
 
-class DatabaseContext;
+class PersistenceContext;
 
 // Writes that belong together: begun on construction, kept only by commit(); a transaction
 // that goes out of scope uncommitted (for instance through an exception) is rolled back.
 class Transaction
 {
 public:
-    explicit Transaction(DatabaseContext &ctx);
+    explicit Transaction(PersistenceContext &ctx);
     ~Transaction();
     Transaction(const Transaction &) = delete;
     Transaction &operator=(const Transaction &) = delete;
@@ -17,6 +17,6 @@ public:
 private:
     void run(const char *statement);
 
-    DatabaseContext &m_ctx;
+    PersistenceContext &m_ctx;
     bool m_open = false;
 };

@@ -17,10 +17,23 @@ static std::string env(const char *name)
     return qEnvironmentVariable(name).toStdString();
 }
 
+static bool g_hostile = false;
+
+HostileServer::HostileServer() : m_previous(g_hostile)
+{
+    g_hostile = true;
+}
+
+HostileServer::~HostileServer()
+{
+    g_hostile = m_previous;
+}
+
 bool isConfigured(std::string *reason)
 {
     for (const char *name : {"KALVOR_TEST_SOCKET", "KALVOR_TEST_HOST", "KALVOR_TEST_PORT",
-                             "KALVOR_TEST_USER", "KALVOR_TEST_PASSWORD_FILE"}) {
+                             "KALVOR_TEST_USER", "KALVOR_TEST_PASSWORD_FILE",
+                             "KALVOR_TEST_HOSTILE_SOCKET", "KALVOR_TEST_HOSTILE_PORT"}) {
         if (env(name).empty()) {
             if (reason)
                 *reason = std::string(name) +
@@ -36,7 +49,7 @@ ServerAddress socketAddress()
 {
     ServerAddress address;
     address.host = "localhost";
-    address.socket = env("KALVOR_TEST_SOCKET");
+    address.socket = env(g_hostile ? "KALVOR_TEST_HOSTILE_SOCKET" : "KALVOR_TEST_SOCKET");
     return address;
 }
 
@@ -44,7 +57,9 @@ ServerAddress tcpAddress()
 {
     ServerAddress address;
     address.host = env("KALVOR_TEST_HOST");
-    address.port = QString::fromStdString(env("KALVOR_TEST_PORT")).toUInt();
+    address.port =
+        QString::fromStdString(env(g_hostile ? "KALVOR_TEST_HOSTILE_PORT" : "KALVOR_TEST_PORT"))
+            .toUInt();
     return address;
 }
 

@@ -11,10 +11,25 @@ class Connection;
 class Clock;
 class DatabaseContext;
 
-// The throwaway database server that scripts/run-tests.sh starts for the tests. It is
+// The throwaway database servers that scripts/run-tests.sh starts for the tests. They are
 // described by the environment: KALVOR_TEST_SOCKET, KALVOR_TEST_HOST, KALVOR_TEST_PORT,
-// KALVOR_TEST_USER and KALVOR_TEST_PASSWORD_FILE.
+// KALVOR_TEST_USER and KALVOR_TEST_PASSWORD_FILE; the second server, whose global SQL mode is
+// ANSI_QUOTES,NO_BACKSLASH_ESCAPES, by KALVOR_TEST_HOSTILE_SOCKET and KALVOR_TEST_HOSTILE_PORT
+// (same user and password).
 namespace TestDatabase {
+
+// While an object of this class lives, every helper below reaches the second server.
+class HostileServer
+{
+public:
+    HostileServer();
+    ~HostileServer();
+    HostileServer(const HostileServer &) = delete;
+    HostileServer &operator=(const HostileServer &) = delete;
+
+private:
+    bool m_previous;
+};
 
 // False (with the reason) when the environment does not describe a server.
 bool isConfigured(std::string *reason = nullptr);

@@ -44,7 +44,11 @@ VereinBearbeitenDialog::VereinBearbeitenDialog(DatabaseContext &ctx, Modus modus
                                                const Verein *verein, QWidget *parent)
     : QDialog(parent), m_ctx(ctx), m_modus(modus)
 {
-    log(QStringLiteral("Oeffne VereinBearbeitenDialog im Modus ") + modusName(modus));
+    const DialogModus dialogModus =
+        DialogModus::aus(modus, tr("Verein anlegen"), tr("Verein bearbeiten"),
+                         tr("Verein ansehen"), tr("Verein &speichern"),
+                         tr("Aenderungen &speichern"));
+    DialogModi::oeffne(ctx, *this, kOrt, dialogModus);
     if (verein) {
         m_verein.reset(verein->clone());
     } else {
@@ -55,7 +59,7 @@ VereinBearbeitenDialog::VereinBearbeitenDialog(DatabaseContext &ctx, Modus modus
     }
     m_nummerBeimOeffnen = nummerVon(*m_verein);
 
-    m_editierbar = modus != Modus::ANSEHEN;
+    m_editierbar = dialogModus.editierbar;
     if (modus == Modus::BEARBEITEN) {
         const EntityDescription *beschreibung = ctx.dataModel().entity(QStringLiteral("Verein"));
         if (beschreibung && !ctx.mayWrite(*beschreibung, *m_verein)) {
@@ -63,17 +67,6 @@ VereinBearbeitenDialog::VereinBearbeitenDialog(DatabaseContext &ctx, Modus modus
             log(QStringLiteral("Keine Schreibberechtigung fuer den Verein, daher sind alle "
                                "Felder schreibgeschuetzt"));
         }
-    }
-    switch (modus) {
-    case Modus::NEU:
-        setWindowTitle(tr("Verein anlegen"));
-        break;
-    case Modus::BEARBEITEN:
-        setWindowTitle(tr("Verein bearbeiten"));
-        break;
-    case Modus::ANSEHEN:
-        setWindowTitle(tr("Verein ansehen"));
-        break;
     }
     setModal(true);
 
@@ -83,30 +76,20 @@ VereinBearbeitenDialog::VereinBearbeitenDialog(DatabaseContext &ctx, Modus modus
     m_reiter->addTab(m_vereinsdaten, tr("&Vereinsdaten"));
     m_reiter->addTab(m_funktionstraeger, tr("&Funktionstraeger"));
 
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    if (modus == Modus::ANSEHEN) {
-        auto *schliessen = new QPushButton(tr("S&chliessen"), this);
-        schliessen->setDefault(true);
-        connect(schliessen, &QPushButton::clicked, this, &VereinBearbeitenDialog::abbrechen);
-        knoepfe->addWidget(schliessen);
-    } else {
-        auto *speichern = new QPushButton(
-            modus == Modus::NEU ? tr("Verein &speichern") : tr("Aenderungen &speichern"), this);
-        speichern->setDefault(true);
-        speichern->setEnabled(m_editierbar);
-        connect(speichern, &QPushButton::clicked, this,
+    const DialogKnoepfe knoepfe = DialogModi::knoepfe(*this, dialogModus);
+    if (knoepfe.speichern) {
+        // Without write permission the fields are read-only and storing stays greyed.
+        knoepfe.speichern->setEnabled(m_editierbar);
+        connect(knoepfe.speichern, &QPushButton::clicked, this,
                 &VereinBearbeitenDialog::schliessenUndSpeichern);
-        auto *abbrechen = new QPushButton(tr("Abbre&chen"), this);
-        abbrechen->setAutoDefault(false);
-        connect(abbrechen, &QPushButton::clicked, this, &VereinBearbeitenDialog::abbrechen);
-        knoepfe->addWidget(speichern);
-        knoepfe->addWidget(abbrechen);
     }
+    for (QPushButton *abbrechen : {knoepfe.abbrechen, knoepfe.schliessen})
+        if (abbrechen)
+            connect(abbrechen, &QPushButton::clicked, this, &VereinBearbeitenDialog::abbrechen);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_reiter, 1);
-    layout->addLayout(knoepfe);
+    layout->addLayout(knoepfe.zeile);
     resize(620, 520);
 }
 

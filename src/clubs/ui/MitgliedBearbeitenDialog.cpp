@@ -40,19 +40,11 @@ MitgliedBearbeitenDialog::MitgliedBearbeitenDialog(DatabaseContext &ctx, Modus m
     if (m_modus == Modus::BEARBEITEN && m_mitglied->hasId() &&
         !ctx.mayWrite(*ctx.dataModel().entity(QStringLiteral("Mitglied")), *m_mitglied))
         m_modus = Modus::ANSEHEN;
-    ctx.log(QStringLiteral("Dialog"), kLocation, 7,
-            QStringLiteral("Oeffne MitgliedBearbeitenDialog im Modus ") + modusName(m_modus));
-    switch (m_modus) {
-    case Modus::NEU:
-        setWindowTitle(tr("Mitglied anlegen"));
-        break;
-    case Modus::BEARBEITEN:
-        setWindowTitle(tr("Mitglied bearbeiten"));
-        break;
-    case Modus::ANSEHEN:
-        setWindowTitle(tr("Mitglied ansehen"));
-        break;
-    }
+    const DialogModus dialogModus =
+        DialogModus::aus(m_modus, tr("Mitglied anlegen"), tr("Mitglied bearbeiten"),
+                         tr("Mitglied ansehen"), tr("Mitglied &speichern"),
+                         tr("Aenderungen &speichern"));
+    DialogModi::oeffne(ctx, *this, kLocation, dialogModus);
 
     m_daten = new MitgliedBearbeitenWidget(ctx, m_modus, *m_mitglied);
     m_titel = new MitgliedTitelWidget(ctx, m_modus, *m_mitglied);
@@ -65,27 +57,18 @@ MitgliedBearbeitenDialog::MitgliedBearbeitenDialog(DatabaseContext &ctx, Modus m
     reiter->addTab(m_daten, tr("&Mitgliedsdaten"));
     reiter->addTab(m_titel, tr("&Titel"));
 
-    auto *knoepfe = new QDialogButtonBox;
-    QString speichernText = tr("S&chliessen");
-    if (m_modus == Modus::NEU)
-        speichernText = tr("Mitglied &speichern");
-    else if (m_modus == Modus::BEARBEITEN)
-        speichernText = tr("Aenderungen &speichern");
-    auto *speichern = knoepfe->addButton(speichernText, QDialogButtonBox::AcceptRole);
-    speichern->setObjectName(QStringLiteral("speichern"));
-    speichern->setAutoDefault(false);
-    connect(speichern, &QPushButton::clicked, this,
-            &MitgliedBearbeitenDialog::schreibenUndSchliessen);
-    if (m_modus != Modus::ANSEHEN) {
-        auto *abbrechen = knoepfe->addButton(tr("Abbre&chen"), QDialogButtonBox::RejectRole);
-        abbrechen->setObjectName(QStringLiteral("abbrechen"));
-        abbrechen->setAutoDefault(false);
-        connect(abbrechen, &QPushButton::clicked, this, &MitgliedBearbeitenDialog::reject);
-    }
+    // Return in a field of the member's data presses no button.
+    const DialogKnoepfe knoepfe = DialogModi::knoepfe(*this, dialogModus, false);
+    for (QPushButton *schliessen : {knoepfe.speichern, knoepfe.schliessen})
+        if (schliessen)
+            connect(schliessen, &QPushButton::clicked, this,
+                    &MitgliedBearbeitenDialog::schreibenUndSchliessen);
+    if (knoepfe.abbrechen)
+        connect(knoepfe.abbrechen, &QPushButton::clicked, this, &MitgliedBearbeitenDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(reiter, 1);
-    layout->addWidget(knoepfe);
+    layout->addLayout(knoepfe.zeile);
 }
 
 MitgliedBearbeitenDialog::~MitgliedBearbeitenDialog() = default;

@@ -35,19 +35,12 @@ FunktionstraegerBearbeitenDialog::FunktionstraegerBearbeitenDialog(
       m_funktionstraeger(funktionstraeger.clone()),
       m_mitglied(mitglied ? mitglied->clone() : nullptr)
 {
-    log(QStringLiteral("Oeffne FunktionstraegerBearbeitenDialog im Modus ") + modusName(modus));
-    const bool editierbar = modus != Modus::ANSEHEN;
-    switch (modus) {
-    case Modus::NEU:
-        setWindowTitle(tr("Neuen Funktionstraeger festlegen"));
-        break;
-    case Modus::BEARBEITEN:
-        setWindowTitle(tr("Funktionstraeger bearbeiten"));
-        break;
-    case Modus::ANSEHEN:
-        setWindowTitle(tr("Informationen zum Funktionstraeger"));
-        break;
-    }
+    const DialogModus dialogModus = DialogModus::aus(
+        modus, tr("Neuen Funktionstraeger festlegen"), tr("Funktionstraeger bearbeiten"),
+        tr("Informationen zum Funktionstraeger"), tr("Neuen Funktionstraeger &speichern"),
+        tr("Aenderungen &speichern"));
+    DialogModi::oeffne(ctx, *this, kOrt, dialogModus);
+    const bool editierbar = dialogModus.editierbar;
     setModal(true);
 
     m_funktionsCode = new CodeValueComboBox(ctx, QStringLiteral("Funktionstraeger"));
@@ -89,34 +82,20 @@ FunktionstraegerBearbeitenDialog::FunktionstraegerBearbeitenDialog(
     personLayout->addWidget(FieldFactory::createLabel(tr("Nachname")), 2, 0);
     personLayout->addWidget(m_nachname, 2, 1, 1, 2);
 
-    auto *knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
-    if (editierbar) {
-        auto *speichern = new QPushButton(modus == Modus::NEU
-                                              ? tr("Neuen Funktionstraeger &speichern")
-                                              : tr("Aenderungen &speichern"));
-        speichern->setDefault(true);
-        connect(speichern, &QPushButton::clicked, this,
+    const DialogKnoepfe knoepfe = DialogModi::knoepfe(*this, dialogModus);
+    if (knoepfe.speichern)
+        connect(knoepfe.speichern, &QPushButton::clicked, this,
                 &FunktionstraegerBearbeitenDialog::schliessenUndSpeichern);
-        auto *abbrechen = new QPushButton(tr("Abbre&chen"));
-        abbrechen->setAutoDefault(false);
-        connect(abbrechen, &QPushButton::clicked, this,
-                &FunktionstraegerBearbeitenDialog::abbrechen);
-        knoepfe->addWidget(speichern);
-        knoepfe->addWidget(abbrechen);
-    } else {
-        auto *schliessen = new QPushButton(tr("S&chliessen"));
-        schliessen->setDefault(true);
-        connect(schliessen, &QPushButton::clicked, this,
-                &FunktionstraegerBearbeitenDialog::abbrechen);
-        knoepfe->addWidget(schliessen);
-    }
+    for (QPushButton *abbrechen : {knoepfe.abbrechen, knoepfe.schliessen})
+        if (abbrechen)
+            connect(abbrechen, &QPushButton::clicked, this,
+                    &FunktionstraegerBearbeitenDialog::abbrechen);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(funktion);
     layout->addWidget(person);
     layout->addStretch();
-    layout->addLayout(knoepfe);
+    layout->addLayout(knoepfe.zeile);
 
     m_funktionsCode->setValue(m_funktionstraeger->hasFunktionsCode()
                                   ? QVariant(m_funktionstraeger->getFunktionsCode())

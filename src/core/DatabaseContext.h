@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PersistenceContext.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QMap>
@@ -42,7 +44,7 @@ struct QueryReport
 // The one object through which a login reaches the database: it owns the connection, the
 // login record, the session of this run, the user, the code catalogue, the loggers, the
 // registry of the data model and the keyboard assignment.
-class DatabaseContext
+class DatabaseContext : public PersistenceContext
 {
 public:
     static constexpr const char *kProgramVersion = "1.37.20";
@@ -55,7 +57,7 @@ public:
     explicit DatabaseContext(std::unique_ptr<DatenbankVerbindung> login,
                              const Session *existingSession = nullptr,
                              std::shared_ptr<Clock> clock = nullptr);
-    ~DatabaseContext();
+    ~DatabaseContext() override;
     DatabaseContext(const DatabaseContext &) = delete;
     DatabaseContext &operator=(const DatabaseContext &) = delete;
 
@@ -63,10 +65,9 @@ public:
     static QString accountName(const QString &benutzername);
 
     bool isConnected() const;
-    // The open connection; PersistenceException when there is none.
-    mysqlpp::Connection &connection();
+    mysqlpp::Connection &connection() override;
     const DatenbankVerbindung &connectionRecord() const { return *m_login; }
-    const DataModel &dataModel() const { return *m_dataModel; }
+    const DataModel &dataModel() const override { return *m_dataModel; }
     const DataModelInfo *dataModelInfo() const { return m_dataModelInfo.get(); }
     Session *session() const { return m_session.get(); }
     Benutzer *benutzer() const { return m_benutzer.get(); }
@@ -79,7 +80,7 @@ public:
     void setExportDirectory(const QDir &directory) { m_exportDirectory = directory; }
 
     // The current local time, to the second, from the context's clock.
-    QDateTime now() const;
+    QDateTime now() const override;
     // The random numbers of this context; tests install a seeded generator.
     Random &random() const { return *m_random; }
     void setRandom(std::shared_ptr<Random> random);
@@ -89,12 +90,11 @@ public:
              const QString &message);
     void logQuery(const QString &location, int numberOfRows, const QString &queryTypeName,
                   const QString &info, const QString &query, const QString &entities,
-                  bool writeToDatabase);
-    // logQuery for a statement of the persistence layer; its log copy is made only when a
-    // rule or an observer wants statements at all.
+                  bool writeToDatabase) override;
+    // The log copy of a statement is made only when a rule or an observer wants statements.
     void logStatement(const char *location, int numberOfRows, const char *queryTypeName,
                       const QString &info, const SqlStatement &statement,
-                      const QString &entities, bool writeToDatabase);
+                      const QString &entities, bool writeToDatabase) override;
     // Receives every statement reported through logQuery, whatever the log rules say.
     void setQueryObserver(std::function<void(const QueryReport &)> observer);
 
@@ -106,11 +106,8 @@ public:
     void loadPermissionMode();
     void reloadPermissions();
     bool permissionChecksActive() const;
-    bool mayRead(const EntityDescription &entity, const Persistent &object);
-    bool mayWrite(const EntityDescription &entity, const Persistent &object);
-
-    // The value of a server variable ("SHOW VARIABLES LIKE ...").
-    QString readServerVariable(const QString &name);
+    bool mayRead(const EntityDescription &entity, const Persistent &object) override;
+    bool mayWrite(const EntityDescription &entity, const Persistent &object) override;
 
     // Keyboard assignment: juror seat (JuriertBei id) <-> keyboard device.
     void assignKeyboard(qlonglong juror, qlonglong device);

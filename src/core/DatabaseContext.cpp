@@ -7,6 +7,7 @@
 #include "PersistenceException.h"
 #include "QueryLogger.h"
 #include "Random.h"
+#include "SqlMode.h"
 #include "SqlWriter.h"
 #include "controllers/BenutzerController.h"
 #include "controllers/DataModelInfoController.h"
@@ -18,7 +19,6 @@
 
 #include <mysql++/mysql++.h>
 
-#include <iostream>
 
 namespace {
 
@@ -103,8 +103,11 @@ void DatabaseContext::connect()
                                    .toStdString();
     auto connection = std::make_unique<mysqlpp::Connection>(true);
     connection->set_option(new mysqlpp::SetCharsetNameOption("utf8mb4"));
-    if (connection->connect(kDatabaseName, server.c_str(), account.c_str(), password.c_str(), 0))
-        m_connection = std::move(connection);
+    if (!connection->connect(kDatabaseName, server.c_str(), account.c_str(), password.c_str(), 0))
+        return;
+    // No half-working connection: one whose SQL mode cannot be pinned is closed again.
+    SqlMode::pin(*connection);
+    m_connection = std::move(connection);
 }
 
 bool DatabaseContext::isConnected() const
@@ -277,35 +280,6 @@ bool DatabaseContext::mayRead(const EntityDescription &, const Persistent &)
 bool DatabaseContext::mayWrite(const EntityDescription &, const Persistent &)
 {
     return true;
-}
-
-QString DatabaseContext::readServerVariable(const QString &name)
-{
-    SqlWriter writer(connection());
-    SqlStatement statement;
-    statement << "SHOW VARIABLES LIKE " << writer.quoted(name);
-    std::cout << "Query: " << statement.text() << std::endl;
-    mysqlpp::StoreQueryResult result;
-    try {
-        mysqlpp::Query query = connection().query();
-        query << statement.text();
-        result = query.store();
-    } catch (const mysqlpp::Exception &error) {
-        std::cerr << "Database error: " << error.what() << std::endl;
-        throw PersistenceException::databaseError(QString::fromUtf8(error.what()));
-    }
-    logQuery(QStringLiteral("MySQLSettingController"), int(result.num_rows()),
-             QStringLiteral("MYSQLSETTINGS"), QString(), statement.logCopy(),
-             QStringLiteral("none"), true);
-    if (result.num_rows() != 1)
-        throw PersistenceException(
-            QStringLiteral("Interner Datenbankfehler"),
-            QStringLiteral("Bei der Abfrage der MySQL-Einstellung %1 wurden %2 Werte "
-                           "zurückgegeben.  Erwartet wurde genau einer.")
-                .arg(name)
-                .arg(result.num_rows()));
-    const mysqlpp::String &value = result[0][1];
-    return QString::fromUtf8(value.data(), int(value.length()));
 }
 
 void DatabaseContext::assignKeyboard(qlonglong juror, qlonglong device)

@@ -28,20 +28,12 @@ TitelBearbeitenDialog::TitelBearbeitenDialog(DatabaseContext &ctx, Modus modus,
     : QDialog(parent), m_ctx(ctx), m_modus(modus), m_row(row),
       m_titel(titel ? titel->clone() : new FotographischerTitel)
 {
-    ctx.log(QStringLiteral("Dialog"), kLocation, 7,
-            QStringLiteral("Oeffne TitelBearbeitenDialog im Modus ") + modusName(modus));
-    const bool editierbar = modus != Modus::ANSEHEN;
-    switch (modus) {
-    case Modus::NEU:
-        setWindowTitle(tr("Neuen Titel anlegen"));
-        break;
-    case Modus::BEARBEITEN:
-        setWindowTitle(tr("Titel bearbeiten"));
-        break;
-    case Modus::ANSEHEN:
-        setWindowTitle(tr("Informationen zum Titel"));
-        break;
-    }
+    const DialogModus dialogModus =
+        DialogModus::aus(modus, tr("Neuen Titel anlegen"), tr("Titel bearbeiten"),
+                         tr("Informationen zum Titel"), tr("Neuen Titel &speichern"),
+                         tr("Aenderungen &speichern"));
+    DialogModi::oeffne(ctx, *this, kLocation, dialogModus);
+    const bool editierbar = dialogModus.editierbar;
     if (m_titel->hasDatum() && !m_titel->hasDatumInput())
         m_titel->setDatumInput(m_titel->getDatum().toString(QStringLiteral("dd.MM.yyyy")));
 
@@ -82,24 +74,17 @@ TitelBearbeitenDialog::TitelBearbeitenDialog(DatabaseContext &ctx, Modus modus,
     form->addRow(FieldFactory::createLabel(tr("Verleihungsdatum")), m_datum);
     form->addRow(FieldFactory::createLabel(tr("Höchster Titel")), m_hoechster);
 
-    auto *knoepfe = new QDialogButtonBox;
-    QString speichernText = tr("S&chliessen");
-    if (modus == Modus::NEU)
-        speichernText = tr("Neuen Titel &speichern");
-    else if (modus == Modus::BEARBEITEN)
-        speichernText = tr("Aenderungen &speichern");
-    auto *speichern = knoepfe->addButton(speichernText, QDialogButtonBox::AcceptRole);
-    speichern->setObjectName(QStringLiteral("speichern"));
-    connect(speichern, &QPushButton::clicked, this, &TitelBearbeitenDialog::schreibenUndSchliessen);
-    if (editierbar) {
-        auto *abbrechen = knoepfe->addButton(tr("Abbre&chen"), QDialogButtonBox::RejectRole);
-        abbrechen->setObjectName(QStringLiteral("abbrechen"));
-        connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    }
+    const DialogKnoepfe knoepfe = DialogModi::knoepfe(*this, dialogModus);
+    for (QPushButton *schliessen : {knoepfe.speichern, knoepfe.schliessen})
+        if (schliessen)
+            connect(schliessen, &QPushButton::clicked, this,
+                    &TitelBearbeitenDialog::schreibenUndSchliessen);
+    if (knoepfe.abbrechen)
+        connect(knoepfe.abbrechen, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(knoepfe);
+    layout->addLayout(knoepfe.zeile);
 }
 
 TitelBearbeitenDialog::~TitelBearbeitenDialog() = default;
