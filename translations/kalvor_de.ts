@@ -26,6 +26,17 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
 </context>
 <context>
+    <name>DialogModi</name>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DurchgangsNameVariantConverter</name>
     <message>
         <source>1</source>
@@ -92,14 +103,6 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>S&amp;chliessen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -570,19 +573,11 @@ Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Mitglied &amp;speichern</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -930,19 +925,11 @@ Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel g
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Neuen Titel &amp;speichern</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -969,19 +956,11 @@ Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel g
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Verein &amp;speichern</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -28,6 +28,17 @@ Please enter the date as dd.mm.yyyy.</translation>
     </message>
 </context>
 <context>
+    <name>DialogModi</name>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+</context>
+<context>
     <name>DurchgangsNameVariantConverter</name>
     <message>
         <source>1</source>
@@ -95,14 +106,6 @@ Please enter the date as dd.mm.yyyy.</translation>
     <message>
         <source>Aenderungen &amp;speichern</source>
         <translation>&amp;Save changes</translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
-        <translation>&amp;Cancel</translation>
-    </message>
-    <message>
-        <source>S&amp;chliessen</source>
-        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Funktion nicht angegeben</source>
@@ -577,20 +580,12 @@ Did you spell your user name and password correctly?</translation>
         <translation>&amp;Titles</translation>
     </message>
     <message>
-        <source>S&amp;chliessen</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
         <source>Mitglied &amp;speichern</source>
         <translation>&amp;Save member</translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
         <translation>&amp;Save changes</translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
-        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Wirklich abbrechen?</source>
@@ -941,20 +936,12 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
         <translation>Highest title</translation>
     </message>
     <message>
-        <source>S&amp;chliessen</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
         <source>Neuen Titel &amp;speichern</source>
         <translation>&amp;Save new title</translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
         <translation>&amp;Save changes</translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
-        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
@@ -980,20 +967,12 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
         <translation>&amp;Officials</translation>
     </message>
     <message>
-        <source>S&amp;chliessen</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
         <source>Verein &amp;speichern</source>
         <translation>&amp;Save club</translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
         <translation>&amp;Save changes</translation>
-    </message>
-    <message>
-        <source>Abbre&amp;chen</source>
-        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>Wirklich abbrechen?</source>
