@@ -1,4 +1,4 @@
-// Line edits and timestamps, field colours, mapper and composite delegates.
+// Line edits and timestamps, field colours, the composite delegate.
 #include "TestRegistry.h"
 
 #include "CompositeTableModel.h"
@@ -6,10 +6,8 @@
 #include "FieldFactory.h"
 #include "LineEdits.h"
 #include "MessageBoxes.h"
-#include "OutputCapture.h"
 #include "entities/CodeValue.h"
 
-#include <QDataWidgetMapper>
 #include <QPointer>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -229,36 +227,6 @@ private slots:
             QCOMPARE(field->focusPolicy(), editable ? Qt::StrongFocus : Qt::ClickFocus);
             QCOMPARE(field->styleSheet(), style);
         }
-    }
-
-    // Fields bound through the mapper delegate show and write back the attribute's value;
-    // every field filled leaves a trace line.
-    void mapperDelegate()
-    {
-        CodeValue value;
-        value.setName("AT");
-        value.setCreate_tist(QDateTime(QDate(2015, 3, 7), QTime(9, 5, 3)));
-        QDataWidgetMapper mapper;
-        mapper.setModel(&value);
-        mapper.setOrientation(Qt::Vertical);
-        mapper.setItemDelegate(new MapperDelegate(&mapper));
-        mapper.setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-        QLineEdit name;
-        TimeStampLineEdit stamp;
-        mapper.addMapping(&name, CodeValue::nameRow);
-        mapper.addMapping(&stamp, CodeValue::create_tistRow);
-        OutputCapture out(1);
-        mapper.toFirst();
-        QStringList lines = out.lines();
-        lines.sort();
-        QCOMPARE(lines, (QStringList{"MapperDelegate::setEditorData called, column = 0, row = 1",
-                                     "MapperDelegate::setEditorData called, column = 0, row = 4"}));
-        QCOMPARE(stamp.text(), QStringLiteral("07.03.2015 09:05:03"));
-
-        OutputCapture quiet(1); // the record's change signals fill the fields again
-        stamp.setText("8.3.2015 10:00");
-        QVERIFY(mapper.submit());
-        QCOMPARE(value.getCreate_tist(), QDateTime(QDate(2015, 3, 8), QTime(10, 0)));
     }
 
     void compositeDelegateCommitsThroughColumnDelegates()
