@@ -1,3 +1,5 @@
+// Start-up: the command line, the login with its remembered connections, the main window with
+// its menus by role and the active club.
 #include "CommandLine.h"
 #include "DatabaseContext.h"
 #include "DatabaseErrorDialog.h"
@@ -11,24 +13,21 @@
 #include "RememberedConnections.h"
 #include "TestDatabase.h"
 #include "VereinsSucheDialog.h"
-#include "controllers/VereinController.h"
-#include "controllers/BenutzerController.h"
 #include "controllers/EventLogSettingsController.h"
+#include "controllers/VereinController.h"
 #include "entities/DatenbankVerbindung.h"
 #include "entities/Verein.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
-
-#include <mysql++/mysql++.h>
 
 #include <deque>
 #include <functional>
@@ -37,39 +36,34 @@ namespace {
 
 using TestDatabase::run;
 
-
-std::unique_ptr<DatenbankVerbindung> record(const QString &user, const QString &password)
-{
-    auto login = std::make_unique<DatenbankVerbindung>();
-    login->setBenutzername(user);
-    login->setPassword(password);
-    login->setConnectionURL(QString::fromStdString(TestDatabase::socketAddress().socket));
-    return login;
-}
-
 QString rootPassword()
 {
     return QString::fromStdString(TestDatabase::adminPassword());
 }
 
-// Logins answered in turn; null (a cancel) when they run out.
-class ScriptedLogins
+QString socket()
 {
-public:
-    void add(std::unique_ptr<DatenbankVerbindung> login) { m_logins.push_back(std::move(login)); }
+    return QString::fromStdString(TestDatabase::socketAddress().socket);
+}
+
+// Logins (user, password) answered in turn; a cancel when they run out.
+struct ScriptedLogins
+{
+    std::deque<std::pair<QString, QString>> queue;
+    void add(const QString &user, const QString &password) { queue.push_back({user, password}); }
     MainWindow::LoginPrompt prompt()
     {
         return [this](QWidget *) -> std::unique_ptr<DatenbankVerbindung> {
-            if (m_logins.empty())
+            if (queue.empty())
                 return nullptr;
-            auto login = std::move(m_logins.front());
-            m_logins.pop_front();
+            auto login = std::make_unique<DatenbankVerbindung>();
+            login->setBenutzername(queue.front().first);
+            login->setPassword(queue.front().second);
+            login->setConnectionURL(socket());
+            queue.pop_front();
             return login;
         };
     }
-
-private:
-    std::deque<std::unique_ptr<DatenbankVerbindung>> m_logins;
 };
 
 // Runs `step` on the modal dialog that the next exec() opens.
@@ -82,22 +76,16 @@ void onNextDialog(std::function<void(QDialog *)> step)
     });
 }
 
-QStringList menuTitles(QMainWindow &window)
-{
-    QStringList titles;
-    for (QAction *action : window.menuBar()->actions())
-        titles << action->text();
-    return titles;
-}
-
-QStringList entries(QMainWindow &window, const QString &menuTitle)
+// The titles of the menus, or the entries of the menu with the given title.
+QStringList menu(QMainWindow &window, const QString &title = {})
 {
     QStringList texts;
     for (QAction *action : window.menuBar()->actions()) {
-        if (action->text() != menuTitle)
-            continue;
-        for (QAction *entry : action->menu()->actions())
-            texts << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        if (title.isEmpty())
+            texts << action->text();
+        else if (action->text() == title)
+            for (QAction *entry : action->menu()->actions())
+                texts << entry->text();
     }
     return texts;
 }
@@ -119,162 +107,135 @@ private slots:
     void init()
     {
         m_boxes.clear();
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalvor"),
-                  QStringLiteral("Kalvor"))
-            .clear();
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kalvor", "Kalvor").clear();
     }
     void cleanupTestCase() { MessageBoxes::install(nullptr); }
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QString>("logged");
-        const auto args = [](const char *text) {
-            return QString::fromLatin1(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        };
-        QTest::newRow("unknown command")
-            << args("kalvor export") << QStringLiteral("Illegales Kommando: export - Erlaubt: import")
-            << QStringLiteral("Illegales Kommando: export");
+        QTest::addColumn<QString>("arguments");
+        QTest::addColumn<QString>("error");  // for the user; none: the log line only
+        QTest::addColumn<QString>("logged"); // the message of the log line
+        const QString kalvor = "kalvor";
+        QTest::newRow("no parameters") << kalvor << QString() << "Keine Parameter angegeben";
+        QTest::newRow("unknown command") << "kalvor export"
+                                         << "Illegales Kommando: export - Erlaubt: import"
+                                         << "Illegales Kommando: export";
         QTest::newRow("no parameter name")
-            << args("kalvor import datei.csv") << QStringLiteral("Illegaler Parameter: datei.csv")
-            << QStringLiteral("Illegaler Parameter - muss mit einem Minuszeichen anfangen");
-        QTest::newRow("-u missing") << args("kalvor import")
-                                    << QStringLiteral("Parameter -u (gibt den Namen des "
-                                                      "Datenbank-Benutzers an) fehlt")
-                                    << QStringLiteral("Parameter -u fehlt");
-        QTest::newRow("-u empty")
-            << args("kalvor import -u")
-            << QStringLiteral("Parameter -u (gibt den Namen des Datenbank-Benutzers an) ist zwar "
-                              "vorhanden, hat aber keinen Wert")
-            << QStringLiteral("Parameter -u ist vorhanden, hat aber keinen Wert");
+            << "kalvor import datei.csv"
+            << "Illegaler Parameter: datei.csv"
+            << "Illegaler Parameter - muss mit einem Minuszeichen anfangen";
+        QTest::newRow("-u missing")
+            << "kalvor import"
+            << "Parameter -u (gibt den Namen des Datenbank-Benutzers an) fehlt"
+            << "Parameter -u fehlt";
         QTest::newRow("-u given twice, the later empty")
-            << args("kalvor import -u anna -u -p pw -h host -f datei")
-            << QStringLiteral("Parameter -u (gibt den Namen des Datenbank-Benutzers an) ist zwar "
-                              "vorhanden, hat aber keinen Wert")
-            << QStringLiteral("Parameter -u ist vorhanden, hat aber keinen Wert");
-        QTest::newRow("-p missing") << args("kalvor import -u anna -x 1")
-                                    << QStringLiteral("Parameter -p (gibt das Passwort des "
-                                                      "Datenbank-Benutzers an) fehlt")
-                                    << QStringLiteral("Parameter -p fehlt");
+            << "kalvor import -u anna -u -p pw -h host -f datei"
+            << "Parameter -u (gibt den Namen des Datenbank-Benutzers an) ist zwar vorhanden, hat "
+               "aber keinen Wert"
+            << "Parameter -u ist vorhanden, hat aber keinen Wert";
         QTest::newRow("-p followed by -h")
-            << args("kalvor import -u anna -p -h host -f datei")
-            << QStringLiteral("Parameter -p (gibt das Passwort des Datenbank-Benutzers an) ist "
-                              "zwar vorhanden, hat aber keinen Wert")
-            << QStringLiteral("Parameter -p ist vorhanden, hat aber keinen Wert");
-        QTest::newRow("-h missing") << args("kalvor import -u anna -p pw")
-                                    << QStringLiteral("Parameter -h (gibt die URL des "
-                                                      "Datenbankservers an) fehlt")
-                                    << QStringLiteral("Parameter -h fehlt");
-        QTest::newRow("-h empty")
-            << args("kalvor import -u anna -p pw -h")
-            << QStringLiteral("Parameter -h (gibt die URL des Datenbankservers an) ist zwar "
-                              "vorhanden, hat aber keinen Wert")
-            << QStringLiteral("Parameter -h ist vorhanden, hat aber keinen Wert");
-        QTest::newRow("-f missing") << args("kalvor import -u anna -p pw -h host")
-                                    << QStringLiteral("Parameter -f (gibt die zu importierende "
-                                                      "Datei an) fehlt")
-                                    << QStringLiteral("Parameter -f fehlt");
-        QTest::newRow("-f empty")
-            << args("kalvor import -u anna -p pw -h host -f")
-            << QStringLiteral("Parameter -f (gibt die zu importierende Datei an) ist zwar "
-                              "vorhanden, hat aber keinen Wert")
-            << QStringLiteral("Parameter -f ist vorhanden, hat aber keinen Wert");
-        QTest::newRow("other parameter")
-            << args("kalvor import -u anna -p pw -h host -f datei -x 1")
-            << QString::fromUtf8("Illegaler Parameter für Kommando import: -x")
-            << QString::fromUtf8("Illegaler Parameter für Import: -x");
+            << "kalvor import -u anna -p -h host -f datei"
+            << "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) ist zwar vorhanden, "
+               "hat aber keinen Wert"
+            << "Parameter -p ist vorhanden, hat aber keinen Wert";
+        QTest::newRow("-f empty at the end")
+            << "kalvor import -u anna -p pw -h host -f"
+            << "Parameter -f (gibt die zu importierende Datei an) ist zwar vorhanden, hat aber "
+               "keinen Wert"
+            << "Parameter -f ist vorhanden, hat aber keinen Wert";
+        QTest::newRow("other parameter") << "kalvor import -u anna -p pw -h host -f datei -x 1"
+                                         << QString::fromUtf8("Illegaler Parameter für Kommando "
+                                                              "import: -x")
+                                         << QString::fromUtf8("Illegaler Parameter für Import: -x");
     }
 
     void commandLine()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, arguments);
         QFETCH(QString, error);
         QFETCH(QString, logged);
+        const QStringList argv = arguments.split(QLatin1Char(' '));
         OutputCapture capture(2);
-        const int code = CommandLine().run(arguments);
+        const int code = CommandLine().run(argv);
         const QStringList lines = capture.lines();
         QCOMPARE(code, -1);
-        QVERIFY2(lines.contains(error), qPrintable(lines.join(QLatin1Char('\n'))));
-        // Without a connection the log messages go to standard error as well.
-        QVERIFY2(lines.contains(QStringLiteral("[CommandLine][9] CommandLine.cpp says: ") + logged),
-                 qPrintable(lines.join(QLatin1Char('\n'))));
-        QCOMPARE(lines.contains(QStringLiteral(
-                     "[CommandLine][8] CommandLine.cpp says: Kalvor im Modus fuer das "
-                     "Importieren von der Kommandozeile gestartet")),
-                 arguments.at(1) == QLatin1String("import"));
+        // Without a connection the log lines go to standard error as well.
+        QStringList expected{"[CommandLine][9] CommandLine.cpp says: " + logged};
+        if (argv.value(1) == QLatin1String("import"))
+            expected.prepend("[CommandLine][8] CommandLine.cpp says: Kalvor im Modus fuer das "
+                             "Importieren von der Kommandozeile gestartet");
+        if (!error.isEmpty())
+            expected << error;
+        for (const QString &line : expected)
+            QVERIFY2(lines.contains(line), qPrintable(lines.join(QLatin1Char('\n'))));
+        QCOMPARE(lines.size(), expected.size());
     }
 
-    void commandLineWithoutParameters()
-    {
-        OutputCapture capture(2);
-        QCOMPARE(CommandLine().run({QStringLiteral("kalvor")}), -1);
-        QCOMPARE(capture.lines(), QStringList(QStringLiteral(
-                                      "[CommandLine][9] CommandLine.cpp says: Keine Parameter "
-                                      "angegeben")));
-    }
-
+    // The import logs in with the account given, twice, and never shows the password.
     void commandLineConnectsWithTheGivenAccount()
     {
-        const QString socket = QString::fromStdString(TestDatabase::socketAddress().socket);
         const std::string sessions = "SELECT COUNT(*) FROM Session WHERE benutzername = 'root'";
-        auto admin = TestDatabase::connectAsAdmin("kdb");
-        const int before = std::stoi(TestDatabase::scalar(*admin, sessions));
+        const int before = std::stoi(TestDatabase::scalar(sessions));
+        const QStringList start{"kalvor", "import", "-f", "daten.csv",
+                                "-h",     socket(), "-u", "root"};
         {
             OutputCapture capture(2);
-            const int code = CommandLine().run({QStringLiteral("kalvor"), QStringLiteral("import"),
-                                                QStringLiteral("-u"), QStringLiteral("root"),
-                                                QStringLiteral("-p"), rootPassword(),
-                                                QStringLiteral("-h"), socket,
-                                                QStringLiteral("-f"), QStringLiteral("daten.csv")});
+            QCOMPARE(CommandLine().run(start + QStringList{"-p", rootPassword()}), -1);
             const QString text = capture.text();
-            QCOMPARE(code, -1);
-            QVERIFY2(text.contains(QStringLiteral("Fehler beim Import: Import nicht verfuegbar\n"
-                                                  "==> Im Detail: ")),
+            QVERIFY2(text.contains("Fehler beim Import: Import nicht verfuegbar\n==> Im Detail: "),
                      qPrintable(text));
             QVERIFY(!text.contains(rootPassword()));
         }
-        // Two contexts, both with the account given: two sessions of root.
-        QCOMPARE(std::stoi(TestDatabase::scalar(*admin, sessions)), before + 2);
+        QCOMPARE(std::stoi(TestDatabase::scalar(sessions)), before + 2);
 
         OutputCapture capture(2);
-        QCOMPARE(CommandLine().run({QStringLiteral("kalvor"), QStringLiteral("import"),
-                                    QStringLiteral("-u"), QStringLiteral("root"),
-                                    QStringLiteral("-p"), QStringLiteral("falsch"),
-                                    QStringLiteral("-h"), socket, QStringLiteral("-f"),
-                                    QStringLiteral("daten.csv")}),
-                 -1);
+        QCOMPARE(CommandLine().run(start + QStringList{"-p", "falsch"}), -1);
         QVERIFY(capture.lines().contains(
-            QStringLiteral("Fehler beim Import: Anmeldung an der Datenbank fehlgeschlagen")));
+            "Fehler beim Import: Anmeldung an der Datenbank fehlgeschlagen"));
     }
 
     void loginFailuresReturnToTheDialog_data()
     {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("user");
-        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("password"); // none: the right one of root
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("textStart");
+        QTest::addColumn<QString>("text");
         QTest::newRow("wrong password")
-            << QString() << QStringLiteral("root") << QStringLiteral("falsch")
-            << QStringLiteral("Fehler beim Anmelden.")
-            << QStringLiteral("Ihre Anmeldung am System ist leider gescheitert. Es kam die "
-                              "folgende Fehlermeldung zurueck: \n Access denied for user 'root'");
+            << QString() << "root"
+            << "falsch"
+            << "Fehler beim Anmelden."
+            << "Ihre Anmeldung am System ist leider gescheitert. Es kam die folgende "
+               "Fehlermeldung zurueck: \n Access denied for user 'root'@'localhost' (using "
+               "password: YES)\n\nHaben Sie Ihren Benutzernamen und Ihr Passwort richtig "
+               "geschrieben?";
         QTest::newRow("not registered")
-            << QStringLiteral("account") << QStringLiteral("gast") << QStringLiteral("pw-gast")
-            << QStringLiteral("Benutzer nicht registriert")
-            << QStringLiteral("Ein solcher Benutzer ist nicht registriert.  Bitte pruefen Sie");
+            << "account"
+            << "gast"
+            << "pw-gast"
+            << "Benutzer nicht registriert"
+            << "Ein solcher Benutzer ist nicht registriert.  Bitte pruefen Sie, ob Sie sich mit "
+               "dem richtigen, korrekt geschriebenen Benutzernamen angemeldet haben.\n\nFalls "
+               "dies eine lokale Installation ist, koennen Sie sich ggf. als root-Benutzer "
+               "(Administrator) anmelden und den gewuenschten Benutzer ueber das "
+               "Administrationsmenu anlegen.  Falls Sie sich ueber das Netz bei einer zentralen "
+               "Installation anmelden wollen, kontaktieren Sie bitte ggf. den dortigen "
+               "Administrator.";
         QTest::newRow("no desktop login")
-            << QStringLiteral("web only") << QStringLiteral("gast") << QStringLiteral("pw-gast")
-            << QStringLiteral("Anmeldung nicht erlaubt")
-            << QStringLiteral("Dieser Benutzer darf sich nicht an der GUI anmelden.  Eventuell ist "
-                              "fuer ihn nur der Webzugriff freigeschaltet.");
+            << "web only"
+            << "gast"
+            << "pw-gast"
+            << "Anmeldung nicht erlaubt"
+            << "Dieser Benutzer darf sich nicht an der GUI anmelden.  Eventuell ist fuer ihn nur "
+               "der Webzugriff freigeschaltet.";
         QTest::newRow("wrong data model")
-            << QStringLiteral("old model") << QStringLiteral("root") << QString()
-            << QStringLiteral("Falsches Datenmodell")
-            << QStringLiteral("Die vorliegende Programmversion benoetigt ein Datenmodell der "
-                              "Version 1.37, das auf der Datenbank vorliegende Datenmodell hat "
-                              "aber Version 1.36.");
+            << "old model"
+            << "root" << QString() << "Falsches Datenmodell"
+            << "Die vorliegende Programmversion benoetigt ein Datenmodell der Version 1.37, das "
+               "auf der Datenbank vorliegende Datenmodell hat aber Version 1.36. Verwenden Sie "
+               "eine veraltete Programmversion? \n\nBitte kontaktieren Sie noetigenfalls Ihren "
+               "Administrator.";
     }
 
     void loginFailuresReturnToTheDialog()
@@ -283,9 +244,9 @@ private slots:
         QFETCH(QString, user);
         QFETCH(QString, password);
         QFETCH(QString, title);
-        QFETCH(QString, textStart);
+        QFETCH(QString, text);
         TestDatabase::reinstall();
-        if (!setup.isEmpty() && setup != QLatin1String("old model"))
+        if (setup == QLatin1String("account") || setup == QLatin1String("web only"))
             TestDatabase::createAccount("gast", "pw-gast");
         if (setup == QLatin1String("web only"))
             run("INSERT INTO Benutzer (benutzername, guiBenutzer, webBenutzer) VALUES ('gast', "
@@ -294,102 +255,73 @@ private slots:
             run("UPDATE DataModelInfo SET version = '1.36'");
 
         ScriptedLogins logins;
-        logins.add(record(user, password.isNull() ? rootPassword() : password));
+        logins.add(user, password.isNull() ? rootPassword() : password);
         MainWindow window(logins.prompt());
         QVERIFY(window.loginCancelled()); // the second round of the dialog was cancelled
         QVERIFY(!window.context());
         QCOMPARE(m_boxes.shown().size(), size_t(1));
         QCOMPARE(m_boxes.shown().front().kind, QStringLiteral("critical"));
         QCOMPARE(m_boxes.shown().front().title, title);
-        QVERIFY2(m_boxes.shown().front().text.startsWith(textStart),
-                 qPrintable(m_boxes.shown().front().text));
+        QCOMPARE(m_boxes.shown().front().text, text);
         TestDatabase::reinstall();
     }
 
-    void loginSucceedsAndReloginKeepsContext()
-    {
-        ScriptedLogins logins;
-        logins.add(record(QStringLiteral("root"), QStringLiteral("falsch")));
-        logins.add(record(QStringLiteral("root"), rootPassword()));
-        MainWindow window(logins.prompt());
-        QVERIFY(!window.loginCancelled());
-        QVERIFY(window.context());
-        QCOMPARE(m_boxes.shown().size(), size_t(1)); // the failed first try
-        const QString socket = QString::fromStdString(TestDatabase::socketAddress().socket);
-        QCOMPARE(window.kontextzeile()->verbindungText(),
-                 QStringLiteral("Verbindung mit Benutzer root zu ") + socket);
-        QCOMPARE(window.kontextzeile()->vereinText(), QStringLiteral("Kein Verein ausgewaehlt"));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Kalvor"));
-        QCOMPARE(window.minimumSize(), QSize(500, 500));
-
-        // The successful login is remembered, never with its password.
-        const auto remembered = RememberedConnections::load();
-        QCOMPARE(remembered.size(), size_t(1));
-        QCOMPARE(remembered.front()->getBenutzername(), QStringLiteral("root"));
-        QCOMPARE(remembered.front()->getConnectionURL(), socket);
-        QVERIFY(!remembered.front()->hasPassword());
-
-        // A cancelled new login keeps the context.
-        DatabaseContext *before = window.context();
-        QVERIFY(!window.meldeNeuAn());
-        QCOMPARE(window.context(), before);
-    }
-
-    void menusByRole()
+    // After a failed try the dialog comes again; the login that succeeds is remembered, without
+    // its password. Only administrators get the administration menu and may delete clubs and
+    // competitions, the others get their own menu; import is greyed out, not available yet.
+    void loginMenusByRoleAndRelogin()
     {
         TestDatabase::createAccount("anna", "pw-anna");
         run("DELETE FROM Benutzer WHERE benutzername = 'anna'");
         run("INSERT INTO Benutzer (benutzername, guiBenutzer) VALUES ('anna', TRUE)");
         ScriptedLogins logins;
-        logins.add(record(QStringLiteral("root"), rootPassword()));
+        logins.add("root", "falsch");
+        logins.add("root", rootPassword());
         MainWindow window(logins.prompt());
-        QCOMPARE(menuTitles(window),
-                 QStringList({"&Datei", "&Stammdaten", "&Verein", "&Wettbewerb", "&Administration",
-                              "&Hilfe"}));
-        QCOMPARE(entries(window, QStringLiteral("&Verein")),
-                 QStringList({"Aus&waehlen", "-", "&Ansehen", "A&nlegen", "&Bearbeiten",
-                              "&Loeschen"}));
-        QCOMPARE(entries(window, QStringLiteral("&Wettbewerb")),
-                 QStringList({"A&nlegen", "&Oeffnen", "-", "&Loeschen"}));
-        QCOMPARE(entries(window, QStringLiteral("&Administration")),
-                 QStringList({"&Benutzerverwaltung", "&Datenberechtigungen ein/ausschalten",
-                              "Log-&Einstellungen verwalten", "&Log-Meldungen ansehen",
-                              "&Sessions ansehen"}));
-        QCOMPARE(window.action(QStringLiteral("beenden"))->shortcut(), QKeySequence("Ctrl+Q"));
-        QCOMPARE(window.action(QStringLiteral("importiere"))->statusTip(),
-                 QStringLiteral("Importiert Daten"));
-        // What this version cannot do yet is greyed out, not silently dead.
-        QVERIFY(!window.action(QStringLiteral("importiere"))->isEnabled());
-        QVERIFY(window.action(QStringLiteral("oeffneHilfeUeberDialog"))->isEnabled());
+        QVERIFY(window.context());
+        QCOMPARE(m_boxes.shown().size(), size_t(1));
+        QCOMPARE(window.kontextzeile()->verbindungText(),
+                 "Verbindung mit Benutzer root zu " + socket());
+        QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, "Kalvor", "Kalvor")
+                     .value("OldConnections")
+                     .toString(),
+                 "root;" + socket());
+        QCOMPARE(menu(window), QStringList({"&Datei", "&Stammdaten", "&Verein", "&Wettbewerb",
+                                            "&Administration", "&Hilfe"}));
+        QVERIFY(menu(window, "&Verein").contains("&Loeschen"));
+        QVERIFY(menu(window, "&Wettbewerb").contains("&Loeschen"));
+        QVERIFY(!window.action("importiere")->isEnabled());
+        QVERIFY(window.action("oeffneHilfeUeberDialog")->isEnabled());
 
-        logins.add(record(QStringLiteral("anna"), QStringLiteral("pw-anna")));
+        // A cancelled new login keeps the context.
+        DatabaseContext *before = window.context();
+        QVERIFY(!window.meldeNeuAn());
+        QCOMPARE(window.context(), before);
+
+        logins.add("anna", "pw-anna");
         QVERIFY(window.meldeNeuAn());
-        QCOMPARE(menuTitles(window),
-                 QStringList({"&Datei", "&Stammdaten", "&Verein", "&Wettbewerb", "&Benutzer",
-                              "&Hilfe"}));
-        QCOMPARE(entries(window, QStringLiteral("&Verein")),
-                 QStringList({"Aus&waehlen", "-", "&Ansehen", "A&nlegen", "&Bearbeiten"}));
-        QCOMPARE(entries(window, QStringLiteral("&Wettbewerb")),
-                 QStringList({"A&nlegen", "&Oeffnen"}));
-        QCOMPARE(entries(window, QStringLiteral("&Benutzer")),
-                 QStringList({"Eigene &Datenberechtigungen Ansehen", "&Passwort Aendern"}));
-        QCOMPARE(window.kontextzeile()->verbindungText().section(QLatin1Char(' '), 0, 3),
-                 QStringLiteral("Verbindung mit Benutzer anna"));
+        QCOMPARE(menu(window), QStringList({"&Datei", "&Stammdaten", "&Verein", "&Wettbewerb",
+                                            "&Benutzer", "&Hilfe"}));
+        QVERIFY(!menu(window, "&Verein").contains("&Loeschen"));
+        QVERIFY(!menu(window, "&Wettbewerb").contains("&Loeschen"));
+        QVERIFY(
+            window.kontextzeile()->verbindungText().startsWith("Verbindung mit Benutzer anna "));
     }
 
     void activeClub()
     {
         ScriptedLogins logins;
-        logins.add(record(QStringLiteral("root"), rootPassword()));
+        logins.add("root", rootPassword());
         MainWindow window(logins.prompt());
         Verein club;
-        club.setName(QStringLiteral("Fotoklub Wels"));
-        club.setVereinsNummerKomplett(QStringLiteral("41"));
+        club.setName("Fotoklub Wels");
+        club.setVereinsNummerKomplett("41");
         VereinController().insertOrUpdate(*window.context(), club);
 
         // Cancelling the creation of a club leaves no active club, even if one was active.
         window.setzeAktivenVerein(&club);
-        QCOMPARE(window.kontextzeile()->vereinText(), QStringLiteral("Aktueller Verein: Fotoklub Wels"));
+        QCOMPARE(window.kontextzeile()->vereinText(),
+                 QStringLiteral("Aktueller Verein: Fotoklub Wels"));
         m_boxes.answer(true); // "Wirklich abbrechen?"
         onNextDialog([](QDialog *dialog) { dialog->reject(); });
         window.legeVereinAn();
@@ -419,23 +351,45 @@ private slots:
         QCOMPARE(m_boxes.shown().front().title, QStringLiteral("Verein wirklich loeschen?"));
         QVERIFY(VereinController().readById(*window.context(), club.getId()));
         QVERIFY(window.aktiverVerein());
+
+        Verein unnamed;
+        window.setzeAktivenVerein(&unnamed);
+        QCOMPARE(window.kontextzeile()->vereinText(), QStringLiteral("Verein ohne Vereinsnamen"));
         TestDatabase::reinstall();
     }
 
-    void rememberedConnections()
+    // The last three distinct logins are remembered, the latest last, nameless ones not; the
+    // dialog fills in the latest user, offers each server once, the latest first, and refuses
+    // to close while a field is empty.
+    void rememberedConnectionsAndTheLoginDialog()
     {
-        RememberedConnections::store(QStringLiteral("a"), QStringLiteral("s1"));
-        RememberedConnections::store(QStringLiteral("b"), QStringLiteral("s2"));
-        RememberedConnections::store(QStringLiteral("a"), QStringLiteral("s1")); // moves to the end
-        RememberedConnections::store(QStringLiteral("c"), QStringLiteral("s3"));
-        RememberedConnections::store(QStringLiteral("d"), QStringLiteral("s4")); // drops b
-        RememberedConnections::store(QString(), QStringLiteral("s5"));          // not remembered
-        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalvor"),
-                           QStringLiteral("Kalvor"));
-        QCOMPARE(settings.value(QStringLiteral("OldConnections")).toString(),
-                 QStringLiteral("a;s1;c;s3;d;s4"));
+        for (const char *login : {"a;s1", "b;s2", "a;s1", "c;s1", "d;s4", ";s5"}) {
+            const QStringList parts = QString::fromLatin1(login).split(QLatin1Char(';'));
+            RememberedConnections::store(parts[0], parts[1]);
+        }
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Kalvor", "Kalvor");
+        QCOMPARE(settings.value("OldConnections").toString(), QStringLiteral("a;s1;c;s1;d;s4"));
+        LoginDialog dialog;
+        QCOMPARE(dialog.userNameField()->text(), QStringLiteral("d"));
+        QCOMPARE(dialog.serverField()->count(), 2);
+        QCOMPARE(dialog.serverField()->itemText(0), QStringLiteral("s4"));
+        QCOMPARE(dialog.serverField()->itemText(1), QStringLiteral("s1"));
+        QCOMPARE(dialog.passwordField()->echoMode(), QLineEdit::Password);
+        dialog.schliessenUndEinloggen();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(m_boxes.shown().size(), size_t(1));
+        QCOMPARE(m_boxes.shown().front().title, QStringLiteral("Nicht alle Daten eingegeben"));
+        QCOMPARE(m_boxes.shown().front().text,
+                 QStringLiteral("Bitte fuellen Sie alle Eingabefelder aus."));
+        dialog.passwordField()->setText("geheim");
+        dialog.serverField()->setEditText("db.example.org");
+        dialog.schliessenUndEinloggen();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.record().getBenutzername(), QStringLiteral("d"));
+        QCOMPARE(dialog.record().getPassword(), QStringLiteral("geheim"));
+        QCOMPARE(dialog.record().getConnectionURL(), QStringLiteral("db.example.org"));
 
-        settings.setValue(QStringLiteral("OldConnections"), QStringLiteral(";;u1;s1;;"));
+        settings.setValue("OldConnections", ";;u1;s1;;");
         settings.sync();
         const auto loaded = RememberedConnections::load();
         QCOMPARE(loaded.size(), size_t(1));
@@ -443,51 +397,16 @@ private slots:
         QCOMPARE(loaded.front()->getConnectionURL(), QStringLiteral("s1"));
     }
 
-    void loginDialog()
-    {
-        {
-            LoginDialog fresh;
-            QCOMPARE(fresh.windowTitle(), QStringLiteral("Anmeldung"));
-            QCOMPARE(fresh.serverField()->count(), 1);
-            QCOMPARE(fresh.serverField()->itemText(0), QStringLiteral("localhost"));
-            QVERIFY(fresh.userNameField()->text().isEmpty());
-            QCOMPARE(fresh.serverField()->styleSheet(),
-                     QStringLiteral("background-color: rgb(240, 240, 120)"));
-            QCOMPARE(fresh.passwordField()->echoMode(), QLineEdit::Password);
-            fresh.schliessenUndEinloggen();
-            QCOMPARE(fresh.result(), int(QDialog::Rejected));
-            QCOMPARE(m_boxes.shown().size(), size_t(1));
-            QCOMPARE(m_boxes.shown().front().title, QStringLiteral("Nicht alle Daten eingegeben"));
-            QCOMPARE(m_boxes.shown().front().text,
-                     QStringLiteral("Bitte fuellen Sie alle Eingabefelder aus."));
-        }
-        RememberedConnections::store(QStringLiteral("a"), QStringLiteral("s1"));
-        RememberedConnections::store(QStringLiteral("b"), QStringLiteral("s2"));
-        RememberedConnections::store(QStringLiteral("c"), QStringLiteral("s1"));
-        LoginDialog dialog;
-        QCOMPARE(dialog.userNameField()->text(), QStringLiteral("c"));
-        QCOMPARE(dialog.serverField()->count(), 2);
-        QCOMPARE(dialog.serverField()->itemText(0), QStringLiteral("s1"));
-        QCOMPARE(dialog.serverField()->itemText(1), QStringLiteral("s2"));
-        dialog.passwordField()->setText(QStringLiteral("geheim"));
-        dialog.serverField()->setEditText(QStringLiteral("db.example.org"));
-        dialog.schliessenUndEinloggen();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.record().getBenutzername(), QStringLiteral("c"));
-        QCOMPARE(dialog.record().getPassword(), QStringLiteral("geheim"));
-        QCOMPARE(dialog.record().getConnectionURL(), QStringLiteral("db.example.org"));
-    }
-
     void timeIntervals_data()
     {
         QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("text");
-        QTest::newRow("0") << 0 << QStringLiteral("0 Sekunden");
-        QTest::newRow("59") << 59 << QStringLiteral("59 Sekunden");
-        QTest::newRow("60") << 60 << QStringLiteral("1 Minuten, 0 Sekunden");
-        QTest::newRow("3599") << 3599 << QStringLiteral("59 Minuten, 59 Sekunden");
-        QTest::newRow("3600") << 3600 << QStringLiteral("1 Stunden, 0 Minuten, 0 Sekunden");
-        QTest::newRow("90061") << 90061 << QStringLiteral("25 Stunden, 1 Minuten, 1 Sekunden");
+        QTest::newRow("0") << 0 << "0 Sekunden";
+        QTest::newRow("59") << 59 << "59 Sekunden";
+        QTest::newRow("60") << 60 << "1 Minuten, 0 Sekunden";
+        QTest::newRow("3599") << 3599 << "59 Minuten, 59 Sekunden";
+        QTest::newRow("3600") << 3600 << "1 Stunden, 0 Minuten, 0 Sekunden";
+        QTest::newRow("90061") << 90061 << "25 Stunden, 1 Minuten, 1 Sekunden";
     }
 
     void timeIntervals()
@@ -497,35 +416,14 @@ private slots:
         QCOMPARE(MainWindow::getTimeIntervalString(seconds), text);
     }
 
-    void contextLineAndAbout()
+    // The about dialog shows the data model version of the database, unless that is ambiguous.
+    void aboutShowsTheDataModelVersion()
     {
         auto ctx = TestDatabase::openContext();
-        Kontextzeile line;
-        line.setContext(ctx.get());
-        line.setzeStatus(QStringLiteral("Exportiere Daten"));
-        QCOMPARE(line.statusText(), QStringLiteral("Status: Exportiere Daten"));
-        line.setzeStatus(QString());
-        QVERIFY(line.statusText().isEmpty());
-        Verein club;
-        line.aktualisiereVerein(&club);
-        QCOMPARE(line.vereinText(), QStringLiteral("Verein ohne Vereinsnamen"));
-        club.setName(QStringLiteral("Fotoklub Steyr"));
-        line.aktualisiereVerein(&club);
-        QCOMPARE(line.vereinText(), QStringLiteral("Aktueller Verein: Fotoklub Steyr"));
-
-        {
-            HilfeUeberDialog about(*ctx);
-            QCOMPARE(about.windowTitle(), QStringLiteral("Informationen zu Kalvor"));
-            QCOMPARE(about.value(QStringLiteral("Programmversion:")), QStringLiteral("1.37.20"));
-            QCOMPARE(about.value(QStringLiteral("SVN-Version:")),
-                     QStringLiteral("54 (2015-04-13 22:15)"));
-            QCOMPARE(about.value(QStringLiteral("Datenmodell-Version:")), QStringLiteral("1.37"));
-            QCOMPARE(about.value(QStringLiteral("Datenmodellgenerator-Version:")),
-                     QStringLiteral("0.8"));
-        }
+        QCOMPARE(HilfeUeberDialog(*ctx).value("Datenmodell-Version:"), QStringLiteral("1.37"));
         run("INSERT INTO DataModelInfo (version) VALUES ('1.37')");
-        HilfeUeberDialog about(*ctx);
-        QCOMPARE(about.value(QStringLiteral("Datenmodell-Version:")), QStringLiteral("Nicht bekannt"));
+        QCOMPARE(HilfeUeberDialog(*ctx).value("Datenmodell-Version:"),
+                 QStringLiteral("Nicht bekannt"));
         TestDatabase::reinstall();
     }
 
@@ -538,12 +436,10 @@ private slots:
         EventLogSettingsController().insertOrUpdate(*ctx, rule);
         ctx->reloadEventLogConfiguration();
         OutputCapture capture;
-        DatabaseErrorDialog::show(*ctx, nullptr, QStringLiteral("VereinBearbeitenDialog"),
-                                  PersistenceException(QStringLiteral("Titel"),
-                                                       QStringLiteral("Langer Text")));
+        DatabaseErrorDialog::show(*ctx, nullptr, "VereinBearbeitenDialog",
+                                  PersistenceException("Titel", "Langer Text"));
         QCOMPARE(capture.lines(),
-                 QStringList(QStringLiteral(
-                     "[Fehlermeldung][7] VereinBearbeitenDialog says: Langer Text")));
+                 QStringList("[Fehlermeldung][7] VereinBearbeitenDialog says: Langer Text"));
         QCOMPARE(m_boxes.shown().size(), size_t(1));
         QCOMPARE(m_boxes.shown().front().kind, QStringLiteral("critical"));
         QCOMPARE(m_boxes.shown().front().title, QStringLiteral("Titel"));
@@ -553,17 +449,17 @@ private slots:
 
     void screenshots()
     {
-        QDir().mkpath(QStringLiteral(KALVOR_SCREENSHOT_DIR));
+        QDir().mkpath(KALVOR_SCREENSHOT_DIR);
         LoginDialog dialog;
         dialog.resize(dialog.sizeHint());
-        QVERIFY(dialog.grab().save(QStringLiteral(KALVOR_SCREENSHOT_DIR "/login.png")));
+        QVERIFY(dialog.grab().save(KALVOR_SCREENSHOT_DIR "/login.png"));
 
         ScriptedLogins logins;
-        logins.add(record(QStringLiteral("root"), rootPassword()));
+        logins.add("root", rootPassword());
         MainWindow window(logins.prompt());
         window.resize(900, 600);
         window.show();
-        QVERIFY(window.grab().save(QStringLiteral(KALVOR_SCREENSHOT_DIR "/mainwindow.png")));
+        QVERIFY(window.grab().save(KALVOR_SCREENSHOT_DIR "/mainwindow.png"));
     }
 
 private:

@@ -1,29 +1,29 @@
-#include "tst_widgets.h"
-
+// CompositeTableModel: sorting, reading and writing cells, ownership of the rows.
 #include "TestRegistry.h"
 
 #include "CompositeTableModel.h"
-#include "StreamCapture.h"
+#include "OutputCapture.h"
 #include "entities/CodeValue.h"
-#include "entities/Wettbewerb.h"
 
 #include <QAbstractItemModelTester>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QTableView>
 #include <QtTest>
 
 namespace {
 
-// Rows are CodeValue objects: the name tags a row, kurzText holds the text a test sorts.
-std::unique_ptr<CodeValue> row(const QString &tag, const QVariant &text = QVariant(),
-                               const QVariant &reihenfolge = QVariant())
+// The attributes shown in the columns of makeModel().
+const QList<int> kAttributes = {CodeValue::nameRow, CodeValue::kurzTextRow,
+                                CodeValue::reihenfolgeRow, CodeValue::create_tistRow};
+
+// Rows are CodeValue objects: the name tags a row, the value goes to the attribute of `column`.
+std::unique_ptr<CodeValue> row(const QString &tag, int column = 0, const QVariant &value = {})
 {
-    auto value = std::make_unique<CodeValue>();
-    value->setName(tag);
-    value->setValueAt(CodeValue::kurzTextRow, text);
-    value->setValueAt(CodeValue::reihenfolgeRow, reihenfolge);
-    return value;
+    auto object = std::make_unique<CodeValue>();
+    object->setName(tag);
+    if (column > 0)
+        object->setValueAt(kAttributes[column], value);
+    return object;
 }
 
 // Shows a number in parentheses, as rank columns do.
@@ -36,20 +36,18 @@ public:
     }
 };
 
-// Columns: name, kurzText (sorted by `strategy`), reihenfolge shown as "(n)".
-std::unique_ptr<CompositeTableModel> makeModel(int strategy = SortAsText,
-                                               int reihenfolgeStrategy = SortAsInt)
+// Columns: name, kurzText, reihenfolge shown as "(n)", create_tist shown as a date; all but
+// the name sorted by `strategy`.
+std::unique_ptr<CompositeTableModel> makeModel(int strategy = SortAsText)
 {
     std::map<int, ColumnDescription> columns;
-    columns.emplace(CodeValue::nameRow, ColumnDescription(QStringLiteral("Name"), 80));
-    columns.emplace(CodeValue::kurzTextRow,
-                    ColumnDescription(QStringLiteral("Kurztext"), 120, strategy));
-    columns.emplace(CodeValue::reihenfolgeRow,
-                    ColumnDescription(QStringLiteral("Reihenfolge"), 60, reihenfolgeStrategy,
-                                      std::make_unique<BracketConverter>()));
-    return std::make_unique<CompositeTableModel>(
-        QList<int>{CodeValue::nameRow, CodeValue::kurzTextRow, CodeValue::reihenfolgeRow},
-        std::move(columns));
+    columns.emplace(kAttributes[0], ColumnDescription("Name", 80));
+    columns.emplace(kAttributes[1], ColumnDescription("Kurztext", 120, strategy));
+    columns.emplace(kAttributes[2], ColumnDescription("Reihenfolge", 60, strategy,
+                                                      std::make_unique<BracketConverter>()));
+    columns.emplace(kAttributes[3],
+                    ColumnDescription("Angelegt", 60, strategy, std::make_unique<DateConverter>()));
+    return std::make_unique<CompositeTableModel>(kAttributes, std::move(columns));
 }
 
 QString tags(const CompositeTableModel &model)
@@ -60,202 +58,137 @@ QString tags(const CompositeTableModel &model)
     return result;
 }
 
-// Rows tagged a, b, c... with the given texts.
-void fill(CompositeTableModel &model, const QStringList &texts)
-{
-    for (int i = 0; i < texts.size(); ++i)
-        model.appendRow(row(QString(QChar(u'a' + i)), texts[i]));
-}
-
 } // namespace
 
-void TableModelTest::sortStrategies_data()
+class TableModelTest : public QObject
 {
-    QTest::addColumn<int>("strategy");
-    QTest::addColumn<bool>("ascending");
-    QTest::addColumn<QStringList>("texts");
-    QTest::addColumn<QString>("expected"); // row tags in sorted order
-
-    QTest::newRow("text") << int(SortAsText) << true << QStringList{"birne", "apfel", "9", "10"}
-                          << "dcba";
-    QTest::newRow("text ties keep their order")
-        << int(SortAsText) << true << QStringList{"x", "a", "x", "a"} << "bdac";
-    QTest::newRow("text ties keep their order descending")
-        << int(SortAsText) << false << QStringList{"x", "a", "x", "a"} << "acbd";
-    QTest::newRow("int32, no integer and overflow count as 0")
-        << int(SortAsInt) << true << QStringList{"10", "9", "x", "-1", "3000000000"} << "dceba";
-    QTest::newRow("int64 descending, ties keep their order")
-        << int(SortAsLongLong) << false << QStringList{"2", "3000000000", "", "2"} << "badc";
-    QTest::newRow("ranks in parentheses")
-        << int(SortAsBracketedRank) << true << QStringList{"(2)", "10", "(3)"} << "acb";
-    QTest::newRow("ranks with asterisks, parentheses count as 0")
-        << int(SortAsStarredRank) << true << QStringList{"3*", "1", "2*", "(2)"} << "dbca";
-}
-
-void TableModelTest::sortStrategies()
-{
-    QFETCH(int, strategy);
-    QFETCH(bool, ascending);
-    QFETCH(QStringList, texts);
-    QFETCH(QString, expected);
-
-    auto model = makeModel(strategy);
-    QAbstractItemModelTester tester(model.get());
-    fill(*model, texts);
-    model->sort(1, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
-    QCOMPARE(tags(*model), expected);
-}
-
-void TableModelTest::sortUsesShownValues()
-{
-    // The reihenfolge column shows "(n)": as text "(10)" comes before "(9)", as bracketed
-    // ranks after it, and as plain integers all are 0 and keep their order.
-    const QList<QPair<int, QString>> cases{
-        {SortAsText, "cba"}, {SortAsBracketedRank, "cab"}, {SortAsInt, "abc"}};
-    for (const auto &[strategy, expected] : cases) {
-        auto model = makeModel(SortAsText, strategy);
-        model->appendRow(row(QStringLiteral("a"), QVariant(), 9));
-        model->appendRow(row(QStringLiteral("b"), QVariant(), 10));
-        model->appendRow(row(QStringLiteral("c"), QVariant(), 1));
-        model->sort(2, Qt::AscendingOrder);
-        QCOMPARE(tags(*model), expected);
-    }
-}
-
-// Shown as "dd.MM.yyyy", dates still sort by the calendar; a missing date comes first.
-void TableModelTest::datesSortByTheCalendar()
-{
-    std::map<int, ColumnDescription> columns;
-    columns.emplace(Wettbewerb::datumRow,
-                    ColumnDescription(QStringLiteral("Datum"), 80, SortAsText,
-                                      std::make_unique<DateConverter>()));
-    CompositeTableModel model(QList<int>{Wettbewerb::datumRow}, std::move(columns));
-    QAbstractItemModelTester tester(&model);
-    const QList<QDate> dates = {QDate(2000, 2, 1), QDate(1999, 1, 15), QDate(), QDate(1999, 12, 3)};
-    for (const QDate &date : dates) {
-        auto competition = std::make_unique<Wettbewerb>();
-        competition->setValueAt(Wettbewerb::datumRow, date.isValid() ? QVariant(date) : QVariant());
-        model.appendRow(std::move(competition));
-    }
-    model.sort(0, Qt::AscendingOrder);
-    QStringList shown;
-    for (int row = 0; row < model.rowCount(); ++row)
-        shown << model.index(row, 0).data().toString();
-    QCOMPARE(shown, QStringList({QString(), QStringLiteral("15.01.1999"),
-                                 QStringLiteral("03.12.1999"), QStringLiteral("01.02.2000")}));
-}
-
-void TableModelTest::invalidSortChangesNothing_data()
-{
-    QTest::addColumn<int>("strategy");
-    QTest::addColumn<int>("order");
-    QTest::addColumn<QString>("firstLine");
-    QTest::newRow("order") << int(SortAsText) << 5
-                           << "CompositeTableModel::callStableSort says: Sort order 5 is invalid.";
-    QTest::newRow("strategy")
-        << 5 << int(Qt::AscendingOrder)
-        << "CompositeTableModel::callStableSort says: Sort strategy 5 is invalid.";
-}
-
-void TableModelTest::invalidSortChangesNothing()
-{
-    QFETCH(int, strategy);
-    QFETCH(int, order);
-    QFETCH(QString, firstLine);
-
-    auto model = makeModel(strategy);
-    fill(*model, {"c", "b", "a"});
-    QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
-    StreamCapture err(std::cerr);
-    model->sort(1, Qt::SortOrder(order));
-    QCOMPARE(err.lines(), QStringList({firstLine, "==> Doing nothing, no sort will happen!"}));
-    QCOMPARE(tags(*model), QStringLiteral("abc"));
-    QCOMPARE(reset.count(), 0);
-}
-
-void TableModelTest::itemModelFaces()
-{
-    auto model = makeModel();
-    QAbstractItemModelTester tester(model.get());
-    model->appendRow(row(QStringLiteral("AT"), QStringLiteral("Österreich"), 1));
-    model->appendRow(row(QStringLiteral("DE")));
-
-    const QModelIndex name = model->index(0, 0);
-    const QModelIndex rank = model->index(0, 2);
-    QCOMPARE(name.data(), QVariant(QStringLiteral("AT")));
-    QCOMPARE(name.data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignVCenter));
-    QVERIFY(!name.data(Qt::ToolTipRole).isValid());
-    // The display passes through the converter; the edit role is the attribute's own value,
-    // so that an editor writes back a value of the attribute's type.
-    QCOMPARE(rank.data(Qt::DisplayRole), QVariant(QStringLiteral("(1)")));
-    QCOMPARE(rank.data(Qt::EditRole), QVariant(1));
-    QVERIFY(!model->index(1, 2).data().isValid());
-    QCOMPARE(model->flags(QModelIndex()), Qt::NoItemFlags);
-    QCOMPARE(model->flags(name), Qt::ItemIsSelectable | Qt::ItemIsEditable | Qt::ItemIsEnabled);
-
-    QCOMPARE(model->headerData(1, Qt::Horizontal), QVariant(QStringLiteral("Kurztext")));
-    QVERIFY(!model->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
-    QVERIFY(!model->headerData(0, Qt::Vertical).isValid());
-    QTableView view;
-    view.setModel(model.get());
-    model->setColumnWidths(&view);
-    QCOMPARE(view.columnWidth(1), 120);
-    QCOMPARE(view.columnWidth(2), 60);
-}
-
-void TableModelTest::setDataWritesTheAttribute()
-{
-    auto model = makeModel();
-    QAbstractItemModelTester tester(model.get());
-    model->appendRow(row(QStringLiteral("a"), QStringLiteral("alt"), 1));
-    auto *object = model->rowObjectAs<CodeValue>(0);
-    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
-
-    // The text of a number becomes the attribute's int; one signal for the cell.
-    QVERIFY(model->setData(model->index(0, 2), QStringLiteral("7")));
-    QCOMPARE(object->getReihenfolge(), 7);
-    QCOMPARE(changed.count(), 1);
-    QCOMPARE(changed[0][0].toModelIndex(), model->index(0, 2));
-
-    QVERIFY(!model->setData(model->index(0, 1), QStringLiteral("neu"), Qt::DisplayRole));
-    QVERIFY(!model->setData(model->index(3, 1), QStringLiteral("neu")));
-    QCOMPARE(object->getKurzText(), QStringLiteral("alt"));
-    QCOMPARE(changed.count(), 1);
-
-    // Changes made to a row object elsewhere reach its cell.
-    object->setKurzText(QStringLiteral("z"));
-    QCOMPARE(changed.count(), 2);
-    QCOMPARE(changed[1][0].toModelIndex(), model->index(0, 1));
-    object->setGlobalText(QStringLiteral("no column"));
-    QCOMPARE(changed.count(), 2);
-}
-
-void TableModelTest::rowsAreOwned()
-{
-    auto model = makeModel();
-    QAbstractItemModelTester tester(model.get());
-    fill(*model, {"1", "2", "3", "4"});
-    QPointer<Record> a = model->rowObject(0), b = model->rowObject(1), c = model->rowObject(2),
-                     d = model->rowObject(3);
-
-    QVERIFY(model->removeRowAt(1));
-    QVERIFY(b.isNull());
-    QVERIFY(!model->removeRowAt(3));
-    std::unique_ptr<Record> taken = model->takeRow(2);
-    QCOMPARE(taken.get(), d.data());
-    model->insertRow(0, row(QStringLiteral("e")));
-    QCOMPARE(tags(*model), QStringLiteral("eac"));
-
-    model->clear();
-    QVERIFY(a.isNull() && c.isNull());
-    QVERIFY(!d.isNull());
-    QPointer<Record> f;
+    Q_OBJECT
+private slots:
+    void sort_data()
     {
-        auto other = makeModel();
-        other->appendRow(row(QStringLiteral("f")));
-        f = other->rowObject(0);
+        QTest::addColumn<int>("strategy");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QVariantList>("values"); // of the rows tagged a, b, c...
+        QTest::addColumn<QString>("expected");    // row tags in sorted order
+
+        const int up = Qt::AscendingOrder, down = Qt::DescendingOrder;
+        QTest::newRow("text") << int(SortAsText) << up << 1
+                              << QVariantList{"birne", "apfel", "9", "10"} << "dcba";
+        QTest::newRow("text ties keep their order")
+            << int(SortAsText) << up << 1 << QVariantList{"x", "a", "x", "a"} << "bdac";
+        QTest::newRow("text ties keep their order descending")
+            << int(SortAsText) << down << 1 << QVariantList{"x", "a", "x", "a"} << "acbd";
+        QTest::newRow("int32, no integer and overflow count as 0")
+            << int(SortAsInt) << up << 1 << QVariantList{"10", "9", "x", "-1", "3000000000"}
+            << "dceba";
+        QTest::newRow("int64 descending, ties keep their order")
+            << int(SortAsLongLong) << down << 1 << QVariantList{"2", "3000000000", "", "2"}
+            << "badc";
+        QTest::newRow("ranks in parentheses")
+            << int(SortAsBracketedRank) << up << 1 << QVariantList{"(2)", "10", "(3)"} << "acb";
+        QTest::newRow("ranks with asterisks, parentheses count as 0")
+            << int(SortAsStarredRank) << up << 1 << QVariantList{"3*", "1", "2*", "(2)"} << "dbca";
+        // Sorting compares the shown "(9)", "(10)", "(1)", not the attribute's numbers.
+        QTest::newRow("shown values as text")
+            << int(SortAsText) << up << 2 << QVariantList{9, 10, 1} << "cba";
+        QTest::newRow("shown values as ranks")
+            << int(SortAsBracketedRank) << up << 2 << QVariantList{9, 10, 1} << "cab";
+        QTest::newRow("shown values as int are all 0")
+            << int(SortAsInt) << up << 2 << QVariantList{9, 10, 1} << "abc";
+        // Dates shown as "dd.MM.yyyy" sort by the calendar; a missing date comes first.
+        const auto day = [](int y, int m, int d) { return QDateTime(QDate(y, m, d), QTime()); };
+        QTest::newRow("dates by the calendar")
+            << int(SortAsText) << up << 3
+            << QVariantList{day(2000, 2, 1), day(1999, 1, 15), QVariant(), day(1999, 12, 3)}
+            << "cbda";
+        QTest::newRow("invalid order changes nothing")
+            << int(SortAsText) << 5 << 1 << QVariantList{"c", "b", "a"} << "abc";
+        QTest::newRow("invalid strategy changes nothing")
+            << 5 << up << 1 << QVariantList{"c", "b", "a"} << "abc";
     }
-    QVERIFY(f.isNull());
-}
+
+    void sort()
+    {
+        QFETCH(int, strategy);
+        QFETCH(int, order);
+        QFETCH(int, column);
+        QFETCH(QVariantList, values);
+        QFETCH(QString, expected);
+
+        auto model = makeModel(strategy);
+        QAbstractItemModelTester tester(model.get());
+        for (int i = 0; i < values.size(); ++i) {
+            const QString tag(QChar(u'a' + i));
+            model->appendRow(row(tag, column, values[i]));
+        }
+        QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+        OutputCapture err(2);
+        model->sort(column, Qt::SortOrder(order));
+        const bool invalid = strategy == 5 || order == 5;
+        QCOMPARE(err.text().contains("==> Doing nothing, no sort will happen!"), invalid);
+        QCOMPARE(tags(*model), expected);
+        if (invalid)
+            QCOMPARE(reset.count(), 0);
+    }
+
+    // The display passes through the converter; the edit role and setData use the attribute's
+    // own value, so that an editor writes back a value of the attribute's type.
+    void cellsShowAndWriteTheAttribute()
+    {
+        auto model = makeModel();
+        QAbstractItemModelTester tester(model.get());
+        model->appendRow(row("a", 1, "alt"));
+        model->appendRow(row("b"));
+        auto *object = model->rowObjectAs<CodeValue>(0);
+        object->setReihenfolge(1);
+        const QModelIndex rank = model->index(0, 2);
+        QCOMPARE(rank.data(Qt::DisplayRole), QVariant("(1)"));
+        QCOMPARE(rank.data(Qt::EditRole), QVariant(1));
+        QVERIFY(!model->index(1, 2).data().isValid());
+
+        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+        QVERIFY(model->setData(rank, "7"));
+        QCOMPARE(object->getReihenfolge(), 7);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(changed[0][0].toModelIndex(), rank);
+        QVERIFY(!model->setData(model->index(0, 1), "neu", Qt::DisplayRole));
+        QVERIFY(!model->setData(model->index(3, 1), "neu"));
+        QCOMPARE(object->getKurzText(), QStringLiteral("alt"));
+        QCOMPARE(changed.count(), 1);
+
+        // Changes made to a row object elsewhere reach its cell; those of no column nothing.
+        object->setKurzText("z");
+        QCOMPARE(changed.count(), 2);
+        QCOMPARE(changed[1][0].toModelIndex(), model->index(0, 1));
+        object->setGlobalText("no column");
+        QCOMPARE(changed.count(), 2);
+    }
+
+    void rowsAreOwned()
+    {
+        auto model = makeModel();
+        QAbstractItemModelTester tester(model.get());
+        for (const char *tag : {"a", "b", "c", "d"})
+            model->appendRow(row(tag));
+        QPointer<Record> a = model->rowObject(0), b = model->rowObject(1), c = model->rowObject(2),
+                         d = model->rowObject(3);
+
+        QVERIFY(model->removeRowAt(1));
+        QVERIFY(b.isNull());
+        QVERIFY(!model->removeRowAt(3));
+        std::unique_ptr<Record> taken = model->takeRow(2);
+        QCOMPARE(taken.get(), d.data());
+        model->insertRow(0, row("e"));
+        QCOMPARE(tags(*model), QStringLiteral("eac"));
+        model->clear();
+        QVERIFY(a.isNull() && c.isNull() && !d.isNull());
+        model->appendRow(row("f"));
+        QPointer<Record> f = model->rowObject(0);
+        model.reset();
+        QVERIFY(f.isNull());
+    }
+};
 
 KALVOR_REGISTER_TEST(TableModelTest)
+#include "tst_tablemodel.moc"
