@@ -122,6 +122,12 @@ inline QStringList protokoll(const QString &category, const QString &location = 
     return texts;
 }
 
+// A row of a data table: its name, then its values in the order of the columns.
+template <typename... Werte> void reihe(const char *name, const Werte &...werte)
+{
+    (QTest::newRow(name) << ... << werte);
+}
+
 // The boxes shown, one line each: "kind: title / text".
 inline QStringList meldungen(const RecordingMessageBoxes &boxes)
 {

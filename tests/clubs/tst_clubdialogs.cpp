@@ -37,9 +37,9 @@ private slots:
     void modi_data()
     {
         QTest::addColumn<int>("modus");
-        QTest::newRow("NEU") << int(Modus::NEU);
-        QTest::newRow("BEARBEITEN") << int(Modus::BEARBEITEN);
-        QTest::newRow("ANSEHEN") << int(Modus::ANSEHEN);
+        reihe("NEU", int(Modus::NEU));
+        reihe("BEARBEITEN", int(Modus::BEARBEITEN));
+        reihe("ANSEHEN", int(Modus::ANSEHEN));
     }
 
     void modi()
@@ -73,7 +73,8 @@ private slots:
             QCOMPARE(funktionen->liste()->rowCount(), 0);
             return;
         }
-        QCOMPARE(feld<QLineEdit>(daten, "vereinsname")->text(), QStringLiteral("Fotoclub Innsbruck"));
+        QCOMPARE(feld<QLineEdit>(daten, "vereinsname")->text(),
+                 QStringLiteral("Fotoclub Innsbruck"));
         funktionen->liste()->selectRow(0);
         QCOMPARE(knopf(funktionen, "&Bearbeiten")->isEnabled(), editierbar);
         QCOMPARE(knopf(funktionen, "&Loeschen")->isEnabled(), editierbar);
@@ -121,15 +122,15 @@ private slots:
         const QString mailLog = QStringLiteral("Mailadresse nicht korrekt angegeben");
 
         // A club with the number 12 exists.
-        QTest::newRow("keine Nummer") << "" << "Fotoclub" << "" << keineNummer << QString();
-        QTest::newRow("Nummer vor Name") << "" << "" << "x" << keineNummer << QString();
-        QTest::newRow("Nummer vergeben") << "12" << "Fotoclub" << "" << vergeben << QString();
-        QTest::newRow("vergeben vor Name") << "12" << "" << "x" << vergeben << QString();
-        QTest::newRow("kein Name") << "13" << "" << "" << keinName << QString();
-        QTest::newRow("Name vor Mail") << "13" << "" << "x" << keinName << QString();
-        QTest::newRow("Mail ohne @") << "13" << "Fotoclub" << "fotoclub.at" << mail << mailLog;
-        QTest::newRow("nichts vor @") << "13" << "Fotoclub" << "@fotoclub.at" << mail << mailLog;
-        QTest::newRow("nichts nach @") << "13" << "Fotoclub" << "info@" << mail << mailLog;
+        reihe("keine Nummer", "", "Fotoclub", "", keineNummer, QString());
+        reihe("Nummer vor Name", "", "", "x", keineNummer, QString());
+        reihe("Nummer vergeben", "12", "Fotoclub", "", vergeben, QString());
+        reihe("vergeben vor Name", "12", "", "x", vergeben, QString());
+        reihe("kein Name", "13", "", "", keinName, QString());
+        reihe("Name vor Mail", "13", "", "x", keinName, QString());
+        reihe("Mail ohne @", "13", "Fotoclub", "fotoclub.at", mail, mailLog);
+        reihe("nichts vor @", "13", "Fotoclub", "@fotoclub.at", mail, mailLog);
+        reihe("nichts nach @", "13", "Fotoclub", "info@", mail, mailLog);
     }
 
     void speichernPrueftInReihenfolge()
@@ -143,7 +144,8 @@ private slots:
 
         VereinBearbeitenDialog dialog(*m_ctx, Modus::NEU, nullptr);
         int gespeichert = 0;
-        connect(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert, this, [&] { ++gespeichert; });
+        connect(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert, this,
+                [&] { ++gespeichert; });
         dialog.show();
         fuelle(*m_ctx, &dialog,
                {{"eigeneVereinsnummer", eigeneNummer}, {"vereinsname", name}, {"email", email}});
@@ -161,8 +163,8 @@ private slots:
     void zweiFunktionstraeger_data()
     {
         QTest::addColumn<bool>("speichern");
-        QTest::newRow("speichern") << true;
-        QTest::newRow("abbrechen") << false;
+        reihe("speichern", true);
+        reihe("abbrechen", false);
     }
 
     void zweiFunktionstraeger()
@@ -175,12 +177,14 @@ private slots:
 
         VereinBearbeitenDialog dialog(*m_ctx, Modus::NEU, nullptr);
         int gespeichert = 0;
-        connect(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert, this, [&] { ++gespeichert; });
+        connect(&dialog, &VereinBearbeitenDialog::vereinWurdeGespeichert, this,
+                [&] { ++gespeichert; });
         dialog.show();
         // The parent through "A&uswaehlen" and the club search: the only club, already marked.
         bool gesehen = false;
         imNaechstenDialog<VereinsSucheDialog>(
-            [](VereinsSucheDialog &suche) { knopf(&suche, "Verein aus&waehlen")->click(); }, &gesehen);
+            [](VereinsSucheDialog &suche) { knopf(&suche, "Verein aus&waehlen")->click(); },
+            &gesehen);
         knopf(&dialog, "A&uswaehlen")->click();
         QVERIFY(gesehen);
         QCOMPARE(dialog.vereinsdaten()->dachverbandText(), QStringLiteral("Landesverband Tirol"));
@@ -226,7 +230,8 @@ private slots:
                      .arg(land->getId())
                      .arg(code(*m_ctx, "Staat", "AT")));
         QCOMPARE(scalar("SELECT GROUP_CONCAT(CONCAT_WS('|', funktion, mitglied, funktionsCode) "
-                        "ORDER BY id SEPARATOR ';') FROM Funktionstraeger WHERE verein = " + neu),
+                        "ORDER BY id SEPARATOR ';') FROM Funktionstraeger WHERE verein = " +
+                        neu),
                  QStringLiteral("Obfrau|%1|%2;Kassier|%3|%4")
                      .arg(anna->getId())
                      .arg(code(*m_ctx, "Funktionstraeger", "OBMANN"))
@@ -243,7 +248,8 @@ private slots:
         auto carla = neuesMitglied(*m_ctx, *verein, "3", "Carla", "Moser");
         auto dora = neuesMitglied(*m_ctx, *verein, "4", "Dora", "Wolf");
         const qlonglong obmann = neuerFunktionstraeger(*m_ctx, *verein, *anna, "Obfrau", "OBMANN");
-        const qlonglong kassier = neuerFunktionstraeger(*m_ctx, *verein, *bert, "Kassier", "KASSIER");
+        const qlonglong kassier =
+            neuerFunktionstraeger(*m_ctx, *verein, *bert, "Kassier", "KASSIER");
         const qlonglong schrift =
             neuerFunktionstraeger(*m_ctx, *verein, *carla, "Schriftfuehrerin", "SCHRIFTFUEHRER");
 
@@ -329,7 +335,8 @@ private slots:
         VereinBearbeitenDialog dialog(*m_ctx, Modus::NEU, nullptr);
         dialog.show();
         QVERIFY(dialog.vereinsdaten()->setzeDachverband(land.get()));
-        fuelle(*m_ctx, &dialog, {{"eigeneVereinsnummer", "12345"}, {"vereinsname", "Fotoclub Lang"}});
+        fuelle(*m_ctx, &dialog,
+               {{"eigeneVereinsnummer", "12345"}, {"vereinsname", "Fotoclub Lang"}});
         fuegeHinzu(dialog, *anna, "Obfrau", "OBMANN");
         knopf(&dialog, "Verein &speichern")->click();
         QCOMPARE(feld<QLineEdit>(&dialog, "gesamteVereinsnummer")->text(),
@@ -382,10 +389,10 @@ private slots:
     {
         QTest::addColumn<QString>("wahl");
         QTest::addColumn<bool>("erlaubt");
-        QTest::newRow("sich selbst") << "selbst" << false;
-        QTest::newRow("Unterverein") << "kind" << false;
-        QTest::newRow("Unter-Unterverein") << "enkel" << false;
-        QTest::newRow("anderer Verein") << "anderer" << true;
+        reihe("sich selbst", "selbst", false);
+        reihe("Unterverein", "kind", false);
+        reihe("Unter-Unterverein", "enkel", false);
+        reihe("anderer Verein", "anderer", true);
     }
 
     void dachverbandOhneZyklus()
@@ -396,22 +403,25 @@ private slots:
         auto kind = neuerVerein(*m_ctx, "1", "Bezirk Innsbruck", land.get());
         auto enkel = neuerVerein(*m_ctx, "2", "Fotoclub Hall", kind.get());
         auto anderer = neuerVerein(*m_ctx, "9", "Dachverband");
-        const std::map<QString, const Verein *> vereine{
-            {"selbst", land.get()}, {"kind", kind.get()}, {"enkel", enkel.get()},
-            {"anderer", anderer.get()}};
+        const std::map<QString, const Verein *> vereine{{"selbst", land.get()},
+                                                        {"kind", kind.get()},
+                                                        {"enkel", enkel.get()},
+                                                        {"anderer", anderer.get()}};
 
         VereinBearbeitenDialog dialog(*m_ctx, Modus::BEARBEITEN, land.get());
         QCOMPARE(dialog.vereinsdaten()->setzeDachverband(vereine.at(wahl)), erlaubt);
         if (erlaubt) {
             QVERIFY(m_boxes->shown().empty());
             QCOMPARE(dialog.verein().getDachverband(), anderer->getId());
-            QCOMPARE(feld<QLineEdit>(&dialog, "gesamteVereinsnummer")->text(), QStringLiteral("93"));
+            QCOMPARE(feld<QLineEdit>(&dialog, "gesamteVereinsnummer")->text(),
+                     QStringLiteral("93"));
             return;
         }
-        QCOMPARE(meldungen(*m_boxes),
-                 QStringList{"critical: Uebergeordneter Verein nicht moeglich / Ein Verein kann "
-                             "weder sich selbst noch einem seiner untergeordneten Vereine "
-                             "untergeordnet werden.\n\nBitte waehlen Sie einen anderen Verein aus."});
+        QCOMPARE(
+            meldungen(*m_boxes),
+            QStringList{"critical: Uebergeordneter Verein nicht moeglich / Ein Verein kann "
+                        "weder sich selbst noch einem seiner untergeordneten Vereine "
+                        "untergeordnet werden.\n\nBitte waehlen Sie einen anderen Verein aus."});
         QVERIFY(!dialog.verein().hasDachverband());
         QCOMPARE(feld<QLineEdit>(&dialog, "gesamteVereinsnummer")->text(), QStringLiteral("3"));
     }
@@ -423,13 +433,12 @@ private slots:
         QTest::addColumn<QString>("meldung"); // empty: handed back
         const QString keineFunktion =
             QStringLiteral("critical: Funktion nicht angegeben / Bitte geben Sie die Funktion an.");
-        QTest::newRow("nichts") << "" << false << keineFunktion;
-        QTest::newRow("nur Mitglied") << "" << true << keineFunktion;
-        QTest::newRow("nur Leerzeichen") << "   " << true << keineFunktion;
-        QTest::newRow("kein Mitglied")
-            << "Obfrau" << false
-            << "critical: Mitglied nicht angegeben / Bitte geben Sie das betreffende Mitglied an.";
-        QTest::newRow("vollstaendig") << "Obfrau" << true << "";
+        reihe("nichts", "", false, keineFunktion);
+        reihe("nur Mitglied", "", true, keineFunktion);
+        reihe("nur Leerzeichen", "   ", true, keineFunktion);
+        reihe("kein Mitglied", "Obfrau", false,
+              "critical: Mitglied nicht angegeben / Bitte geben Sie das betreffende Mitglied an.");
+        reihe("vollstaendig", "Obfrau", true, "");
     }
 
     void funktionstraegerPruefungen()
@@ -469,27 +478,30 @@ private slots:
     {
         QTest::addColumn<bool>("ja");
         QTest::addColumn<QStringList>("verweise"); // "Mitglied", "Wettbewerb", "Unterverein"
-        QTest::addColumn<QString>("verbot");      // title and text of the refusal
+        QTest::addColumn<QString>("verbot");       // title and text of the refusal
         const QString mitglieder = QStringLiteral(
-            "Noch Mitglieder vorhanden. / Dem Verein sind noch Mitglieder zugeordnet.  Daher kann er "
+            "Noch Mitglieder vorhanden. / Dem Verein sind noch Mitglieder zugeordnet.  Daher kann "
+            "er "
             "nicht geloescht werden.\n\nBitte ordnen Sie die Mitglieder zunaechst einem anderen "
             "Verein zu.");
-        const QString wettbewerbe = QStringLiteral(
-            "Noch Wettbewerbe vorhanden. / Dem Verein sind noch Wettbewerbe zugeordnet.  Daher kann "
-            "er nicht geloescht werden.\n\nBitte ordnen Sie die Wettbewerbe zunaechst einem anderen "
-            "Verein zu.");
+        const QString wettbewerbe = QStringLiteral("Noch Wettbewerbe vorhanden. / Dem Verein sind "
+                                                   "noch Wettbewerbe zugeordnet.  Daher kann "
+                                                   "er nicht geloescht werden.\n\nBitte ordnen Sie "
+                                                   "die Wettbewerbe zunaechst einem anderen "
+                                                   "Verein zu.");
         const QString untervereine = QStringLiteral(
             "Noch untergeordnete Vereine vorhanden. / Der Verein ist anderen Vereinen noch als "
-            "uebergeordneter Verein zugeordnet. Er kann daher nicht geloescht werden.\n\nBitte ordnen "
+            "uebergeordneter Verein zugeordnet. Er kann daher nicht geloescht werden.\n\nBitte "
+            "ordnen "
             "Sie den entsprechenden Vereinen zunaechst einen anderen Verein als uebergeordneten "
             "Verein zu.");
         const QStringList alle{"Mitglied", "Wettbewerb", "Unterverein"};
-        QTest::newRow("Nein") << false << alle << "";
-        QTest::newRow("Mitglieder zuerst") << true << alle << mitglieder;
-        QTest::newRow("Wettbewerbe vor Untervereinen")
-            << true << QStringList{"Wettbewerb", "Unterverein"} << wettbewerbe;
-        QTest::newRow("Untervereine") << true << QStringList{"Unterverein"} << untervereine;
-        QTest::newRow("erfolgreich") << true << QStringList() << "";
+        reihe("Nein", false, alle, "");
+        reihe("Mitglieder zuerst", true, alle, mitglieder);
+        reihe("Wettbewerbe vor Untervereinen", true, QStringList{"Wettbewerb", "Unterverein"},
+              wettbewerbe);
+        reihe("Untervereine", true, QStringList{"Unterverein"}, untervereine);
+        reihe("erfolgreich", true, QStringList(), "");
     }
 
     void loeschen()
@@ -509,7 +521,8 @@ private slots:
         if (verweise.contains("Mitglied"))
             neuesMitglied(*m_ctx, *verein, "1", "Carla", "Moser");
         if (verweise.contains("Wettbewerb"))
-            run("INSERT INTO Wettbewerb (verein, name) VALUES (" + vid + ", 'Landesmeisterschaft')");
+            run("INSERT INTO Wettbewerb (verein, name) VALUES (" + vid +
+                ", 'Landesmeisterschaft')");
         if (verweise.contains("Unterverein"))
             neuerVerein(*m_ctx, "1", "Fotoclub Siebzehn", verein.get());
         const int vereineVorher = anzahl("Verein");
@@ -517,9 +530,10 @@ private slots:
         m_boxes->answer(ja);
         const bool geloescht = VereinBearbeitenDialog::loescheVerein(*m_ctx, *verein);
 
-        QStringList erwartet{"question: Verein wirklich loeschen? / Wollen Sie den Verein mit der "
-                             "Nummer 7 und dem Namen Fotoklub Sieben wirklich loeschen? \n\nFalls Sie "
-                             "mit Ja antworten, wird er unwiderbringlich geloescht."};
+        QStringList erwartet{
+            "question: Verein wirklich loeschen? / Wollen Sie den Verein mit der "
+            "Nummer 7 und dem Namen Fotoklub Sieben wirklich loeschen? \n\nFalls Sie "
+            "mit Ja antworten, wird er unwiderbringlich geloescht."};
         const bool erfolgreich = ja && verbot.isEmpty();
         if (!verbot.isEmpty())
             erwartet << QStringLiteral("critical: ") + verbot;

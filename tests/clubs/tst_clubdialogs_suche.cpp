@@ -47,23 +47,20 @@ private slots:
         QTest::addColumn<bool>("inaktiv");
         QTest::addColumn<QStringList>("gefunden");
         const QStringList aktive{"13", "3", "31", "312", "4"};
-        QTest::newRow("aktive") << "" << "" << "" << false << aktive;
-        QTest::newRow("inaktive") << "" << "" << "" << true << QStringList{"32"};
-        QTest::newRow("Nummer als Anfang") << "31" << "" << "" << false << QStringList{"31", "312"};
-        QTest::newRow("Nummer nicht mittendrin") << "1" << "" << "" << false << QStringList{"13"};
-        QTest::newRow("Nummer mit Leerzeichen") << " 31 " << "" << "" << false
-                                                << QStringList{"31", "312"};
-        QTest::newRow("Name irgendwo, gross/klein") << "" << "fotoclub" << "" << false
-                                                   << QStringList{"13", "31", "4"};
-        QTest::newRow("Name mitten im Wort") << "" << "CLUB" << "" << false
-                                             << QStringList{"13", "31", "312", "4"};
-        QTest::newRow("Prozent woertlich") << "" << "%" << "" << false << QStringList{"4"};
-        QTest::newRow("Unterstrich woertlich") << "" << "_" << "" << false << QStringList();
-        QTest::newRow("Ort irgendwo") << "" << "" << "bruck" << false << QStringList{"3", "31"};
-        QTest::newRow("alle Felder zusammen") << "3" << "club" << "schwaz" << false
-                                              << QStringList{"312"};
-        QTest::newRow("inaktiv und Name") << "" << "foto" << "" << true << QStringList{"32"};
-        QTest::newRow("nichts gefunden") << "9" << "" << "" << false << QStringList();
+        reihe("aktive", "", "", "", false, aktive);
+        reihe("inaktive", "", "", "", true, QStringList{"32"});
+        reihe("Nummer als Anfang", "31", "", "", false, QStringList{"31", "312"});
+        reihe("Nummer nicht mittendrin", "1", "", "", false, QStringList{"13"});
+        reihe("Nummer mit Leerzeichen", " 31 ", "", "", false, QStringList{"31", "312"});
+        reihe("Name irgendwo, gross/klein", "", "fotoclub", "", false,
+              QStringList{"13", "31", "4"});
+        reihe("Name mitten im Wort", "", "CLUB", "", false, QStringList{"13", "31", "312", "4"});
+        reihe("Prozent woertlich", "", "%", "", false, QStringList{"4"});
+        reihe("Unterstrich woertlich", "", "_", "", false, QStringList());
+        reihe("Ort irgendwo", "", "", "bruck", false, QStringList{"3", "31"});
+        reihe("alle Felder zusammen", "3", "club", "schwaz", false, QStringList{"312"});
+        reihe("inaktiv und Name", "", "foto", "", true, QStringList{"32"});
+        reihe("nichts gefunden", "9", "", "", false, QStringList());
     }
 
     void sucheFelder()
@@ -95,78 +92,60 @@ private slots:
         QCOMPARE(liste->rowCount(), 0);
     }
 
+    // Choosing a club (marked, or by double click), no club (where allowed), nothing.
     void waehlen_data()
     {
-        QTest::addColumn<bool>("doppelklick");
-        QTest::newRow("Knopf") << false;
-        QTest::newRow("Doppelklick") << true;
+        QTest::addColumn<QString>("aktion");
+        QTest::addColumn<bool>("keinenErlaubt"); // "&Keinen Verein auswaehlen" enabled
+        QTest::addColumn<int>("ergebnis");       // -1: the dialog stays open
+        QTest::addColumn<QString>("gewaehlt");
+        QTest::addColumn<QString>("meldung");
+        const int ja = QDialog::Accepted;
+        reihe("markiert", "markiert", false, ja, "Fotoclub Innsbruck", "");
+        reihe("Doppelklick", "Doppelklick", false, ja, "Fotoclub Innsbruck", "");
+        reihe("keinen Verein", "keinen", true, ja, "", "");
+        reihe("keinen, nicht erlaubt", "keinen", false, -1, "", "");
+        reihe("abbrechen", "abbrechen", true, int(QDialog::Rejected), "", "");
+        reihe("nichts markiert", "nichts", true, -1, "",
+              "critical: Kein Verein markiert / Bitte markieren Sie zunaechst einen der "
+              "gefundenen Vereine.");
     }
 
     void waehlen()
     {
-        QFETCH(bool, doppelklick);
-        VereinsSucheDialog dialog(*m_ctx, false);
+        QFETCH(QString, aktion);
+        QFETCH(bool, keinenErlaubt);
+        QFETCH(int, ergebnis);
+        QFETCH(QString, gewaehlt);
+        QFETCH(QString, meldung);
+        VereinsSucheDialog dialog(*m_ctx, keinenErlaubt);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(knopf(&dialog, "&Keinen Verein auswaehlen")->isEnabled(), keinenErlaubt);
         auto *liste = feld<VereinsListe>(&dialog, "vereinsListe");
         const int zeile = int(nummern(liste).indexOf("31"));
-        if (doppelklick) {
+        if (aktion == QLatin1String("Doppelklick")) {
             QTableView *view = liste->tableView();
             const QPoint punkt = view->visualRect(liste->model()->index(zeile, 1)).center();
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, punkt);
             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, punkt);
+        } else if (aktion == QLatin1String("keinen")) {
+            dialog.waehleKeinenVereinAus(); // also around the disabled button
+        } else if (aktion == QLatin1String("abbrechen")) {
+            knopf(&dialog, "Abbre&chen")->click();
         } else {
-            liste->selectRow(zeile);
+            liste->selectRow(aktion == QLatin1String("markiert") ? zeile : -1);
             knopf(&dialog, "Verein aus&waehlen")->click();
         }
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QVERIFY(!dialog.keinVereinGewaehlt());
+        QCOMPARE(dialog.isVisible(), ergebnis < 0);
+        if (ergebnis >= 0)
+            QCOMPARE(dialog.result(), ergebnis);
+        QCOMPARE(dialog.keinVereinGewaehlt(), aktion == QLatin1String("keinen") && keinenErlaubt);
         const std::unique_ptr<Verein> verein = dialog.gewaehlterVerein();
-        QVERIFY(verein);
-        QVERIFY(verein->hasId());
-        QCOMPARE(verein->getName(), QStringLiteral("Fotoclub Innsbruck"));
+        QCOMPARE(verein ? verein->getName() : QString(), gewaehlt);
+        QVERIFY(!verein || verein->hasId());
         QVERIFY(!dialog.gewaehlterVerein()); // handed over once
-    }
-
-    void ohneVerein_data()
-    {
-        QTest::addColumn<bool>("erlaubt");   // "&Keinen Verein auswaehlen" enabled
-        QTest::addColumn<bool>("abbrechen"); // else "&Keinen Verein auswaehlen"
-        QTest::newRow("keinen Verein") << true << false;
-        QTest::newRow("keinen Verein, nicht erlaubt") << false << false;
-        QTest::newRow("abbrechen") << true << true;
-    }
-
-    void ohneVerein()
-    {
-        QFETCH(bool, erlaubt);
-        QFETCH(bool, abbrechen);
-        VereinsSucheDialog dialog(*m_ctx, erlaubt);
-        dialog.show();
-        QCOMPARE(knopf(&dialog, "&Keinen Verein auswaehlen")->isEnabled(), erlaubt);
-        if (abbrechen)
-            knopf(&dialog, "Abbre&chen")->click();
-        else
-            dialog.waehleKeinenVereinAus(); // also around the disabled button
-        const bool keinVerein = erlaubt && !abbrechen;
-        QCOMPARE(dialog.result(), int(keinVerein ? QDialog::Accepted : QDialog::Rejected));
-        QCOMPARE(dialog.isVisible(), !erlaubt);
-        QCOMPARE(dialog.keinVereinGewaehlt(), keinVerein);
-        QVERIFY(!dialog.gewaehlterVerein());
-        QVERIFY(m_boxes->shown().empty());
-    }
-
-    void nichtsMarkiert()
-    {
-        VereinsSucheDialog dialog(*m_ctx, true);
-        dialog.show();
-        feld<VereinsListe>(&dialog, "vereinsListe")->selectRow(-1);
-        knopf(&dialog, "Verein aus&waehlen")->click();
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(meldungen(*m_boxes), QStringList{"critical: Kein Verein markiert / Bitte "
-                                                  "markieren Sie zunaechst einen der gefundenen "
-                                                  "Vereine."});
-        QVERIFY(!dialog.gewaehlterVerein());
+        QCOMPARE(meldungen(*m_boxes), meldung.isEmpty() ? QStringList() : QStringList{meldung});
     }
 };
 

@@ -21,11 +21,11 @@ private slots:
         QTest::addColumn<QString>("own");
         QTest::addColumn<bool>("computed");
         QTest::addColumn<QString>("complete");
-        QTest::newRow("under 3") << "3" << "12" << true << "312";
-        QTest::newRow("no parent") << QString() << "12" << true << "12";
-        QTest::newRow("parent without number") << "" << "7" << true << "7";
-        QTest::newRow("no own number") << "31" << QString() << true << "31";
-        QTest::newRow("unreadable parent keeps the number") << "?" << "5" << false << "alt";
+        reihe("under 3", "3", "12", true, "312");
+        reihe("no parent", QString(), "12", true, "12");
+        reihe("parent without number", "", "7", true, "7");
+        reihe("no own number", "31", QString(), true, "31");
+        reihe("unreadable parent keeps the number", "?", "5", false, "alt");
     }
 
     void clubNumbers()
@@ -60,32 +60,6 @@ private slots:
         QCOMPARE(VereinsNummernManager::nummeriereUntervereine(*m_ctx, *club), 1);
     }
 
-    void memberNumbers_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("complete");
-        QTest::newRow("Club") << "Club" << "3127C";
-        QTest::newRow("Nichtmitglied") << "Nichtmitglied" << "312N7";
-        QTest::newRow("Dachverband") << "Dachverband" << "3127";
-        QTest::newRow("Landesverband") << "Landesverband" << "3127L";
-        QTest::newRow("no type") << QString() << "3127";
-    }
-
-    void memberNumbers()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, complete);
-        const auto club = neuerVerein(*m_ctx, "312", "Fotoclub");
-        Mitglied member;
-        member.setVerein(club->getId());
-        member.setMitgliedsNummerImVerein(QStringLiteral("7"));
-        if (!type.isNull())
-            member.setMitgliedsArt(code(*m_ctx, "Mitgliedsart", type));
-        QVERIFY(MitgliedsnummernManager::berechneNummern(*m_ctx, member));
-        QCOMPARE(member.getMitgliedsNummerKomplett(), complete);
-        QCOMPARE(member.getMitgliedsNummerSchluessel(), QStringLiteral("3127"));
-    }
-
     void numberGenerator()
     {
         const auto club = neuerVerein(*m_ctx, "1", "Eins");
@@ -102,7 +76,9 @@ private slots:
         Mitglied candidate;
         candidate.setVerein(club->getId());
         candidate.setMitgliedsArt(clubType);
-        const auto next = [&] { return MitgliedsnummernManager::neueMitgliedsnummer(*m_ctx, candidate); };
+        const auto next = [&] {
+            return MitgliedsnummernManager::neueMitgliedsnummer(*m_ctx, candidate);
+        };
         QCOMPARE(next(), QStringLiteral("1"));
         add(*club, clubType, "001");
         add(*club, clubType, "2");
@@ -124,17 +100,17 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("telephone");
         QTest::addColumn<bool>("mail");
-        QTest::newRow("empty") << QString() << true << true;
-        QTest::newRow("telephone") << "+43-512-123456" << true << false;
-        QTest::newRow("four groups") << "+1-2-3-4" << true << false;
-        QTest::newRow("no plus") << "0043-512-123456" << false << false;
-        QTest::newRow("spaces") << "+43 512 123456" << false << false;
-        QTest::newRow("two groups") << "+43-512" << false << false;
-        QTest::newRow("trailing text") << "+43-512-1x" << false << false;
-        QTest::newRow("mail") << "a@b" << false << true;
-        QTest::newRow("nothing before @") << "@b" << false << false;
-        QTest::newRow("nothing after @") << "a@" << false << false;
-        QTest::newRow("no @") << "ab.at" << false << false;
+        reihe("empty", QString(), true, true);
+        reihe("telephone", "+43-512-123456", true, false);
+        reihe("four groups", "+1-2-3-4", true, false);
+        reihe("no plus", "0043-512-123456", false, false);
+        reihe("spaces", "+43 512 123456", false, false);
+        reihe("two groups", "+43-512", false, false);
+        reihe("trailing text", "+43-512-1x", false, false);
+        reihe("mail", "a@b", false, true);
+        reihe("nothing before @", "@b", false, false);
+        reihe("nothing after @", "a@", false, false);
+        reihe("no @", "ab.at", false, false);
     }
 
     void patterns()
@@ -172,8 +148,9 @@ private slots:
         fine.setFunktion(QStringLiteral("Obmann"));
         Funktionstraeger tooLong;
         tooLong.setFunktion(QString(41, QLatin1Char('x')));
-        QVERIFY_THROWS_EXCEPTION(PersistenceException, VereinService::speichere(
-                                                           *m_ctx, club, {&fine, &tooLong}, {}, false));
+        QVERIFY_THROWS_EXCEPTION(
+            PersistenceException,
+            VereinService::speichere(*m_ctx, club, {&fine, &tooLong}, {}, false));
         QVERIFY(!club.hasId());
         QVERIFY(!fine.hasId());
         QVERIFY(!fine.hasVerein());

@@ -47,11 +47,13 @@ private slots:
 
         const auto row = [](const char *name, const QString &clubNumber, QVariantMap fields,
                             const QString &title, const QString &text, const QString &log = {}) {
-            QTest::newRow(name) << clubNumber << fields << title << text << log;
+            reihe(name, clubNumber, fields, title, text, log);
         };
         const auto valid = [](const QVariantMap &extra) {
-            QVariantMap fields{{"mitgliedsNummerImVerein", "7"}, {"mitgliedsArt", "Club"},
-                               {"vorname", "Max"}, {"nachname", "Neu"}};
+            QVariantMap fields{{"mitgliedsNummerImVerein", "7"},
+                               {"mitgliedsArt", "Club"},
+                               {"vorname", "Max"},
+                               {"nachname", "Neu"}};
             fields.insert(extra);
             return fields;
         };
@@ -84,7 +86,8 @@ private slots:
             "Die Mitgliedsnummer, die Sie gerade vergeben wollen, gibt es bereits in der "
             "Datenbank.\n\n  Bitte vergeben Sie eine andere Mitgliedsnummer.");
         row("mail without @", "312", valid({{"email", "max.example.org"}}),
-            "Mailadresse nicht korrekt angegeben.", "Die Mailadresse muss ein @-Zeichen enthalten.");
+            "Mailadresse nicht korrekt angegeben.",
+            "Die Mailadresse muss ein @-Zeichen enthalten.");
         row("telephone without plus", "312", valid({{"telefon", "43-512-123456"}}),
             "Format der Telefonnummer",
             "Die Telefonnummer muss nach dem Muster +43-512-123456 aufgebaut sein");
@@ -118,11 +121,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, log);
 
-        Mitglied preset;
-        if (!clubNumber.isEmpty())
-            preset.setVerein((clubNumber == QLatin1String("312") ? m_club : m_landesverband)->getId());
-        MitgliedBearbeitenDialog dialog(*m_ctx, Modus::NEU, &preset);
-        dialog.show();
+        const auto neu = neuerDialog(clubNumber.isEmpty()                 ? nullptr
+                                     : clubNumber == QLatin1String("312") ? m_club.get()
+                                                                          : m_landesverband.get());
+        MitgliedBearbeitenDialog &dialog = *neu;
         fuelle(*m_ctx, &dialog, fields);
         int added = 0;
         connect(&dialog, &MitgliedBearbeitenDialog::neuesMitgliedHinzugefuegt, this,
@@ -144,10 +146,10 @@ private slots:
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("complete");
         QTest::addColumn<QString>("key");
-        QTest::newRow("Club") << "Club" << "7" << "3127C" << "3127";
-        QTest::newRow("Landesverband") << "Landesverband" << "7" << "3127L" << "3127";
-        QTest::newRow("four digits for a non-member")
-            << "Nichtmitglied" << "1234" << "312N1234" << "3121234";
+        reihe("Club", "Club", "7", "3127C", "3127");
+        reihe("Landesverband", "Landesverband", "7", "3127L", "3127");
+        reihe("Dachverband", "Dachverband", "7", "3127", "3127");
+        reihe("four digits for a non-member", "Nichtmitglied", "1234", "312N1234", "3121234");
     }
 
     void newMemberIsStored()
@@ -156,10 +158,8 @@ private slots:
         QFETCH(QString, number);
         QFETCH(QString, complete);
         QFETCH(QString, key);
-        Mitglied preset;
-        preset.setVerein(m_club->getId());
-        MitgliedBearbeitenDialog dialog(*m_ctx, Modus::NEU, &preset);
-        dialog.show();
+        const auto neu = neuerDialog(m_club.get());
+        MitgliedBearbeitenDialog &dialog = *neu;
         auto *shown = feld<QLineEdit>(&dialog, "mitgliedsNummerKomplett");
         fuelle(*m_ctx, &dialog, {{"mitgliedsArt", "Club"}, {"mitgliedsNummerImVerein", number}});
         QCOMPARE(shown->text(), "312" + number + "C");
@@ -203,9 +203,9 @@ private slots:
     void editedMemberKeepsItsNumber_data()
     {
         QTest::addColumn<QDate>("today");
-        QTest::newRow("New Year's Day") << QDate(2026, 1, 1);
-        QTest::newRow("New Year's Eve") << QDate(2027, 12, 31);
-        QTest::newRow("leap day") << QDate(2028, 2, 29);
+        reihe("New Year's Day", QDate(2026, 1, 1));
+        reihe("New Year's Eve", QDate(2027, 12, 31));
+        reihe("leap day", QDate(2028, 2, 29));
     }
 
     void editedMemberKeepsItsNumber()
@@ -240,11 +240,11 @@ private slots:
         QTest::addColumn<QString>("box"); // title / text
         const QString noType = QStringLiteral("Noch keine Mitgliedsart ausgewaehlt / Bitte "
                                               "waehlen Sie zunaechst eine Mitgliedsart aus.");
-        QTest::newRow("no member type") << true << "" << "" << noType;
-        QTest::newRow("no club") << false << "Club" << "C"
-                                 << "Noch kein Verein ausgewaehlt / Bitte waehlen Sie zunaechst "
-                                    "einen Verein aus.";
-        QTest::newRow("type is asked for first") << false << "" << "" << noType;
+        reihe("no member type", true, "", "", noType);
+        reihe("no club", false, "Club", "C",
+              "Noch kein Verein ausgewaehlt / Bitte waehlen Sie zunaechst "
+              "einen Verein aus.");
+        reihe("type is asked for first", false, "", "", noType);
     }
 
     void suggestNumberRefused()
@@ -253,10 +253,8 @@ private slots:
         QFETCH(QString, art);
         QFETCH(QString, complete);
         QFETCH(QString, box);
-        Mitglied preset;
-        if (withClub)
-            preset.setVerein(m_club->getId());
-        MitgliedBearbeitenDialog dialog(*m_ctx, Modus::NEU, &preset);
+        const auto neu = neuerDialog(withClub ? m_club.get() : nullptr);
+        MitgliedBearbeitenDialog &dialog = *neu;
         fuelle(*m_ctx, &dialog, {{"mitgliedsArt", art}});
         knopf(&dialog, "nummerVorschlagen")->click();
         QCOMPARE(meldungen(*m_boxes), QStringList{"critical: " + box});
@@ -313,42 +311,10 @@ private slots:
         QCOMPARE(scalar("SELECT mut_tist FROM Mitglied WHERE vorname = 'Erika'"), before);
     }
 
-    void cancelAsksAndWritesNothing()
-    {
-        const qlonglong stored = storeTitle(*m_erika, QStringLiteral("EFIAP"), true);
-        MitgliedBearbeitenDialog dialog(*m_ctx, Modus::BEARBEITEN, m_erika.get());
-        dialog.show();
-        fuelle(*m_ctx, &dialog, {{"vorname", "Erica"}});
-        addTitle(dialog, {{"titel", "MFIAP"}, {"art", "FIAP"}, {"hoechsterTitel", true}});
-        dialog.titelWidget()->liste()->selectRow(0);
-        m_boxes->answer(true);
-        knopf(dialog.titelWidget(), "loeschen")->click();
-        QCOMPARE(dialog.titelWidget()->liste()->rowCount(), 1);
-
-        m_boxes->clear();
-        m_boxes->answer(false);
-        knopf(&dialog, "abbrechen")->click();
-        QVERIFY(dialog.isVisible());
-        m_boxes->answer(true);
-        dialog.reject(); // as Escape does
-        QVERIFY(!dialog.isVisible());
-        const QString question = QStringLiteral(
-            "question: Wirklich abbrechen? / Wollen Sie wirklich abbrechen?\n\nBitte beachten "
-            "Sie, dass dadurch insbesondere alle im Reiter Titel getaetigten Aenderungen "
-            "verloren gehen.");
-        QCOMPARE(meldungen(*m_boxes), (QStringList{question, question}));
-        QCOMPARE(anzahl("FotographischerTitel"), 1);
-        const auto erika = MitgliedController().readById(*m_ctx, m_erika->getId());
-        QCOMPARE(erika->getVorname(), QStringLiteral("Erika"));
-        QCOMPARE(erika->getHoechsterTitel(), stored);
-    }
-
     void titlesAreStoredWithTheMember()
     {
-        Mitglied preset;
-        preset.setVerein(m_club->getId());
-        MitgliedBearbeitenDialog dialog(*m_ctx, Modus::NEU, &preset);
-        dialog.show();
+        const auto neu = neuerDialog(m_club.get());
+        MitgliedBearbeitenDialog &dialog = *neu;
         fuelle(*m_ctx, &dialog,
                {{"mitgliedsNummerImVerein", "7"},
                 {"mitgliedsArt", "Club"},
@@ -356,8 +322,9 @@ private slots:
                 {"nachname", "Titel"}});
         QAbstractItemModelTester tester(dialog.titelWidget()->liste()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
-        addTitle(dialog, {{"titel", "AFIAP"}, {"art", "FIAP"}, {"datum", "1.5.2020"},
-                          {"hoechsterTitel", true}});
+        addTitle(
+            dialog,
+            {{"titel", "AFIAP"}, {"art", "FIAP"}, {"datum", "1.5.2020"}, {"hoechsterTitel", true}});
         addTitle(dialog, {{"titel", "Landesmeister"}, {"art", "VERBAND"}});
         QCOMPARE(feld<QLineEdit>(&dialog, "hoechsterTitel")->text(), QStringLiteral("AFIAP"));
         QCOMPARE(anzahl("FotographischerTitel"), 0); // nothing before the member is stored
@@ -373,25 +340,35 @@ private slots:
         const std::string member = id(dialog.mitglied().getId());
         QCOMPARE(anzahl("FotographischerTitel", "mitglied = " + member), 3);
         QCOMPARE(scalar("SELECT titel.titel FROM Mitglied mitglied, FotographischerTitel titel "
-                        "WHERE mitglied.hoechsterTitel = titel.id AND mitglied.id = " + member),
+                        "WHERE mitglied.hoechsterTitel = titel.id AND mitglied.id = " +
+                        member),
                  QStringLiteral("EFIAP"));
         QCOMPARE(scalar("SELECT datum FROM FotographischerTitel WHERE titel = 'AFIAP'"),
                  QStringLiteral("2020-05-01"));
     }
 
-    void editingAndDeletingTitles()
+    // Editing a member: the first name, a title renamed and the highest one deleted. Stored
+    // together, or after "abbrechen" (asked each time) nothing at all.
+    void editingTitles_data()
     {
+        QTest::addColumn<bool>("store");
+        reihe("stored", true);
+        reihe("cancelled", false);
+    }
+
+    void editingTitles()
+    {
+        QFETCH(bool, store);
         storeTitle(*m_erika, QStringLiteral("AFIAP"), false);
-        storeTitle(*m_erika, QStringLiteral("EFIAP"), true);
+        const qlonglong efiap = storeTitle(*m_erika, QStringLiteral("EFIAP"), true);
         MitgliedBearbeitenDialog dialog(*m_ctx, Modus::BEARBEITEN, m_erika.get());
         dialog.show();
+        fuelle(*m_ctx, &dialog, {{"vorname", "Erica"}});
         MitgliedTitelWidget *titles = dialog.titelWidget();
         QCOMPARE(titles->liste()->rowCount(), 2);
         const int highest =
             titles->liste()->model()->displayValue(0, 0).toString() == QLatin1String("EFIAP") ? 0
                                                                                               : 1;
-
-        // Edit the other title: rename it.
         titles->liste()->selectRow(1 - highest);
         knopf(titles, "bearbeiten")->click();
         auto *titleDialog = offenerDialog<TitelBearbeitenDialog>(titles);
@@ -400,7 +377,6 @@ private slots:
         fuelle(*m_ctx, titleDialog, {{"titel", "AFIAP/b"}});
         knopf(titleDialog, "speichern")->click();
 
-        // Delete the highest one.
         titles->liste()->selectRow(highest);
         m_boxes->answer(true);
         knopf(titles, "loeschen")->click();
@@ -409,11 +385,35 @@ private slots:
                              "fotographischen Titel EFIAP des Mitglieds Erika Muster wirklich "
                              "loeschen?"});
         QCOMPARE(feld<QLineEdit>(&dialog, "hoechsterTitel")->text(), QString());
+        QCOMPARE(anzahl("FotographischerTitel"), 2); // not before storing
+        m_boxes->clear();
 
-        knopf(&dialog, "speichern")->click();
-        QCOMPARE(scalar("SELECT GROUP_CONCAT(titel) FROM FotographischerTitel"),
-                 QStringLiteral("AFIAP/b"));
-        QVERIFY(!MitgliedController().readById(*m_ctx, m_erika->getId())->hasHoechsterTitel());
+        const auto erika = [this] {
+            return MitgliedController().readById(*m_ctx, m_erika->getId());
+        };
+        if (store) {
+            knopf(&dialog, "speichern")->click();
+            QCOMPARE(scalar("SELECT GROUP_CONCAT(titel) FROM FotographischerTitel"),
+                     QStringLiteral("AFIAP/b"));
+            QCOMPARE(erika()->getVorname(), QStringLiteral("Erica"));
+            QVERIFY(!erika()->hasHoechsterTitel());
+            return;
+        }
+        m_boxes->answer(false);
+        knopf(&dialog, "abbrechen")->click();
+        QVERIFY(dialog.isVisible());
+        m_boxes->answer(true);
+        dialog.reject(); // as Escape does
+        QVERIFY(!dialog.isVisible());
+        const QString question = QStringLiteral(
+            "question: Wirklich abbrechen? / Wollen Sie wirklich abbrechen?\n\nBitte beachten "
+            "Sie, dass dadurch insbesondere alle im Reiter Titel getaetigten Aenderungen "
+            "verloren gehen.");
+        QCOMPARE(meldungen(*m_boxes), (QStringList{question, question}));
+        QCOMPARE(scalar("SELECT GROUP_CONCAT(titel ORDER BY id) FROM FotographischerTitel"),
+                 QStringLiteral("AFIAP,EFIAP"));
+        QCOMPARE(erika()->getVorname(), QStringLiteral("Erika"));
+        QCOMPARE(erika()->getHoechsterTitel(), efiap);
     }
 
     void titleChecks_data()
@@ -425,16 +425,17 @@ private slots:
         QTest::addColumn<QString>("log");
         const QString noTitle =
             QStringLiteral("Kein Titel angegeben / Bitte fuellen Sie das Feld Titel aus.");
-        QTest::newRow("no title") << "" << "" << "x" << noTitle << "Kein Titel angegeben";
-        QTest::newRow("blank title") << "  " << "FIAP" << "" << noTitle << "Kein Titel angegeben";
-        QTest::newRow("no kind") << "EFIAP" << "" << "x"
-                                 << "Keine Titelart angegeben / Bitte waehlen Sie im Feld Art "
-                                    "eine der Moeglichkeiten aus."
-                                 << "Keine Titelart angegeben";
-        QTest::newRow("no date") << "EFIAP" << "FIAP" << "31.4.2020"
-                                 << "Verleihungsdatum nicht korrekt angegeben / Der als "
-                                    "Verleihungsdatum angegebene Text 31.4.2020" + kDatumHinweis
-                                 << "Verleihungsdatum nicht korrekt angegeben.";
+        reihe("no title", "", "", "x", noTitle, "Kein Titel angegeben");
+        reihe("blank title", "  ", "FIAP", "", noTitle, "Kein Titel angegeben");
+        reihe("no kind", "EFIAP", "", "x",
+              "Keine Titelart angegeben / Bitte waehlen Sie im Feld Art "
+              "eine der Moeglichkeiten aus.",
+              "Keine Titelart angegeben");
+        reihe("no date", "EFIAP", "FIAP", "31.4.2020",
+              "Verleihungsdatum nicht korrekt angegeben / Der als "
+              "Verleihungsdatum angegebene Text 31.4.2020" +
+                  kDatumHinweis,
+              "Verleihungsdatum nicht korrekt angegeben.");
     }
 
     void titleChecks()
@@ -461,10 +462,8 @@ private slots:
     // the member as they were, so that storing again works.
     void databaseErrorKeepsTheDialogOpen()
     {
-        Mitglied preset;
-        preset.setVerein(m_club->getId());
-        MitgliedBearbeitenDialog dialog(*m_ctx, Modus::NEU, &preset);
-        dialog.show();
+        const auto neu = neuerDialog(m_club.get());
+        MitgliedBearbeitenDialog &dialog = *neu;
         fuelle(*m_ctx, &dialog,
                {{"mitgliedsNummerImVerein", "7"},
                 {"mitgliedsArt", "Club"},
@@ -494,6 +493,17 @@ private slots:
     }
 
 private:
+    // A shown member dialog in NEU for a member of `verein` (may be null).
+    std::unique_ptr<MitgliedBearbeitenDialog> neuerDialog(const Verein *verein)
+    {
+        Mitglied vorgabe;
+        if (verein)
+            vorgabe.setVerein(verein->getId());
+        auto dialog = std::make_unique<MitgliedBearbeitenDialog>(*m_ctx, Modus::NEU, &vorgabe);
+        dialog->show();
+        return dialog;
+    }
+
     // Adds a title through "hinzufuegen" and the title dialog, filled with `fields`.
     void addTitle(MitgliedBearbeitenDialog &dialog, const QVariantMap &fields)
     {

@@ -58,31 +58,26 @@ private slots:
         QTest::addColumn<QStringList>("found");
 
         const QStringList club{"Mustermann", "Nicht", "Zukunft"};
-        QTest::newRow("all but those who left")
-            << false << QVariantMap() << true
-            << QStringList{"Huber_Mayer", "Musterfrau", "Mustermann", "Nicht", "Zukunft"};
-        QTest::newRow("everyone") << false << QVariantMap() << false
-                                  << QStringList{"Berger", "Huber_Mayer", "Muster", "Musterfrau",
-                                                 "Mustermann", "Nicht", "Zukunft"};
-        QTest::newRow("club") << true << QVariantMap() << true << club;
-        QTest::newRow("number prefix")
-            << false << QVariantMap{{"mitgliedsnummer", "312"}} << true << club;
-        QTest::newRow("number inside is no match")
-            << false << QVariantMap{{"mitgliedsnummer", "121"}} << false << QStringList();
-        QTest::newRow("first name part in any case")
-            << false << QVariantMap{{"vorname", "RIK"}} << true << QStringList{"Mustermann"};
-        QTest::newRow("surname part of those still members")
-            << false << QVariantMap{{"nachname", "muster"}} << true
-            << QStringList{"Musterfrau", "Mustermann"};
-        QTest::newRow("underscore matches itself")
-            << false << QVariantMap{{"nachname", "_"}} << true << QStringList{"Huber_Mayer"};
-        QTest::newRow("percent matches itself")
-            << false << QVariantMap{{"nachname", "%"}} << false << QStringList();
-        QTest::newRow("member type")
-            << false << QVariantMap{{"mitgliedsArt", "Landesverband"}} << true
-            << QStringList{"Zukunft"};
-        QTest::newRow("youth") << false << QVariantMap{{"jugend", "Ja"}} << false
-                               << QStringList{"Nicht"};
+        reihe("all but those who left", false, QVariantMap(), true,
+              QStringList{"Huber_Mayer", "Musterfrau", "Mustermann", "Nicht", "Zukunft"});
+        reihe("everyone", false, QVariantMap(), false,
+              QStringList{"Berger", "Huber_Mayer", "Muster", "Musterfrau", "Mustermann", "Nicht",
+                          "Zukunft"});
+        reihe("club", true, QVariantMap(), true, club);
+        reihe("number prefix", false, QVariantMap{{"mitgliedsnummer", "312"}}, true, club);
+        reihe("number inside is no match", false, QVariantMap{{"mitgliedsnummer", "121"}}, false,
+              QStringList());
+        reihe("first name part in any case", false, QVariantMap{{"vorname", "RIK"}}, true,
+              QStringList{"Mustermann"});
+        reihe("surname part of those still members", false, QVariantMap{{"nachname", "muster"}},
+              true, QStringList{"Musterfrau", "Mustermann"});
+        reihe("underscore matches itself", false, QVariantMap{{"nachname", "_"}}, true,
+              QStringList{"Huber_Mayer"});
+        reihe("percent matches itself", false, QVariantMap{{"nachname", "%"}}, false,
+              QStringList());
+        reihe("member type", false, QVariantMap{{"mitgliedsArt", "Landesverband"}}, true,
+              QStringList{"Zukunft"});
+        reihe("youth", false, QVariantMap{{"jugend", "Ja"}}, false, QStringList{"Nicht"});
     }
 
     void search()
@@ -96,10 +91,11 @@ private slots:
         QAbstractItemModelTester tester(window.liste()->model(),
                                         QAbstractItemModelTester::FailureReportingMode::QtTest);
         Mitgliedersuche *suche = window.suche();
-        const std::map<QString, QWidget *> felder{
-            {"mitgliedsnummer", suche->mitgliedsnummerFeld()}, {"vorname", suche->vornameFeld()},
-            {"nachname", suche->nachnameFeld()}, {"mitgliedsArt", suche->mitgliedsArtFeld()},
-            {"jugend", suche->jugendFeld()}};
+        const std::map<QString, QWidget *> felder{{"mitgliedsnummer", suche->mitgliedsnummerFeld()},
+                                                  {"vorname", suche->vornameFeld()},
+                                                  {"nachname", suche->nachnameFeld()},
+                                                  {"mitgliedsArt", suche->mitgliedsArtFeld()},
+                                                  {"jugend", suche->jugendFeld()}};
         for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
             if (auto *combo = qobject_cast<CodeValueComboBox *>(felder.at(it.key())))
                 combo->setValue(code(*m_ctx, combo->typeName(), it.value().toString()));
@@ -121,10 +117,10 @@ private slots:
         window.suche()->suchenButton()->click();
         const auto *model = window.liste()->model();
         QCOMPARE(window.liste()->rowCount(), 1);
-        QCOMPARE((QStringList{model->displayValue(0, 0).toString(),
-                              model->displayValue(0, 3).toString(),
-                              model->displayValue(0, 4).toString()}),
-                 (QStringList{"312N1000", "Nichtmitglied", "Ja"}));
+        QCOMPARE(
+            (QStringList{model->displayValue(0, 0).toString(), model->displayValue(0, 3).toString(),
+                         model->displayValue(0, 4).toString()}),
+            (QStringList{"312N1000", "Nichtmitglied", "Ja"}));
     }
 
     void activeClubIsPresetAndRestored()
@@ -229,18 +225,14 @@ private slots:
             "question: Mitglied wirklich loeschen? / Wollen Sie das Mitglied mit dem Namen Erika "
             "Mustermann wirklich loeschen? \n\nWenn Sie mit Ja antworten, werden das Mitglied und "
             "seine fotographischen Titel geloescht.");
-        QTest::newRow("linked user") << QStringList{"user", "participant"} << true
-                                     << userText.arg("erika") << false;
-        QTest::newRow("linked user without name")
-            << QStringList{"nameless user"} << true << userText.arg("(ohne Benutzername)")
-            << false;
-        QTest::newRow("participant") << QStringList{"participant"} << true << competitionText
-                                     << false;
-        QTest::newRow("juror") << QStringList{"juror"} << true << competitionText << false;
-        QTest::newRow("answered no") << QStringList{"title", "function"} << false << question
-                                     << false;
-        QTest::newRow("answered yes") << QStringList{"title", "function"} << true << question
-                                      << true;
+        reihe("linked user", QStringList{"user", "participant"}, true, userText.arg("erika"),
+              false);
+        reihe("linked user without name", QStringList{"nameless user"}, true,
+              userText.arg("(ohne Benutzername)"), false);
+        reihe("participant", QStringList{"participant"}, true, competitionText, false);
+        reihe("juror", QStringList{"juror"}, true, competitionText, false);
+        reihe("answered no", QStringList{"title", "function"}, false, question, false);
+        reihe("answered yes", QStringList{"title", "function"}, true, question, true);
     }
 
     void deletion()
@@ -256,7 +248,8 @@ private slots:
         const std::map<QString, std::string> inserts{
             {"user", "Benutzer (mitglied, benutzername) VALUES (" + erika + ", 'erika')"},
             {"nameless user", "Benutzer (mitglied) VALUES (" + erika + ")"},
-            {"participant", "WettbewerbsTeilnahme (mitglied, wettbewerb) VALUES (" + erika + ", 1)"},
+            {"participant",
+             "WettbewerbsTeilnahme (mitglied, wettbewerb) VALUES (" + erika + ", 1)"},
             {"juror", "JuriertBei (mitglied, wettbewerb) VALUES (" + erika + ", 1)"},
             {"title", "FotographischerTitel (mitglied, titel) VALUES (" + erika + ", 'AFIAP')"},
             {"function", "Funktionstraeger (mitglied, verein, funktion) VALUES (" + erika + ", " +
@@ -277,7 +270,8 @@ private slots:
             QCOMPARE(protokoll("Fehlermeldung"), QStringList{"Loeschen nicht moeglich"});
         QCOMPARE(anzahl("Mitglied", "id = " + erika), deleted ? 0 : 1);
         QCOMPARE(window.liste()->zeileVon(m_erika->getId()) < 0, deleted);
-        QCOMPARE(window.anzahlText(), QStringLiteral("%1 Mitglieder gefunden").arg(deleted ? 2 : 3));
+        QCOMPARE(window.anzahlText(),
+                 QStringLiteral("%1 Mitglieder gefunden").arg(deleted ? 2 : 3));
         // Titles and offices go with the member.
         QCOMPARE(anzahl("FotographischerTitel", "mitglied = " + erika) +
                      anzahl("Funktionstraeger", "mitglied = " + erika),
@@ -311,10 +305,9 @@ private slots:
         QTest::addColumn<QList<int>>("allowed"); // indexes into m_ids
         QTest::addColumn<bool>("restricted");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("everyone") << QList<int>() << false
-                                  << QStringList{"Ahorn", "Birke", "Eiche", "Linde"};
-        QTest::newRow("restricted") << QList<int>{1, 3} << true << QStringList{"Birke", "Linde"};
-        QTest::newRow("empty set") << QList<int>() << true << QStringList();
+        reihe("everyone", QList<int>(), false, QStringList{"Ahorn", "Birke", "Eiche", "Linde"});
+        reihe("restricted", QList<int>{1, 3}, true, QStringList{"Birke", "Linde"});
+        reihe("empty set", QList<int>(), true, QStringList());
     }
 
     void choosing()
