@@ -301,11 +301,11 @@ private slots:
         QVERIFY(!feld<QCheckBox>(titleDialog, "hoechsterTitel")->isEnabled());
         QVERIFY(feld<QCheckBox>(titleDialog, "hoechsterTitel")->isChecked());
         QVERIFY(!knopf(titleDialog, "abbrechen"));
-        knopf(titleDialog, "speichern")->click();
+        knopf(titleDialog, "schliessen")->click();
         QVERIFY(!titleDialog->isVisible());
 
         // Closing asks nothing and writes nothing.
-        knopf(&dialog, "speichern")->click();
+        knopf(&dialog, "schliessen")->click();
         QVERIFY(!dialog.isVisible());
         QVERIFY(m_boxes->shown().empty());
         QCOMPARE(scalar("SELECT mut_tist FROM Mitglied WHERE vorname = 'Erika'"), before);

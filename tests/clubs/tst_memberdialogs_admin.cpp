@@ -179,7 +179,7 @@ private slots:
         dialog = offenerDialog<MitgliedBearbeitenDialog>(&window);
         QVERIFY(dialog);
         QCOMPARE(dialog->modus(), Modus::ANSEHEN);
-        knopf(dialog, "speichern")->click();
+        knopf(dialog, "schliessen")->click();
         QVERIFY(!offenerDialog<MitgliedBearbeitenDialog>(&window));
     }
 
