@@ -1,9 +1,10 @@
 // Opening a database context: accounts, data-model check, session, permission mode, settings.
 #include "tst_persistence.h"
 
+#include "AdminError.h"
 #include "Clock.h"
 #include "DataModel.h"
-#include "PersistenceException.h"
+#include "DatabaseInstaller.h"
 #include "TestRegistry.h"
 #include "controllers/BenutzerController.h"
 #include "controllers/SessionController.h"
@@ -137,45 +138,49 @@ private slots:
         QVERIFY(!TestDatabase::openContext()->permissionChecksActive());
     }
 
-    void dataModelCheck_data()
+    void damagedDataModelInfo_data()
     {
         QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("text");
-        const QString broken =
+        QTest::addColumn<QString>("installer"); // part of the message of kalvor-admin db check
+        QTest::addColumn<QStringList>("refusal");
+        const QStringList broken = {
+            u"Interner Fehler"_s,
             u"Die Datenbanktabelle, die Informationen ueber das Datenmodell bereitstellt hat hat "
-            "einen fehlerhaften Inhalt.  Bitte kontaktieren Sie ihren Administrator."_s;
+            "einen fehlerhaften Inhalt.  Bitte kontaktieren Sie ihren Administrator."_s};
         QTest::newRow("two rows") << "INSERT INTO DataModelInfo (version) VALUES ('1.37')"
-                                  << "Interner Fehler" << broken;
+                                  << "2 rows" << broken;
         QTest::newRow("no row") << "DELETE FROM DataModelInfo"
-                                << "Interner Fehler" << broken;
+                                << "0 rows" << broken;
         QTest::newRow("null version") << "UPDATE DataModelInfo SET version = NULL"
-                                      << "Interner Fehler" << broken;
+                                      << "no version" << broken;
         QTest::newRow("older version")
             << "UPDATE DataModelInfo SET version = '1.36'"
-            << "Falsches Datenmodell"
-            << "Die vorliegende Programmversion benoetigt ein Datenmodell der Version 1.37, das "
-               "auf der Datenbank vorliegende Datenmodell hat aber Version 1.36. Verwenden Sie "
-               "eine veraltete Programmversion? \n\nBitte kontaktieren Sie noetigenfalls Ihren "
-               "Administrator.";
+            << "1.36"
+            << QStringList({u"Falsches Datenmodell"_s,
+                            u"Die vorliegende Programmversion benoetigt ein Datenmodell der "
+                            "Version 1.37, das auf der Datenbank vorliegende Datenmodell hat aber "
+                            "Version 1.36. Verwenden Sie eine veraltete Programmversion? \n\nBitte "
+                            "kontaktieren Sie noetigenfalls Ihren Administrator."_s});
     }
 
-    // A database of another data model is refused before a session is recorded.
-    void dataModelCheck()
+    // The installer reports the damage; a context refuses it before recording a session.
+    void damagedDataModelInfo()
     {
         QFETCH(QString, damage);
-        QFETCH(QString, title);
-        QFETCH(QString, text);
+        QFETCH(QString, installer);
+        QFETCH(QStringList, refusal);
         TestDatabase::reinstall();
         TestDatabase::run(damage.toStdString());
-        const std::string sessions = sessionCount();
+        QString reported;
         try {
-            TestDatabase::openContext();
-            QFAIL("the damaged data model went unnoticed");
-        } catch (const PersistenceException &error) {
-            QCOMPARE(error.shortText(), title);
-            QCOMPARE(error.longText(), text);
+            reported = QString::fromStdString(
+                DatabaseInstaller(*TestDatabase::connectAsAdmin()).installedVersion());
+        } catch (const AdminError &error) {
+            reported = QString::fromUtf8(error.what());
         }
+        QVERIFY2(reported.contains(installer), qPrintable(reported));
+        const std::string sessions = sessionCount();
+        QCOMPARE(persistenceFailure([] { TestDatabase::openContext(); }), refusal);
         QCOMPARE(sessionCount(), sessions);
         TestDatabase::reinstall();
     }
@@ -188,18 +193,13 @@ private slots:
         const std::string many = TestDatabase::scalar(
             (*db).connection(), "SELECT COUNT(*) FROM information_schema.SESSION_VARIABLES "
                                 "WHERE VARIABLE_NAME LIKE 'max%'");
-        using P = std::pair<QString, std::string>;
-        for (const auto &[name, count] : {P(u"keine_solche_variable"_s, "0"), P(u"max%"_s, many)}) {
-            try {
-                (*db).readServerVariable(name);
-                QFAIL("no failure");
-            } catch (const PersistenceException &error) {
-                QCOMPARE(error.shortText(), u"Interner Datenbankfehler"_s);
-                QCOMPARE(error.longText(),
-                         u"Bei der Abfrage der MySQL-Einstellung %1 wurden %2 Werte "
-                         "zurückgegeben.  Erwartet wurde genau einer."_s.arg(
-                             name, QString::fromStdString(count)));
-            }
+        for (const auto &variable : {std::pair(u"keine_solche_variable"_s, std::string("0")),
+                                     std::pair(u"max%"_s, many)}) {
+            QCOMPARE(persistenceFailure([&] { (*db).readServerVariable(variable.first); }),
+                     QStringList({u"Interner Datenbankfehler"_s,
+                                  u"Bei der Abfrage der MySQL-Einstellung %1 wurden %2 Werte "
+                                  "zurückgegeben.  Erwartet wurde genau einer."_s.arg(
+                                      variable.first, QString::fromStdString(variable.second))}));
         }
     }
 

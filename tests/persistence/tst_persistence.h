@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DatabaseContext.h"
+#include "PersistenceException.h"
 #include "Record.h"
 #include "TestDatabase.h"
 
@@ -40,6 +41,17 @@ inline QVariant sampleValue(int metaType)
     default:
         return convertToMetaType(QVariant(1), metaType);
     }
+}
+
+// The short and long text of the PersistenceException that `call` throws; empty without one.
+template <typename Call> QStringList persistenceFailure(Call call)
+{
+    try {
+        call();
+    } catch (const PersistenceException &error) {
+        return {error.shortText(), error.longText()};
+    }
+    return {};
 }
 
 // Reads a null attribute on purpose; main runs it in the child process that EntityTest starts.
