@@ -6,76 +6,50 @@
 #include "TestDatabase.h"
 #include "TestRegistry.h"
 #include "controllers/CodeTypeController.h"
-#include "controllers/EventLogCategoryController.h"
 #include "controllers/EventLogController.h"
-#include "controllers/EventLogSettingsController.h"
-#include "controllers/QueryLogController.h"
 #include "controllers/QueryLogSettingsController.h"
-#include "controllers/VereinController.h"
-#include "joins/BenutzerListeJoinController.h"
+#include "entities/EventLogCategory.h"
+#include "entities/EventLogSettings.h"
 #include "joins/EventLogListeJoinController.h"
 
 #include <QtTest>
 
-#include <mysql++/mysql++.h>
+using namespace Qt::StringLiterals;
+using TestDatabase::run;
 
 namespace {
 
-using TestDatabase::run;
-
-std::string count(const std::string &table)
+QString scalar(const std::string &sql)
 {
-    return TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                "SELECT COUNT(*) FROM " + table);
+    return QString::fromStdString(TestDatabase::scalar(sql));
 }
 
-qlonglong categoryId(DatabaseContext &ctx, const QString &name)
+std::string category(const std::string &name)
 {
-    NachNameSearchModel search;
-    search.setName(name);
-    const auto found = EventLogCategoryController().search(ctx, search);
-    return found.empty() ? -1 : found.front()->getId();
+    return "(SELECT id FROM EventLogCategory WHERE name = '" + name + "')";
 }
 
-// Replaces all event-log rules by one.
-void setEventRule(DatabaseContext &ctx, const QString &category, const QString &location,
-                  const QVariant &level, const QString &op, bool toStdOut, bool toDB)
+std::string queryType(const std::string &name)
 {
-    run("DELETE FROM EventLogSettings");
-    EventLogSettings rule;
-    if (!category.isNull())
-        rule.setCategory(categoryId(ctx, category));
-    if (!location.isNull())
-        rule.setLocation(location);
-    if (level.isValid())
-        rule.setLevel(level.toInt());
-    if (!op.isNull())
-        rule.setLevelOperand(op);
-    rule.setToStdOut(toStdOut);
-    rule.setToDB(toDB);
-    EventLogSettingsController().insertOrUpdate(ctx, rule);
+    return "(SELECT v.id FROM CodeValue v, CodeType t WHERE v.type = t.id AND t.name = "
+           "'QueryType' AND v.name = '" +
+           name + "')";
+}
+
+// Replaces the rules of a log (EventLogSettings or QueryLogSettings) by one, given as column
+// assignments ("": no rule), and reloads the rules.
+void setRule(DatabaseContext &ctx, const std::string &table, const std::string &assignments)
+{
+    run("DELETE FROM " + table);
+    if (!assignments.empty())
+        run("INSERT INTO " + table + " SET " + assignments);
     ctx.reloadEventLogConfiguration();
-}
-
-// Replaces all query-log rules by one; an empty type means none.
-void setQueryRule(DatabaseContext &ctx, const QString &type, const QString &entity, bool toStdOut,
-                  bool toDB)
-{
-    run("DELETE FROM QueryLogSettings");
-    QueryLogSettings rule;
-    if (!type.isEmpty())
-        rule.setQueryType(ctx.codeManager().idOf(QStringLiteral("QueryType"), type));
-    if (!entity.isNull())
-        rule.setEntity(entity);
-    rule.setToStdOut(toStdOut);
-    rule.setToDB(toDB);
-    QueryLogSettingsController().insertOrUpdate(ctx, rule);
     ctx.reloadQueryLogConfiguration();
 }
 
 } // namespace
 
-class EventLoggerTest : public QObject
+class LoggerTest : public QObject
 {
     Q_OBJECT
 private slots:
@@ -83,236 +57,152 @@ private slots:
     {
         REQUIRE_TEST_DATABASE();
         TestDatabase::reinstall();
+        // Code tables with flaws for the code manager.
+        run("INSERT INTO CodeType (name) VALUES ('TestA'), ('TestB'), ('Leer'), (NULL)");
+        run("INSERT INTO CodeValue (type, name, kurzText, reihenfolge) SELECT id, 'GEMEINSAM', "
+            "'aus A', 2 FROM CodeType WHERE name = 'TestA' UNION ALL SELECT id, 'OHNE', 'ohne', "
+            "NULL FROM CodeType WHERE name = 'TestA' UNION ALL SELECT id, 'GEMEINSAM', 'aus B', 1 "
+            "FROM CodeType WHERE name = 'TestB' UNION ALL SELECT id, 'HAT_KEINEN_TYP', 'x', NULL "
+            "FROM CodeType WHERE name IS NULL");
         m_ctx = TestDatabase::openContext();
-    }
-    void cleanupTestCase() { m_ctx.reset(); }
-
-    void matchesEvent_data()
-    {
-        QTest::addColumn<qlonglong>("ruleCategory"); // -1: none
-        QTest::addColumn<QString>("ruleLocation");   // null: none
-        QTest::addColumn<int>("ruleLevel");          // -1: none
-        QTest::addColumn<QString>("ruleOperand");    // null: none
-        QTest::addColumn<qlonglong>("category");     // -1: unknown category
-        QTest::addColumn<QString>("location");       // null: absent
-        QTest::addColumn<int>("level");
-        QTest::addColumn<bool>("matches");
-        const QString none;
-        const QString a = QStringLiteral("Dialog1");
-        QTest::newRow("empty rule") << -1LL << none << -1 << none << 1LL << a << 0 << true;
-        QTest::newRow("same category") << 1LL << none << -1 << none << 1LL << a << 5 << true;
-        QTest::newRow("other category") << 1LL << none << -1 << none << 2LL << a << 5 << false;
-        QTest::newRow("unknown category") << 1LL << none << -1 << none << -1LL << a << 5 << true;
-        QTest::newRow("same location") << -1LL << a << -1 << none << 1LL << a << 5 << true;
-        QTest::newRow("other location")
-            << -1LL << a << -1 << none << 1LL << QStringLiteral("Dialog2") << 5 << false;
-        QTest::newRow("location case")
-            << -1LL << a << -1 << none << 1LL << QStringLiteral("dialog1") << 5 << false;
-        QTest::newRow("blank rule location")
-            << 1LL << QStringLiteral("   ") << -1 << none << 1LL << QStringLiteral("x") << 5
-            << true;
-        QTest::newRow("event without location") << -1LL << a << -1 << none << 1LL << none << 5
-                                                << true;
-        QTest::newRow("empty event location")
-            << -1LL << a << -1 << none << 1LL << QStringLiteral("") << 5 << false;
-        QTest::newRow("default >= equal") << -1LL << none << 7 << none << 1LL << a << 7 << true;
-        QTest::newRow("default >= below") << -1LL << none << 7 << none << 1LL << a << 6 << false;
-        QTest::newRow(">= below") << -1LL << none << 7 << QStringLiteral(">=") << 1LL << a << 6
-                                  << false;
-        QTest::newRow("> above") << -1LL << none << 7 << QStringLiteral(">") << 1LL << a << 8
-                                 << true;
-        QTest::newRow("> equal") << -1LL << none << 7 << QStringLiteral(">") << 1LL << a << 7
-                                 << false;
-        QTest::newRow("< below") << -1LL << none << 7 << QStringLiteral("<") << 1LL << a << 6
-                                 << true;
-        QTest::newRow("< equal") << -1LL << none << 7 << QStringLiteral("<") << 1LL << a << 7
-                                 << false;
-        QTest::newRow("<= equal") << -1LL << none << 7 << QStringLiteral("<=") << 1LL << a << 7
-                                  << true;
-        QTest::newRow("<= above") << -1LL << none << 7 << QStringLiteral("<=") << 1LL << a << 8
-                                  << false;
-        QTest::newRow("= equal") << -1LL << none << 7 << QStringLiteral("=") << 1LL << a << 7
-                                 << true;
-        QTest::newRow("= above") << -1LL << none << 7 << QStringLiteral("=") << 1LL << a << 8
-                                 << false;
-        QTest::newRow("bad operand") << -1LL << none << 7 << QStringLiteral("=>") << 1LL << a << 1
-                                     << true;
-        QTest::newRow("all three, level fails")
-            << 1LL << a << 5 << none << 1LL << a << 4 << false;
-        QTest::newRow("all three hold") << 1LL << a << 5 << none << 1LL << a << 5 << true;
-    }
-
-    void matchesEvent()
-    {
-        QFETCH(qlonglong, ruleCategory);
-        QFETCH(QString, ruleLocation);
-        QFETCH(int, ruleLevel);
-        QFETCH(QString, ruleOperand);
-        QFETCH(qlonglong, category);
-        QFETCH(QString, location);
-        QFETCH(int, level);
-        QFETCH(bool, matches);
-        EventLogSettings rule;
-        if (ruleCategory >= 0)
-            rule.setCategory(ruleCategory);
-        if (!ruleLocation.isNull())
-            rule.setLocation(ruleLocation);
-        if (ruleLevel >= 0)
-            rule.setLevel(ruleLevel);
-        if (!ruleOperand.isNull())
-            rule.setLevelOperand(ruleOperand);
-        EventLogCategory eventCategory;
-        eventCategory.setId(category);
-        QCOMPARE(EventLogger::matchesEvent(rule, category >= 0 ? &eventCategory : nullptr,
-                                           location, level),
-                 matches);
-    }
-
-    void consoleLines()
-    {
-        setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, false);
-        OutputCapture capture;
-        m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("BenutzerBearbeitenDialog"), 7,
-                   QStringLiteral("Aufruf von Schliessen ohne Speichern."));
-        m_ctx->log(QStringLiteral("GibtEsNicht"), QStringLiteral("Ort"), 3, QStringLiteral("a"));
-        m_ctx->log(QStringLiteral("Dialog"), QString(), 9, QStringLiteral("b"));
-        m_ctx->log(QStringLiteral("Dialog"), QStringLiteral(""), 9, QString::fromUtf8("Übung"));
-        QCOMPARE(capture.lines(),
-                 QStringList({QStringLiteral("[Dialog][7] BenutzerBearbeitenDialog says: Aufruf "
-                                             "von Schliessen ohne Speichern."),
-                              QStringLiteral("[NoCategory][3] Ort says: a"),
-                              QStringLiteral("[Dialog][9] Some module says: b"),
-                              QString::fromUtf8("[Dialog][9]  says: Übung")}));
-    }
-
-    void longMessagesAreSplit()
-    {
-        setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, true);
-        const QString exact(255, QLatin1Char('a'));
-        QString longer = QString(225, QLatin1Char('b')) + QString(31, QLatin1Char('c'));
-        run("DELETE FROM EventLog");
-        OutputCapture capture;
-        m_ctx->log(QStringLiteral("Debug"), QStringLiteral("Test"), 5, exact);
-        m_ctx->log(QStringLiteral("Debug"), QStringLiteral("Test"), 5, longer);
-        QCOMPARE(capture.lines(),
-                 QStringList({QStringLiteral("[Debug][5] Test says: ") + exact,
-                              QStringLiteral("[Debug][5] Test says: Multi-Line Msg, Part 1: ") +
-                                  QString(225, QLatin1Char('b')),
-                              QStringLiteral("[Debug][5] Test says: Multi-Line Msg, Part 2: ") +
-                                  QString(31, QLatin1Char('c'))}));
-        QCOMPARE(count("EventLog"), std::string("3"));
-    }
-
-    void rowsFollowTheRules()
-    {
-        setEventRule(*m_ctx, QStringLiteral("Wertung"), QString(), 7, QString(), false, true);
-        run("DELETE FROM EventLog");
-        m_ctx->log(QStringLiteral("Wertung"), QStringLiteral("Jury"), 8, QStringLiteral("gespeichert"));
-        m_ctx->log(QStringLiteral("Wertung"), QStringLiteral("Jury"), 6, QStringLiteral("zu niedrig"));
-        m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("Jury"), 8, QStringLiteral("andere"));
-        // A category without row is stored with a null category, through general rules.
-        const QString longLocation = QString(300, QLatin1Char('L'));
-        m_ctx->log(QStringLiteral("Unbekannt"), longLocation, 8, QStringLiteral("nicht"));
-        QCOMPARE(count("EventLog"), std::string("1"));
-
-        const auto rows = EventLogController().select(*m_ctx, {});
-        QCOMPARE(rows.size(), size_t(1));
-        const EventLog &row = *rows.front();
-        QCOMPARE(row.getText(), QStringLiteral("gespeichert"));
-        QCOMPARE(row.getLevel(), 8);
-        QCOMPARE(row.getLocation(), QStringLiteral("Jury"));
-        QCOMPARE(row.getCategory(), categoryId(*m_ctx, QStringLiteral("Wertung")));
-        QCOMPARE(row.getSession(), m_ctx->session()->getId());
-        QVERIFY(row.hasExecution_tist());
-        QVERIFY(!row.hasImport_tist());
-
-        setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), false, true);
-        m_ctx->log(QStringLiteral("Unbekannt"), longLocation, 8, QStringLiteral("ohne Kategorie"));
-        QCOMPARE(TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                      "SELECT CONCAT(COALESCE(category, 'NULL'), '/', "
-                                      "CHAR_LENGTH(location)) FROM EventLog WHERE text = "
-                                      "'ohne Kategorie'"),
-                 std::string("NULL/255"));
-    }
-
-    void nothingWithoutRules()
-    {
-        run("DELETE FROM EventLogSettings");
-        m_ctx->reloadEventLogConfiguration();
-        run("DELETE FROM EventLog");
-        OutputCapture capture;
-        m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 9, QStringLiteral("still"));
-        QVERIFY(capture.text().isEmpty());
-        QCOMPARE(count("EventLog"), std::string("0"));
-    }
-
-    void disabledUntilReloaded()
-    {
-        setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, true);
-        EventLogger fresh(*m_ctx);
-        {
-            OutputCapture capture;
-            fresh.log(QStringLiteral("Dialog"), QStringLiteral("X"), 9, QStringLiteral("leise"));
-            QVERIFY(capture.text().isEmpty());
-        }
-        fresh.reload(*m_ctx);
-        OutputCapture capture;
-        fresh.log(QStringLiteral("Dialog"), QStringLiteral("X"), 9, QStringLiteral("laut"));
-        QCOMPARE(capture.lines(), QStringList(QStringLiteral("[Dialog][9] X says: laut")));
-    }
-
-    void reloadPicksUpChangedRule()
-    {
-        setEventRule(*m_ctx, QString(), QString(), 9, QString(), true, false);
-        {
-            OutputCapture capture;
-            m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 8, QStringLiteral("acht"));
-            QVERIFY(capture.text().isEmpty());
-        }
-        run("UPDATE EventLogSettings SET level = 8");
-        m_ctx->reloadEventLogConfiguration();
-        OutputCapture capture;
-        m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 8, QStringLiteral("acht"));
-        QCOMPARE(capture.lines(), QStringList(QStringLiteral("[Dialog][8] X says: acht")));
-    }
-
-    void failedInsertStillPrints()
-    {
-        setEventRule(*m_ctx, QString(), QString(), QVariant(), QString(), true, true);
-        run("RENAME TABLE EventLog TO EventLogAway");
-        OutputCapture capture;
-        m_ctx->log(QStringLiteral("Dialog"), QStringLiteral("X"), 5, QStringLiteral("trotzdem"));
-        run("RENAME TABLE EventLogAway TO EventLog");
-        // The details span lines of their own.
-        const QString text = capture.text();
-        QVERIFY2(text.startsWith(QStringLiteral("Unable to write the log.  Reason: Interner "
-                                                "Datenbankfehler; Details: Es ist ein interner "
-                                                "Datenbankfehler aufgetreten: \n\n")),
-                 qPrintable(text));
-        QVERIFY(text.endsWith(QStringLiteral("\n\nBitte kontaktieren Sie den Administrator.\n"
-                                             "[Dialog][5] X says: trotzdem\n")));
-    }
-
-private:
-    std::unique_ptr<DatabaseContext> m_ctx;
-};
-
-class QueryLoggerTest : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase()
-    {
-        REQUIRE_TEST_DATABASE();
-        TestDatabase::reinstall();
-        m_ctx = TestDatabase::openContext();
-        run("DELETE FROM EventLogSettings");
-        m_ctx->reloadEventLogConfiguration();
     }
     void cleanupTestCase()
     {
         m_ctx.reset();
         TestDatabase::reinstall();
+    }
+    void init()
+    {
+        setRule(*m_ctx, "EventLogSettings", "");
+        setRule(*m_ctx, "QueryLogSettings", "");
+        run("DELETE FROM EventLog");
+        run("DELETE FROM QueryLog");
+    }
+
+    void matchesEvent_data()
+    {
+        QTest::addColumn<QStringList>("rule");  // category id, location, level, operand; - null
+        QTest::addColumn<QStringList>("event"); // category id, location, level; - null
+        QTest::addColumn<bool>("matches");
+        const auto row = [](const char *name, const char *rule, const char *event, bool matches) {
+            QTest::newRow(name) << QString::fromUtf8(rule).split(u'|')
+                                << QString::fromUtf8(event).split(u'|') << matches;
+        };
+        row("empty rule", "-|-|-|-", "1|D1|0", true);
+        row("same category", "1|-|-|-", "1|D1|5", true);
+        row("other category", "1|-|-|-", "2|D1|5", false);
+        row("unknown category", "1|-|-|-", "-|D1|5", true);
+        row("same location", "-|D1|-|-", "1|D1|5", true);
+        row("other location", "-|D1|-|-", "1|D2|5", false);
+        row("location case", "-|D1|-|-", "1|d1|5", false);
+        row("blank rule location", "1|   |-|-", "1|x|5", true);
+        row("event without location", "-|D1|-|-", "1|-|5", true);
+        row("empty event location", "-|D1|-|-", "1||5", false);
+        row("default >= equal", "-|-|7|-", "1|D1|7", true);
+        row("default >= below", "-|-|7|-", "1|D1|6", false);
+        row(">= below", "-|-|7|>=", "1|D1|6", false);
+        row("> above", "-|-|7|>", "1|D1|8", true);
+        row("> equal", "-|-|7|>", "1|D1|7", false);
+        row("< below", "-|-|7|<", "1|D1|6", true);
+        row("< equal", "-|-|7|<", "1|D1|7", false);
+        row("<= equal", "-|-|7|<=", "1|D1|7", true);
+        row("<= above", "-|-|7|<=", "1|D1|8", false);
+        row("= equal", "-|-|7|=", "1|D1|7", true);
+        row("= above", "-|-|7|=", "1|D1|8", false);
+        row("bad operand", "-|-|7|=>", "1|D1|1", true);
+        row("all three, level fails", "1|D1|5|-", "1|D1|4", false);
+        row("all three hold", "1|D1|5|-", "1|D1|5", true);
+    }
+
+    void matchesEvent()
+    {
+        QFETCH(QStringList, rule);
+        QFETCH(QStringList, event);
+        QFETCH(bool, matches);
+        EventLogSettings settings;
+        for (int i = 0; i < 4; ++i) {
+            if (rule[i] != u"-"_s)
+                settings.setValueAt(EventLogSettings::categoryRow + i, rule[i]);
+        }
+        EventLogCategory category;
+        category.setId(event[0].toLongLong());
+        QCOMPARE(EventLogger::matchesEvent(settings, event[0] == u"-"_s ? nullptr : &category,
+                                           event[1] == u"-"_s ? QString() : event[1],
+                                           event[2].toInt()),
+                 matches);
+    }
+
+    // Longer messages than one row holds are split.
+    void consoleLinesAndRows()
+    {
+        setRule(*m_ctx, "EventLogSettings", "toStdOut = 1, toDB = 1");
+        run("DELETE FROM EventLog");
+        const QString exact(255, u'a');
+        OutputCapture capture;
+        m_ctx->log(u"Dialog"_s, u"Dlg"_s, 7, u"Aufruf."_s);
+        m_ctx->log(u"GibtEsNicht"_s, u"Ort"_s, 3, u"a"_s);
+        m_ctx->log(u"Dialog"_s, QString(), 9, u"b"_s);
+        m_ctx->log(u"Dialog"_s, u""_s, 9, u"Übung"_s);
+        m_ctx->log(u"Debug"_s, u"T"_s, 5, exact);
+        m_ctx->log(u"Debug"_s, u"T"_s, 5, QString(225, u'b') + QString(31, u'c'));
+        QCOMPARE(
+            capture.lines(),
+            QStringList({u"[Dialog][7] Dlg says: Aufruf."_s, u"[NoCategory][3] Ort says: a"_s,
+                         u"[Dialog][9] Some module says: b"_s, u"[Dialog][9]  says: Übung"_s,
+                         u"[Debug][5] T says: "_s + exact,
+                         u"[Debug][5] T says: Multi-Line Msg, Part 1: "_s + QString(225, u'b'),
+                         u"[Debug][5] T says: Multi-Line Msg, Part 2: "_s + QString(31, u'c')}));
+        QCOMPARE(scalar("SELECT COUNT(*) FROM EventLog"), u"7"_s);
+    }
+
+    // Rules by category reach only events of known categories; general rules reach all.
+    void rowsFollowTheRules()
+    {
+        setRule(*m_ctx, "EventLogSettings",
+                "toDB = 1, level = 7, category = " + category("Wertung"));
+        const QString longLocation(300, u'L');
+        m_ctx->log(u"Wertung"_s, u"Jury"_s, 8, u"gespeichert"_s);
+        m_ctx->log(u"Wertung"_s, u"Jury"_s, 6, u"zu niedrig"_s);
+        m_ctx->log(u"Dialog"_s, u"Jury"_s, 8, u"andere"_s);
+        m_ctx->log(u"Unbekannt"_s, longLocation, 8, u"nicht"_s);
+        const std::string row = "SELECT GROUP_CONCAT(CONCAT_WS('|', text, level, location, "
+                                "category = " +
+                                category("Wertung") +
+                                ", session = " + std::to_string(m_ctx->session()->getId()) +
+                                ", execution_tist IS NOT NULL, import_tist IS NULL)) FROM EventLog";
+        QCOMPARE(scalar(row), u"gespeichert|8|Jury|1|1|1|1"_s);
+
+        setRule(*m_ctx, "EventLogSettings", "toDB = 1");
+        run("DELETE FROM EventLog");
+        m_ctx->log(u"Unbekannt"_s, longLocation, 8, u"ohne Kategorie"_s);
+        QCOMPARE(scalar("SELECT CONCAT(COALESCE(category, 'NULL'), '/', CHAR_LENGTH(location)) "
+                        "FROM EventLog"),
+                 u"NULL/255"_s);
+    }
+
+    // Nothing without rules; a new logger is silent until loaded; changed rules need a reload.
+    void rulesTakeEffectOnReload()
+    {
+        EventLogger fresh(*m_ctx);
+        {
+            OutputCapture capture;
+            m_ctx->log(u"Dialog"_s, u"X"_s, 9, u"still"_s);
+            run("INSERT INTO EventLogSettings SET toStdOut = 1, toDB = 1, level = 9");
+            m_ctx->log(u"Dialog"_s, u"X"_s, 9, u"still"_s);
+            fresh.log(u"Dialog"_s, u"X"_s, 9, u"leise"_s);
+            QCOMPARE(capture.text(), QString());
+            QCOMPARE(scalar("SELECT COUNT(*) FROM EventLog"), u"0"_s);
+        }
+        fresh.reload(*m_ctx);
+        m_ctx->reloadEventLogConfiguration();
+        run("UPDATE EventLogSettings SET level = 8");
+        OutputCapture capture;
+        fresh.log(u"Dialog"_s, u"X"_s, 9, u"laut"_s);
+        m_ctx->log(u"Dialog"_s, u"X"_s, 8, u"acht"_s);
+        m_ctx->reloadEventLogConfiguration();
+        m_ctx->log(u"Dialog"_s, u"X"_s, 8, u"acht"_s);
+        QCOMPARE(capture.lines(),
+                 QStringList({u"[Dialog][9] X says: laut"_s, u"[Dialog][8] X says: acht"_s}));
     }
 
     void coverTable_data()
@@ -320,19 +210,15 @@ private slots:
         QTest::addColumn<QString>("rule");
         QTest::addColumn<QString>("statement");
         QTest::addColumn<bool>("covers");
-        const QStringList statements = {"SELECT", "INSERT", "UPDATE", "DELETE",
-                                        "USER", "GRANT", "ATTRIBUTEPATH", "MYSQLSETTINGS"};
-        const QStringList rules = {"ALL", "READ", "WRITE", "SELECT", "INSERT", "UPDATE",
-                                   "DELETE", "USER", "GRANT", "ATTRIBUTEPATH", ""};
-        for (const QString &statement : statements) {
-            for (const QString &rule : rules) {
-                bool covers = rule.isEmpty() || rule == statement;
-                if (statement == QLatin1String("SELECT"))
-                    covers = covers || rule == QLatin1String("ALL") || rule == QLatin1String("READ");
-                if (statement == QLatin1String("INSERT") || statement == QLatin1String("UPDATE") ||
-                    statement == QLatin1String("DELETE"))
-                    covers =
-                        covers || rule == QLatin1String("ALL") || rule == QLatin1String("WRITE");
+        for (const QString statement : {"SELECT", "INSERT", "UPDATE", "DELETE", "USER", "GRANT",
+                                        "ATTRIBUTEPATH", "MYSQLSETTINGS"}) {
+            const bool reads = statement == u"SELECT"_s;
+            const bool writes = QStringList({"INSERT", "UPDATE", "DELETE"}).contains(statement);
+            for (const QString rule : {"ALL", "READ", "WRITE", "SELECT", "INSERT", "UPDATE",
+                                       "DELETE", "USER", "GRANT", "ATTRIBUTEPATH", ""}) {
+                const bool covers = rule.isEmpty() || rule == statement ||
+                                    ((reads || writes) && rule == u"ALL"_s) ||
+                                    (reads && rule == u"READ"_s) || (writes && rule == u"WRITE"_s);
                 QTest::addRow("%s by %s", qPrintable(statement),
                               rule.isEmpty() ? "no type" : qPrintable(rule))
                     << rule << statement << covers;
@@ -347,232 +233,157 @@ private slots:
         QFETCH(bool, covers);
         QueryLogSettings settings;
         if (!rule.isEmpty())
-            settings.setQueryType(m_ctx->codeManager().idOf(QStringLiteral("QueryType"), rule));
+            settings.setQueryType(m_ctx->codeManager().idOf(u"QueryType"_s, rule));
         QCOMPARE(QueryLogger::matchesQueryType(m_ctx->codeManager(), settings, statement), covers);
     }
 
-    void storedAndPrinted()
+    void queryRules_data()
     {
-        setQueryRule(*m_ctx, QStringLiteral("ALL"), QString(), true, true);
-        run("DELETE FROM QueryLog");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("entities");
+        QTest::addColumn<bool>("printed");
+        const auto row = [](const char *name, const std::string &rule, const char *type,
+                            const char *entities, bool printed) {
+            QTest::newRow(name) << QString::fromStdString("toStdOut = 1, " + rule) << type
+                                << entities << printed;
+        };
+        row("ALL leaves out USER", "queryType = " + queryType("ALL"), "USER", "Benutzer", false);
+        row("ALL leaves out GRANT", "queryType = " + queryType("ALL"), "GRANT", "Benutzer", false);
+        row("kind unknown to the codes", "queryType = " + queryType("ALL"), "GIBTS", "E", false);
+        row("USER rule", "queryType = " + queryType("USER"), "USER", "Benutzer", true);
+        row("other entity", "entity = 'Mitglied'", "SELECT", "Verein", false);
+        row("one of the entities", "entity = 'Mitglied'", "SELECT", "Benutzer,Mitglied", true);
+    }
+
+    void queryRules()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, type);
+        QFETCH(QString, entities);
+        QFETCH(bool, printed);
+        setRule(*m_ctx, "QueryLogSettings", rule.toStdString());
+        OutputCapture capture;
+        m_ctx->logQuery(QString(), 0, type, u"neu"_s, u"CREATE \\\"x\\\""_s, entities, true);
+        QCOMPARE(capture.lines(),
+                 printed ? QStringList(u"Some module executed query: CREATE \"x\" (info: neu) "
+                                       "--- Affected rows: 0"_s)
+                         : QStringList());
+    }
+
+    // The row is stored first; storing it is a statement of its own, printed but not stored.
+    void queriesStoredAndPrinted()
+    {
+        setRule(*m_ctx, "QueryLogSettings",
+                "toStdOut = 1, toDB = 1, queryType = " + queryType("ALL"));
         CodeType type;
-        type.setName(QStringLiteral("mit \"Anfuehrung\""));
+        type.setName(u"mit \"Anfuehrung\""_s);
         OutputCapture capture;
         CodeTypeController().insertOrUpdate(*m_ctx, type);
-        const QStringList lines = capture.lines();
-        // The row is stored first; storing it is a statement of its own, printed but not stored.
-        QCOMPARE(lines.size(), 2);
-        QVERIFY(lines[0].startsWith(
-            QLatin1String("QueryLogController executed query: INSERT INTO QueryLog set")));
         const QString stamp = type.getMut_tist().toString(Qt::ISODate);
-        QCOMPARE(lines[1], QStringLiteral("CodeTypeController executed query: INSERT INTO CodeType "
-                                          "set create_tist = \"%1\",mut_tist = \"%1\",name = "
-                                          "\"mit \\\"Anfuehrung\\\"\" --- Affected rows: 1")
-                               .arg(stamp));
-
-        const auto rows = QueryLogController().select(*m_ctx, {});
-        QCOMPARE(rows.size(), size_t(1));
-        const QueryLog &row = *rows.front();
-        QCOMPARE(row.getLocation(), QStringLiteral("CodeTypeController"));
-        QCOMPARE(row.getEntities(), QStringLiteral("CodeType"));
-        QCOMPARE(row.getNumberOfRows(), 1);
-        QCOMPARE(row.getQueryType(),
-                 m_ctx->codeManager().idOf(QStringLiteral("QueryType"), QStringLiteral("INSERT")));
-        QCOMPARE(row.getSession(), m_ctx->session()->getId());
-        QVERIFY(row.getQuery().startsWith(QLatin1String("INSERT INTO CodeType set create_tist = \\\"")));
-        QVERIFY(row.hasExecution_tist());
-        QVERIFY(!row.hasImport_tist());
-    }
-
-    void neverStoredButPrinted()
-    {
-        setQueryRule(*m_ctx, QString(), QString(), true, true);
-        run("DELETE FROM QueryLog");
-        OutputCapture capture;
-        QueryLogSettingsController().select(*m_ctx, {});        // entities hold "QueryLog"
-        EventLogController().select(*m_ctx, {});                // never written to the database
-        EventLogListeJoinSearchModel none;
-        EventLogListeJoinController().search(*m_ctx, none);
         const QStringList lines = capture.lines();
-        QCOMPARE(count("QueryLog"), std::string("0"));
-        QCOMPARE(lines.size(), 3);
-        QVERIFY(lines[0].startsWith(
-            QLatin1String("QueryLogSettingsController executed query: SELECT * FROM")));
-    }
+        QCOMPARE(lines.size(), 2);
+        QVERIFY(lines[0].startsWith(u"QueryLogController executed query: INSERT INTO QueryLog"_s));
+        QCOMPARE(lines[1],
+                 u"CodeTypeController executed query: INSERT INTO CodeType set "
+                 "create_tist = \"%1\",mut_tist = \"%1\",name = \"mit \\\"Anfuehrung\\\"\" "
+                 "--- Affected rows: 1"_s.arg(stamp));
+        QCOMPARE(
+            scalar("SELECT GROUP_CONCAT(CONCAT_WS('|', location, entities, numberOfRows, "
+                   "(SELECT name FROM CodeValue WHERE id = queryType), session = " +
+                   std::to_string(m_ctx->session()->getId()) +
+                   ", execution_tist IS NOT NULL, import_tist IS NULL, query)) FROM QueryLog"),
+            u"CodeTypeController|CodeType|1|INSERT|1|1|1|INSERT INTO CodeType set create_tist "
+            "= \\\"%1\\\",mut_tist = \\\"%1\\\",name = \\\"mit \\\\\"Anfuehrung\\\\\"\\\""_s.arg(
+                stamp));
 
-    void accountStatementsNeedTheirOwnRule()
-    {
-        setQueryRule(*m_ctx, QStringLiteral("ALL"), QString(), true, false);
-        {
-            OutputCapture capture;
-            m_ctx->logQuery(QStringLiteral("BenutzerHelper"), 0, QStringLiteral("USER"), QString(),
-                            QStringLiteral("CREATE USER x"), QStringLiteral("Benutzer"), true);
-            m_ctx->logQuery(QStringLiteral("BenutzerHelper"), 0, QStringLiteral("GRANT"),
-                            QString(), QStringLiteral("GRANT y"), QStringLiteral("Benutzer"), true);
-            QVERIFY(capture.text().isEmpty());
-        }
-        setQueryRule(*m_ctx, QStringLiteral("USER"), QString(), true, false);
-        OutputCapture capture;
-        m_ctx->logQuery(QString(), 0, QStringLiteral("USER"), QStringLiteral("neu"),
-                        QStringLiteral("CREATE USER \\\"x\\\""), QStringLiteral("Benutzer"), true);
-        QCOMPARE(capture.lines(),
-                 QStringList(QStringLiteral("Some module executed query: CREATE USER \"x\" "
-                                            "(info: neu) --- Affected rows: 0")));
-    }
-
-    void entityRules()
-    {
-        setQueryRule(*m_ctx, QString(), QStringLiteral("Mitglied"), true, false);
-        {
-            OutputCapture capture;
-            VereinController().select(*m_ctx, {});
-            QVERIFY(capture.text().isEmpty());
-        }
-        OutputCapture capture;
-        BenutzerListeJoinSearchModel users;
-        BenutzerListeJoinController().search(*m_ctx, users); // "Benutzer,Mitglied"
-        const QStringList lines = capture.lines();
-        QCOMPARE(lines.size(), 1);
-        QVERIFY(lines[0].startsWith(QLatin1String("BenutzerListeJoinController")));
-    }
-
-    void unknownTypeAndLongTexts()
-    {
-        setQueryRule(*m_ctx, QString(), QString(), false, true);
+        // Reading the logs themselves is never stored, whatever the rules say.
+        setRule(*m_ctx, "QueryLogSettings", "toStdOut = 1, toDB = 1");
         run("DELETE FROM QueryLog");
-        const QString longQuery = QStringLiteral("SELECT ") + QString(400, QLatin1Char('x'));
-        m_ctx->logQuery(QString(500, QLatin1Char('o')), 3, QStringLiteral("GIBTS"),
-                        QString(300, QLatin1Char('i')), longQuery, QString(300, QLatin1Char('e')),
-                        true);
-        QCOMPARE(TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                      "SELECT CONCAT(COALESCE(queryType, 'NULL'), '/', "
-                                      "CHAR_LENGTH(query), '/', CHAR_LENGTH(info), '/', "
-                                      "CHAR_LENGTH(entities), '/', CHAR_LENGTH(location)) FROM "
-                                      "QueryLog"),
-                 std::string("NULL/255/255/255/255"));
-
-        // A rule with a type does not apply to a kind the code tables lack.
-        setQueryRule(*m_ctx, QStringLiteral("ALL"), QString(), true, false);
-        OutputCapture capture;
-        m_ctx->logQuery(QStringLiteral("X"), 0, QStringLiteral("GIBTS"), QString(),
-                        QStringLiteral("q"), QStringLiteral("E"), true);
-        QVERIFY(capture.text().isEmpty());
+        OutputCapture reading;
+        QueryLogSettingsController().select(*m_ctx, {});
+        EventLogController().select(*m_ctx, {});
+        EventLogListeJoinController().search(*m_ctx, EventLogListeJoinSearchModel());
+        QCOMPARE(reading.lines().size(), 3);
+        QCOMPARE(scalar("SELECT COUNT(*) FROM QueryLog"), u"0"_s);
     }
 
-    void failedInsertIsReported()
+    void longTextsAreCut()
     {
-        setQueryRule(*m_ctx, QString(), QStringLiteral("CodeType"), false, true);
-        run("RENAME TABLE QueryLog TO QueryLogAway");
+        setRule(*m_ctx, "QueryLogSettings", "toDB = 1");
+        m_ctx->logQuery(QString(500, u'o'), 3, u"GIBTS"_s, QString(300, u'i'),
+                        u"SELECT "_s + QString(400, u'x'), QString(300, u'e'), true);
+        QCOMPARE(scalar("SELECT CONCAT_WS('/', COALESCE(queryType, 'NULL'), CHAR_LENGTH(query), "
+                        "CHAR_LENGTH(info), CHAR_LENGTH(entities), CHAR_LENGTH(location)) FROM "
+                        "QueryLog"),
+                 u"NULL/255/255/255/255"_s);
+    }
+
+    // A log row that cannot be written is reported with the database's message; the line
+    // is printed all the same.
+    void failedInsertsAreReported()
+    {
+        const QString unable = u"Unable to write the log.  Reason: Interner Datenbankfehler; "
+                               "Details: Es ist ein interner Datenbankfehler aufgetreten: \n\n"_s;
+        setRule(*m_ctx, "EventLogSettings", "toStdOut = 1, toDB = 1");
+        setRule(*m_ctx, "QueryLogSettings", "toDB = 1, entity = 'CodeType'");
+        run("RENAME TABLE EventLog TO EventLogAway, QueryLog TO QueryLogAway");
         OutputCapture capture;
+        m_ctx->log(u"Dialog"_s, u"X"_s, 5, u"trotzdem"_s);
         CodeTypeController().select(*m_ctx, {});
-        run("RENAME TABLE QueryLogAway TO QueryLog");
-        const QString text = capture.text();
-        QVERIFY(text.startsWith(QLatin1String("Unable to write the log.  Reason: Interner "
-                                              "Datenbankfehler; Details: ")));
-        QVERIFY(text.endsWith(QStringLiteral("\n\nBitte kontaktieren Sie den Administrator.\n"
-                                             "Info: queryText was: SELECT * FROM CodeType "
-                                             "codetype\n")));
-    }
-
-private:
-    std::unique_ptr<DatabaseContext> m_ctx;
-};
-
-class CodeManagerTest : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase()
-    {
-        REQUIRE_TEST_DATABASE();
-        TestDatabase::reinstall();
-        run("INSERT INTO CodeType (name) VALUES ('TestA'), ('TestB'), ('Leer'), (NULL)");
-        run("INSERT INTO CodeValue (type, name, kurzText, reihenfolge) SELECT id, 'GEMEINSAM', "
-            "'aus A', 2 FROM CodeType WHERE name = 'TestA'");
-        run("INSERT INTO CodeValue (type, name, kurzText, reihenfolge) SELECT id, 'OHNE', "
-            "'ohne Position', NULL FROM CodeType WHERE name = 'TestA'");
-        run("INSERT INTO CodeValue (type, name, kurzText, reihenfolge) SELECT id, 'GEMEINSAM', "
-            "'aus B', 1 FROM CodeType WHERE name = 'TestB'");
-        run("INSERT INTO CodeValue (type, name, kurzText) SELECT id, 'HAT_KEINEN_TYP', 'x' "
-            "FROM CodeType WHERE name IS NULL");
-        m_ctx = TestDatabase::openContext();
-    }
-    void cleanupTestCase()
-    {
-        m_ctx.reset();
-        TestDatabase::reinstall();
+        run("RENAME TABLE EventLogAway TO EventLog, QueryLogAway TO QueryLog");
+        const QStringList parts =
+            capture.text().split(u"\n\nBitte kontaktieren Sie den Administrator.\n"_s);
+        QCOMPARE(parts.size(), 3);
+        QVERIFY2(parts[0].startsWith(unable), qPrintable(parts[0]));
+        QVERIFY2(parts[1].startsWith(u"[Dialog][5] X says: trotzdem\n"_s + unable),
+                 qPrintable(parts[1]));
+        QCOMPARE(parts[2], u"Info: queryText was: SELECT * FROM CodeType codetype\n"_s);
     }
 
     void lookups()
     {
         CodeManager &codes = m_ctx->codeManager();
-        const auto a = codes.getCodeValues(QStringLiteral("TestA"));
+        const auto a = codes.getCodeValues(u"TestA"_s);
         QCOMPARE(a.size(), size_t(2));
-        QCOMPARE(a[0]->getName(), QStringLiteral("GEMEINSAM"));
-        QCOMPARE(a[1]->getName(), QStringLiteral("OHNE"));
-        QVERIFY(!a[1]->hasReihenfolge());
-        QVERIFY(codes.getCodeValues(QStringLiteral("Leer")).empty());
-        QVERIFY(!codes.getCodeValueByName(QStringLiteral("HAT_KEINEN_TYP")));
-
-        const auto fromA = codes.getCodeValue(QStringLiteral("TestA"), QStringLiteral("GEMEINSAM"));
-        const auto fromB = codes.getCodeValue(QStringLiteral("TestB"), QStringLiteral("GEMEINSAM"));
-        QCOMPARE(fromA->getKurzText(), QStringLiteral("aus A"));
-        QCOMPARE(fromB->getKurzText(), QStringLiteral("aus B"));
-        QVERIFY(codes.isCodeValue(fromB->getId(), QStringLiteral("TestB"),
-                                  QStringLiteral("GEMEINSAM")));
-        QVERIFY(!codes.isCodeValue(fromA->getId(), QStringLiteral("TestB"),
-                                   QStringLiteral("GEMEINSAM")));
-        // The value name index holds the value stored last.
-        QCOMPARE(codes.getCodeValueByName(QStringLiteral("GEMEINSAM"))->getKurzText(),
-                 QStringLiteral("aus B"));
-
+        QCOMPARE(a[0]->getName() + a[1]->getName(), u"GEMEINSAMOHNE"_s);
+        QVERIFY(codes.getCodeValues(u"Leer"_s).empty());
+        QVERIFY(!codes.getCodeValueByName(u"HAT_KEINEN_TYP"_s));
+        // The same value name in two types; the name index holds the value stored last.
+        const auto fromA = codes.getCodeValue(u"TestA"_s, u"GEMEINSAM"_s);
+        const auto fromB = codes.getCodeValue(u"TestB"_s, u"GEMEINSAM"_s);
+        QCOMPARE(fromA->getKurzText() + fromB->getKurzText(), u"aus Aaus B"_s);
+        QVERIFY(codes.isCodeValue(fromB->getId(), u"TestB"_s, u"GEMEINSAM"_s));
+        QVERIFY(!codes.isCodeValue(fromA->getId(), u"TestB"_s, u"GEMEINSAM"_s));
+        QCOMPARE(codes.getCodeValueByName(u"GEMEINSAM"_s)->getKurzText(), u"aus B"_s);
         // Lookups hand out copies.
-        fromA->setKurzText(QStringLiteral("geaendert"));
-        QCOMPARE(codes.getCodeValueById(fromA->getId())->getKurzText(), QStringLiteral("aus A"));
+        fromA->setKurzText(u"geaendert"_s);
+        QCOMPARE(codes.getCodeValueById(fromA->getId())->getKurzText(), u"aus A"_s);
     }
 
-    void loadingWarnsAboutBrokenRows()
+    // Loading warns about a code type without name; a missing code value is reported.
+    void brokenRowsAndMissingValuesAreReported()
     {
-        setEventRule(*m_ctx, QStringLiteral("Codes"), QString(), 3, QString(), true, false);
+        setRule(*m_ctx, "EventLogSettings", "toStdOut = 1, level = 9");
+        OutputCapture capture;
         CodeManager fresh;
-        OutputCapture capture;
         fresh.loadCodes(*m_ctx);
-        const QStringList lines = capture.lines();
-        QVERIFY(lines.contains(QStringLiteral("[Codes][8] CodeManager says: Starting to load codes.")));
-        QVERIFY(lines.contains(QStringLiteral("[Codes][3] CodeManager says: Inspecting CodeType "
-                                              "(without name)")));
-        QVERIFY(lines.contains(QStringLiteral("[Codes][9] CodeManager says: Found codeType without "
-                                              "name.  Ignoring it.  Maybe there is some "
-                                              "inconsistency.")));
-        QVERIFY(lines.contains(QStringLiteral("[Codes][3] CodeManager says: Found 0 instances for "
-                                              "CodeType Leer")));
-        QCOMPARE(lines.last(), QStringLiteral("[Codes][8] CodeManager says: Finished loading codes."));
-    }
-
-    void missingPairIsReported()
-    {
-        setEventRule(*m_ctx, QString(), QString(), 9, QString(), true, false);
-        OutputCapture capture;
-        QVERIFY(!m_ctx->codeManager().getCodeValue(QStringLiteral("Jugend"),
-                                                   QStringLiteral("Vielleicht")));
-        QVERIFY(!m_ctx->codeManager().isCodeValue(1, QStringLiteral("Fehlt"), QStringLiteral("X")));
+        QVERIFY(!fresh.getCodeValue(u"Jugend"_s, u"Vielleicht"_s));
+        QVERIFY(!fresh.isCodeValue(1, u"Fehlt"_s, u"X"_s));
+        const QString missing = u"[Codes][9] CodeManager says: Der Codewert %1 des Codetyps %2 "
+                                "fehlt in den Codetabellen der Datenbank.  Bitte kontaktieren Sie "
+                                "den Administrator."_s;
         QCOMPARE(capture.lines(),
-                 QStringList({QStringLiteral("[Codes][9] CodeManager says: Der Codewert Vielleicht "
-                                             "des Codetyps Jugend fehlt in den Codetabellen der "
-                                             "Datenbank.  Bitte kontaktieren Sie den "
-                                             "Administrator."),
-                              QStringLiteral("[Codes][9] CodeManager says: Der Codewert X des "
-                                             "Codetyps Fehlt fehlt in den Codetabellen der "
-                                             "Datenbank.  Bitte kontaktieren Sie den "
-                                             "Administrator.")}));
+                 QStringList({u"[Codes][9] CodeManager says: Found codeType without name.  "
+                              "Ignoring it.  Maybe there is some inconsistency."_s,
+                              missing.arg(u"Vielleicht"_s, u"Jugend"_s),
+                              missing.arg(u"X"_s, u"Fehlt"_s)}));
     }
 
 private:
     std::unique_ptr<DatabaseContext> m_ctx;
 };
 
-KALVOR_REGISTER_TEST(EventLoggerTest)
-KALVOR_REGISTER_TEST(QueryLoggerTest)
-KALVOR_REGISTER_TEST(CodeManagerTest)
+KALVOR_REGISTER_TEST(LoggerTest)
 
 #include "tst_logging.moc"

@@ -1,16 +1,13 @@
+// Opening a database context: accounts, data-model check, session, permission mode, settings.
 #include "tst_persistence.h"
 
-#include "TestRegistry.h"
-
+#include "AdminError.h"
 #include "Clock.h"
-#include "CodeManager.h"
-#include "DatabaseContext.h"
-#include "PersistenceException.h"
-#include "TestDatabase.h"
+#include "DataModel.h"
+#include "DatabaseInstaller.h"
+#include "TestRegistry.h"
 #include "controllers/BenutzerController.h"
-#include "controllers/GlobaleEinstellungController.h"
 #include "controllers/SessionController.h"
-#include "entities/DataModelInfo.h"
 #include "entities/DatenbankVerbindung.h"
 
 #include <QSysInfo>
@@ -18,268 +15,212 @@
 
 #include <mysql++/mysql++.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-using TestDatabase::run;
-
-
-std::unique_ptr<DatabaseContext> openAs(const QString &user, const QString &password)
+std::unique_ptr<DatabaseContext> openAs(const char *user, const char *password)
 {
-    return TestDatabase::openContext(nullptr, user.toStdString(), password.toStdString());
+    return TestDatabase::openContext(nullptr, user, password);
+}
+
+std::string sessionCount()
+{
+    return TestDatabase::scalar("SELECT COUNT(*) FROM Session");
 }
 
 } // namespace
 
-void ContextTest::initTestCase()
+class ContextTest : public QObject
 {
-    REQUIRE_TEST_DATABASE();
-    TestDatabase::reinstall();
-}
-
-void ContextTest::accountNames_data()
-{
-    QTest::addColumn<QString>("user");
-    QTest::addColumn<QString>("account");
-    QTest::newRow("root") << QStringLiteral("root") << QStringLiteral("root");
-    QTest::newRow("other") << QStringLiteral("anna") << QStringLiteral("kdb_anna");
-    QTest::newRow("not quite root") << QStringLiteral("Root") << QStringLiteral("kdb_Root");
-    QTest::newRow("empty") << QString() << QStringLiteral("kdb_");
-}
-
-void ContextTest::accountNames()
-{
-    QFETCH(QString, user);
-    QFETCH(QString, account);
-    QCOMPARE(DatabaseContext::accountName(user), account);
-}
-
-void ContextTest::openRecordsSession()
-{
-    const QDateTime start(QDate(2026, 12, 6), QTime(9, 15, 0, 345));
-    auto login = std::make_unique<DatenbankVerbindung>();
-    login->setBenutzername(QStringLiteral("root"));
-    login->setPassword(QString::fromStdString(TestDatabase::adminPassword()));
-    login->setConnectionURL(QString::fromStdString(TestDatabase::socketAddress().socket));
-    login->setDbName(QStringLiteral("andere"));
-    DatabaseContext ctx(std::move(login), nullptr, std::make_shared<FixedClock>(start));
-
-    QVERIFY(ctx.isConnected());
-    QCOMPARE(ctx.connectionRecord().getDbName(), QStringLiteral("kdb"));
-    QCOMPARE(ctx.programVersion(), QStringLiteral("1.37.20"));
-    QCOMPARE(ctx.dataModelInfo()->getVersion(), QStringLiteral("1.37"));
-    QVERIFY(ctx.benutzer());
-    QCOMPARE(ctx.benutzer()->getBenutzername(), QStringLiteral("root"));
-    QCOMPARE(ctx.pictureDirectory(), QDir::current());
-    QVERIFY(!ctx.permissionChecksActive());
-
-    QVERIFY(ctx.session() && ctx.session()->hasId());
-    const auto stored = SessionController().readById(ctx, ctx.session()->getId());
-    QVERIFY(stored);
-    QCOMPARE(stored->getStart_tist(), QDateTime(QDate(2026, 12, 6), QTime(9, 15, 0)));
-    QVERIFY(!stored->hasEnd_tist());
-    QVERIFY(!stored->hasImport_tist());
-    QVERIFY(!stored->hasRetCode());
-    QVERIFY(!stored->hasRetMessage());
-    QCOMPARE(stored->getDataModelVersion(), QStringLiteral("1.37"));
-    QCOMPARE(stored->getDmgenVersion(), QStringLiteral("0.8"));
-    QCOMPARE(stored->getProgramVersion(), QStringLiteral("1.37.20"));
-    QCOMPARE(stored->getBenutzername(), QStringLiteral("root"));
-    QCOMPARE(stored->getHostname(), QSysInfo::machineHostName());
-    QCOMPARE(stored->getConnectionURL(),
-             QString::fromStdString(TestDatabase::socketAddress().socket));
-    QCOMPARE(stored->getOstype(), QStringLiteral("Linux"));
-    QVERIFY(stored->getOsversion().contains(QSysInfo::kernelVersion()));
-
-    // A worker's context takes over the session instead of recording one.
-    const std::string before = TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                                    "SELECT COUNT(*) FROM Session");
-    auto workerLogin = std::make_unique<DatenbankVerbindung>(ctx.connectionRecord().toMap());
-    DatabaseContext worker(std::move(workerLogin), ctx.session());
-    QCOMPARE(worker.session()->getId(), ctx.session()->getId());
-    QCOMPARE(TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                  "SELECT COUNT(*) FROM Session"),
-             before);
-}
-
-void ContextTest::userAccountsAndLookup()
-{
-    TestDatabase::createAccount("anna", "pw-anna");
-    TestDatabase::createAccount("an_a", "pw-an_a");
-    auto root = TestDatabase::openContext();
-    for (const char *name : {"anna", "an_a"}) {
-        Benutzer user;
-        user.setBenutzername(QString::fromLatin1(name));
-        user.setGuiBenutzer(true);
-        BenutzerController().insertOrUpdate(*root, user);
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        REQUIRE_TEST_DATABASE();
+        TestDatabase::reinstall();
     }
 
-    auto ctx = openAs(QStringLiteral("an_a"), QStringLiteral("pw-an_a"));
-    QVERIFY(ctx->benutzer());
-    QCOMPARE(ctx->benutzer()->getBenutzername(), QStringLiteral("an_a"));
-    QCOMPARE(TestDatabase::scalar(ctx->connection(), "SELECT CURRENT_USER()"),
-             std::string("kdb_an_a@localhost"));
-    QVERIFY(ctx->permissionChecksActive());
-
-    TestDatabase::createAccount("niemand", "pw");
-    QVERIFY(!openAs(QStringLiteral("niemand"), QStringLiteral("pw"))->benutzer());
-
-    QVERIFY_THROWS_EXCEPTION(mysqlpp::Exception,
-                             openAs(QStringLiteral("anna"), QStringLiteral("falsch")));
-    QVERIFY_THROWS_EXCEPTION(mysqlpp::Exception,
-                             openAs(QStringLiteral("unbekannt"), QStringLiteral("pw")));
-}
-
-void ContextTest::permissionMode_data()
-{
-    QTest::addColumn<QString>("setting");
-    QTest::addColumn<bool>("active");
-    QTest::newRow("seeded PRUEFEN") << QString() << true;
-    QTest::newRow("KEINE") << QStringLiteral("KEINE") << false;
-    QTest::newRow("no setting") << QStringLiteral("-") << true;
-    QTest::newRow("two settings") << QStringLiteral("KEINE KEINE") << true;
-    QTest::newRow("no value") << QStringLiteral("NULL") << true;
-}
-
-void ContextTest::permissionMode()
-{
-    QFETCH(QString, setting);
-    QFETCH(bool, active);
-    TestDatabase::reinstall();
-    TestDatabase::createAccount("anna", "pw-anna");
-    const std::string keine =
-        "(SELECT v.id FROM CodeValue v, CodeType t WHERE v.type = t.id AND t.name = "
-        "'DatenBerechtigungsModus' AND v.name = 'KEINE')";
-    if (setting == QLatin1String("KEINE")) {
-        run("UPDATE GlobaleEinstellung SET codeValue = " + keine);
-    } else if (setting == QLatin1String("-")) {
-        run("DELETE FROM GlobaleEinstellung");
-    } else if (setting == QLatin1String("KEINE KEINE")) {
-        run("UPDATE GlobaleEinstellung SET codeValue = " + keine);
-        run("INSERT INTO GlobaleEinstellung (name, codeValue) SELECT name, codeValue FROM "
-            "GlobaleEinstellung");
-    } else if (setting == QLatin1String("NULL")) {
-        run("UPDATE GlobaleEinstellung SET codeValue = NULL");
+    void accountNames()
+    {
+        using P = std::pair<QString, QString>;
+        for (const auto &[user, account] : {P(u"root"_s, u"root"_s), P(u"anna"_s, u"kdb_anna"_s),
+                                            P(u"Root"_s, u"kdb_Root"_s), P(QString(), u"kdb_"_s)})
+            QCOMPARE(DatabaseContext::accountName(user), account);
     }
-    QCOMPARE(openAs(QStringLiteral("anna"), QStringLiteral("pw-anna"))->permissionChecksActive(),
-             active);
-    QVERIFY(!TestDatabase::openContext()->permissionChecksActive()); // never for root
-}
 
-void ContextTest::dataModelCheck_data()
-{
-    QTest::addColumn<QString>("damage");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("text");
-    const QString broken = QStringLiteral(
-        "Die Datenbanktabelle, die Informationen ueber das Datenmodell bereitstellt hat hat einen "
-        "fehlerhaften Inhalt.  Bitte kontaktieren Sie ihren Administrator.");
-    QTest::newRow("two rows") << QStringLiteral("INSERT INTO DataModelInfo (version) VALUES ('1.37')")
-                              << QStringLiteral("Interner Fehler") << broken;
-    QTest::newRow("no row") << QStringLiteral("DELETE FROM DataModelInfo")
-                            << QStringLiteral("Interner Fehler") << broken;
-    QTest::newRow("null version") << QStringLiteral("UPDATE DataModelInfo SET version = NULL")
-                                  << QStringLiteral("Interner Fehler") << broken;
-    QTest::newRow("older version")
-        << QStringLiteral("UPDATE DataModelInfo SET version = '1.36'")
-        << QStringLiteral("Falsches Datenmodell")
-        << QStringLiteral("Die vorliegende Programmversion benoetigt ein Datenmodell der Version "
-                          "1.37, das auf der Datenbank vorliegende Datenmodell hat aber Version "
-                          "1.36. Verwenden Sie eine veraltete Programmversion? \n\nBitte "
-                          "kontaktieren Sie noetigenfalls Ihren Administrator.");
-}
+    void openRecordsSession()
+    {
+        const QString socket = QString::fromStdString(TestDatabase::socketAddress().socket);
+        auto login = std::make_unique<DatenbankVerbindung>();
+        login->setBenutzername(u"root"_s);
+        login->setPassword(QString::fromStdString(TestDatabase::adminPassword()));
+        login->setConnectionURL(socket);
+        login->setDbName(u"andere"_s);
+        DatabaseContext ctx(
+            std::move(login), nullptr,
+            std::make_shared<FixedClock>(QDateTime(QDate(2026, 12, 6), QTime(9, 15, 0, 345))));
+        QCOMPARE(ctx.connectionRecord().getDbName(), u"kdb"_s);
+        QCOMPARE(ctx.benutzer()->getBenutzername(), u"root"_s);
+        QVERIFY(ctx.isConnected() && !ctx.permissionChecksActive());
 
-void ContextTest::dataModelCheck()
-{
-    QFETCH(QString, damage);
-    QFETCH(QString, title);
-    QFETCH(QString, text);
-    TestDatabase::reinstall();
-    run(damage.toStdString());
-    const std::string sessions = TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                                      "SELECT COUNT(*) FROM Session");
-    try {
-        TestDatabase::openContext();
-        QFAIL("the damaged data model went unnoticed");
-    } catch (const PersistenceException &error) {
-        QCOMPARE(error.shortText(), title);
-        QCOMPARE(error.longText(), text);
+        const auto stored = SessionController().readById(ctx, ctx.session()->getId());
+        QCOMPARE(stored->getStart_tist(), QDateTime(QDate(2026, 12, 6), QTime(9, 15, 0)));
+        QVERIFY(!stored->hasEnd_tist() && !stored->hasRetCode() && !stored->hasRetMessage());
+        QCOMPARE(
+            QStringList({stored->getDataModelVersion(), stored->getDmgenVersion(),
+                         stored->getProgramVersion(), stored->getBenutzername(),
+                         stored->getHostname(), stored->getConnectionURL(), stored->getOstype()}),
+            QStringList({ctx.dataModel().version(), ctx.dataModel().generatorVersion(),
+                         ctx.programVersion(), u"root"_s, QSysInfo::machineHostName(), socket,
+                         u"Linux"_s}));
+        QVERIFY(stored->getOsversion().contains(QSysInfo::kernelVersion()));
+
+        // A worker's context takes over the session instead of recording one.
+        const std::string before = sessionCount();
+        DatabaseContext worker(
+            std::make_unique<DatenbankVerbindung>(ctx.connectionRecord().toMap()), ctx.session());
+        QCOMPARE(worker.session()->getId(), ctx.session()->getId());
+        QCOMPARE(sessionCount(), before);
     }
-    QCOMPARE(TestDatabase::scalar(*TestDatabase::connectAsAdmin("kdb"),
-                                  "SELECT COUNT(*) FROM Session"),
-             sessions);
-    TestDatabase::reinstall();
-}
 
-void ContextTest::serverVariables()
-{
-    auto ctx = TestDatabase::openContext();
-    std::vector<QueryReport> reports;
-    ctx->setQueryObserver([&](const QueryReport &report) { reports.push_back(report); });
-    QVERIFY(ctx->readServerVariable(QStringLiteral("max_allowed_packet")).toLongLong() >= 1024);
-    QCOMPARE(reports.back().query,
-             QStringLiteral("SHOW VARIABLES LIKE \\\"max_allowed_packet\\\""));
-
-    const auto expectFailure = [&](const QString &name, const QString &text) {
-        try {
-            ctx->readServerVariable(name);
-            QFAIL("no failure");
-        } catch (const PersistenceException &error) {
-            QCOMPARE(error.shortText(), QStringLiteral("Interner Datenbankfehler"));
-            QCOMPARE(error.longText(), text);
+    // The user row is found by its exact name (an underscore is no wildcard).
+    void userAccountsAndLookup()
+    {
+        auto root = TestDatabase::openContext();
+        for (const char *name : {"anna", "an_a"}) {
+            TestDatabase::createAccount(name, std::string("pw-") + name);
+            Benutzer user;
+            user.setBenutzername(QString::fromLatin1(name));
+            BenutzerController().insertOrUpdate(*root, user);
         }
-    };
-    expectFailure(QStringLiteral("keine_solche_variable"),
-                  QStringLiteral("Bei der Abfrage der MySQL-Einstellung keine_solche_variable "
-                                 "wurden 0 Werte zurückgegeben.  Erwartet wurde genau einer."));
-    const int many = std::stoi(TestDatabase::scalar(
-        ctx->connection(), "SELECT COUNT(*) FROM information_schema.SESSION_VARIABLES WHERE "
-                           "VARIABLE_NAME LIKE 'max%'"));
-    expectFailure(QStringLiteral("max%"),
-                  QStringLiteral("Bei der Abfrage der MySQL-Einstellung max% wurden %1 Werte "
-                                 "zurückgegeben.  Erwartet wurde genau einer.")
-                      .arg(many));
-}
+        auto ctx = openAs("an_a", "pw-an_a");
+        QCOMPARE(ctx->benutzer()->getBenutzername(), u"an_a"_s);
+        QCOMPARE(TestDatabase::scalar(ctx->connection(), "SELECT CURRENT_USER()"),
+                 std::string("kdb_an_a@localhost"));
+        QVERIFY(ctx->permissionChecksActive());
 
-void ContextTest::keyboardAssignment()
-{
-    auto ctx = TestDatabase::openContext();
-    ctx->assignKeyboard(1, 100);
-    ctx->assignKeyboard(2, 200);
-    QVERIFY(ctx->hasKeyboard(1) && ctx->hasDevice(100));
-    QCOMPARE(ctx->jurorForDevice(200), 2);
+        TestDatabase::createAccount("niemand", "pw");
+        QVERIFY(!openAs("niemand", "pw")->benutzer());
+        QVERIFY_THROWS_EXCEPTION(mysqlpp::Exception, openAs("anna", "falsch"));
+        QVERIFY_THROWS_EXCEPTION(mysqlpp::Exception, openAs("unbekannt", "pw"));
+    }
 
-    ctx->assignKeyboard(2, 100); // the device moves; juror 2 gives up device 200
-    QVERIFY(!ctx->hasKeyboard(1));
-    QVERIFY(!ctx->hasDevice(200));
-    QCOMPARE(ctx->deviceForJuror(2), 100);
-    QCOMPARE(ctx->jurorForDevice(100), 2);
+    void permissionMode_data()
+    {
+        const QString keine = u"UPDATE GlobaleEinstellung SET codeValue = (SELECT v.id FROM "
+                              "CodeValue v, CodeType t WHERE v.type = t.id AND t.name = "
+                              "'DatenBerechtigungsModus' AND v.name = 'KEINE')"_s;
+        QTest::addColumn<QStringList>("setup");
+        QTest::addColumn<bool>("active");
+        QTest::newRow("seeded PRUEFEN") << QStringList() << true;
+        QTest::newRow("KEINE") << QStringList(keine) << false;
+        QTest::newRow("no setting") << QStringList(u"DELETE FROM GlobaleEinstellung"_s) << true;
+        QTest::newRow("two settings")
+            << QStringList({keine, u"INSERT INTO GlobaleEinstellung (name, codeValue) SELECT "
+                                   "name, codeValue FROM GlobaleEinstellung"_s})
+            << true;
+        QTest::newRow("no value") << QStringList(
+                                         u"UPDATE GlobaleEinstellung SET codeValue = NULL"_s)
+                                  << true;
+    }
 
-    ctx->unassignJuror(2);
-    ctx->unassignJuror(3);
-    QVERIFY(!ctx->hasKeyboard(2));
-    QVERIFY(!ctx->hasDevice(100));
-}
+    // Checks are off only for a single, valid KEINE setting, and never apply to root.
+    void permissionMode()
+    {
+        QFETCH(QStringList, setup);
+        QFETCH(bool, active);
+        TestDatabase::reinstall();
+        TestDatabase::createAccount("anna", "pw-anna");
+        for (const QString &sql : setup)
+            TestDatabase::run(sql.toStdString());
+        QCOMPARE(openAs("anna", "pw-anna")->permissionChecksActive(), active);
+        QVERIFY(!TestDatabase::openContext()->permissionChecksActive());
+    }
 
-void ContextTest::codesAreLoaded()
-{
-    auto ctx = TestDatabase::openContext();
-    CodeManager &codes = ctx->codeManager();
-    const auto states = codes.getCodeValues(QStringLiteral("DurchgangsStatus"));
-    QCOMPARE(states.size(), size_t(3));
-    QCOMPARE(states.front()->getName(), QStringLiteral("ANGELEGT"));
-    const qlonglong roundCreated = codes.idOf(QStringLiteral("DurchgangsStatus"),
-                                              QStringLiteral("ANGELEGT"));
-    const qlonglong competitionCreated = codes.idOf(QStringLiteral("WettbewerbsStatus"),
-                                                    QStringLiteral("ANGELEGT"));
-    QVERIFY(roundCreated > 0 && competitionCreated > 0 && roundCreated != competitionCreated);
-    QVERIFY(codes.isCodeValue(competitionCreated, QStringLiteral("WettbewerbsStatus"),
-                              QStringLiteral("ANGELEGT")));
-    QVERIFY(!codes.isCodeValue(roundCreated, QStringLiteral("WettbewerbsStatus"),
-                               QStringLiteral("ANGELEGT")));
-    QVERIFY(!codes.getCodeValue(QStringLiteral("Jugend"), QStringLiteral("ja")));
-    QCOMPARE(codes.getCodeValueById(roundCreated)->getName(), QStringLiteral("ANGELEGT"));
-    QVERIFY(!codes.getCodeValueById(-5));
-    QVERIFY(codes.getCodeValues(QStringLiteral("GibtEsNicht")).empty());
-}
+    void damagedDataModelInfo_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("installer"); // part of the message of kalvor-admin db check
+        QTest::addColumn<QStringList>("refusal");
+        const QStringList broken = {
+            u"Interner Fehler"_s,
+            u"Die Datenbanktabelle, die Informationen ueber das Datenmodell bereitstellt hat hat "
+            "einen fehlerhaften Inhalt.  Bitte kontaktieren Sie ihren Administrator."_s};
+        QTest::newRow("two rows") << "INSERT INTO DataModelInfo (version) VALUES ('1.37')"
+                                  << "2 rows" << broken;
+        QTest::newRow("no row") << "DELETE FROM DataModelInfo"
+                                << "0 rows" << broken;
+        QTest::newRow("null version") << "UPDATE DataModelInfo SET version = NULL"
+                                      << "no version" << broken;
+        QTest::newRow("older version")
+            << "UPDATE DataModelInfo SET version = '1.36'"
+            << "1.36"
+            << QStringList({u"Falsches Datenmodell"_s,
+                            u"Die vorliegende Programmversion benoetigt ein Datenmodell der "
+                            "Version 1.37, das auf der Datenbank vorliegende Datenmodell hat aber "
+                            "Version 1.36. Verwenden Sie eine veraltete Programmversion? \n\nBitte "
+                            "kontaktieren Sie noetigenfalls Ihren Administrator."_s});
+    }
+
+    // The installer reports the damage; a context refuses it before recording a session.
+    void damagedDataModelInfo()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, installer);
+        QFETCH(QStringList, refusal);
+        TestDatabase::reinstall();
+        TestDatabase::run(damage.toStdString());
+        QString reported;
+        try {
+            reported = QString::fromStdString(
+                DatabaseInstaller(*TestDatabase::connectAsAdmin()).installedVersion());
+        } catch (const AdminError &error) {
+            reported = QString::fromUtf8(error.what());
+        }
+        QVERIFY2(reported.contains(installer), qPrintable(reported));
+        const std::string sessions = sessionCount();
+        QCOMPARE(persistenceFailure([] { TestDatabase::openContext(); }), refusal);
+        QCOMPARE(sessionCount(), sessions);
+        TestDatabase::reinstall();
+    }
+
+    void serverVariables()
+    {
+        RecordingContext db;
+        QVERIFY((*db).readServerVariable(u"max_allowed_packet"_s).toLongLong() >= 1024);
+        QCOMPARE(db.last().query, u"SHOW VARIABLES LIKE \\\"max_allowed_packet\\\""_s);
+        const std::string many = TestDatabase::scalar(
+            (*db).connection(), "SELECT COUNT(*) FROM information_schema.SESSION_VARIABLES "
+                                "WHERE VARIABLE_NAME LIKE 'max%'");
+        for (const auto &variable : {std::pair(u"keine_solche_variable"_s, std::string("0")),
+                                     std::pair(u"max%"_s, many)}) {
+            QCOMPARE(persistenceFailure([&] { (*db).readServerVariable(variable.first); }),
+                     QStringList({u"Interner Datenbankfehler"_s,
+                                  u"Bei der Abfrage der MySQL-Einstellung %1 wurden %2 Werte "
+                                  "zurückgegeben.  Erwartet wurde genau einer."_s.arg(
+                                      variable.first, QString::fromStdString(variable.second))}));
+        }
+    }
+
+    // A device belongs to one juror and a juror has one device.
+    void keyboardAssignment()
+    {
+        auto ctx = TestDatabase::openContext();
+        ctx->assignKeyboard(1, 100);
+        ctx->assignKeyboard(2, 200);
+        QVERIFY(ctx->hasKeyboard(1) && ctx->hasDevice(100));
+        QCOMPARE(ctx->jurorForDevice(200), 2);
+        ctx->assignKeyboard(2, 100);
+        QVERIFY(!ctx->hasKeyboard(1) && !ctx->hasDevice(200));
+        QCOMPARE(ctx->deviceForJuror(2), 100);
+        QCOMPARE(ctx->jurorForDevice(100), 2);
+        ctx->unassignJuror(2);
+        ctx->unassignJuror(3);
+        QVERIFY(!ctx->hasKeyboard(2) && !ctx->hasDevice(100));
+    }
+};
 
 KALVOR_REGISTER_TEST(ContextTest)
+
+#include "tst_context.moc"

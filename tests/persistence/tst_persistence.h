@@ -1,119 +1,58 @@
 #pragma once
 
 #include "DatabaseContext.h"
-
-#include <QObject>
-#include <QString>
+#include "PersistenceException.h"
+#include "Record.h"
+#include "TestDatabase.h"
 
 #include <memory>
 #include <vector>
 
-class FixedClock;
-
-// Entity objects: null flags, signals, the item-model face, maps and copies.
-class EntityTest : public QObject
+// A context logged in as the administrator that keeps every statement it reports.
+struct RecordingContext
 {
-    Q_OBJECT
-private slots:
-    void newObjectIsAllNull();
-    void settersSignalInOrder();
-    void setDataConvertsAndNulls();
-    void setDataRejectsOtherRoles();
-    void mapRoundTrip_data();
-    void mapRoundTrip();
-    void mapConstructorConvertsTypes();
-    void cloneAndCopy();
-    void rowLayoutFollowsClassLevels();
-    void nullGetterAborts_data();
-    void nullGetterAborts();
+    explicit RecordingContext(std::shared_ptr<Clock> clock = nullptr)
+        : ctx(TestDatabase::openContext(std::move(clock)))
+    {
+        ctx->setQueryObserver([this](const QueryReport &report) { reports.push_back(report); });
+    }
+    RecordingContext(const RecordingContext &) = delete;
+    RecordingContext &operator=(const RecordingContext &) = delete;
+
+    DatabaseContext &operator*() const { return *ctx; }
+    const QueryReport &last() const { return reports.back(); }
+
+    std::unique_ptr<DatabaseContext> ctx;
+    std::vector<QueryReport> reports;
 };
 
-// The registry, and the installed schema and seed data of the test server.
-class SchemaTest : public QObject
+// A value of the type that fits every column of that type.
+inline QVariant sampleValue(int metaType)
 {
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void registryShape();
-    void importExportKeys_data();
-    void importExportKeys();
-    void printOut();
-    void tablesMatchRegistry();
-    void serverLeavesTimestampsAlone();
-    void seedContent_data();
-    void seedContent();
-    void seedSettings();
-    void installRefusesNonEmptyDatabase();
-    void failedInstallLeavesNothing();
-    void installedVersionReportsDamage_data();
-    void installedVersionReportsDamage();
-    void cleanupTestCase();
-};
+    switch (metaType) {
+    case QMetaType::QString:
+        return QStringLiteral("x");
+    case QMetaType::QDate:
+        return QDate(2026, 1, 2);
+    case QMetaType::QDateTime:
+        return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5));
+    case QMetaType::QByteArray:
+        return QByteArray("\0x", 2);
+    default:
+        return convertToMetaType(QVariant(1), metaType);
+    }
+}
 
-// Controllers: statements, log copies, round trips, failures, transactions.
-class ControllerTest : public QObject
+// The short and long text of the PersistenceException that `call` throws; empty without one.
+template <typename Call> QStringList persistenceFailure(Call call)
 {
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-    void insertThenUpdate();
-    void readByIdOfMissingRow();
-    void selectConditionsAndColumns();
-    void readByReference();
-    void nullsAndAllTypesRoundTrip();
-    void hostileTextsRoundTrip();
-    void hostileTextsThroughJoins();
-    void textWiderThanColumnIsRefused();
-    void picturesAndPacketLimit();
-    void databaseFailures();
-    void transactionRollsBack();
+    try {
+        call();
+    } catch (const PersistenceException &error) {
+        return {error.shortText(), error.longText()};
+    }
+    return {};
+}
 
-private:
-    std::shared_ptr<FixedClock> m_clock;
-    std::unique_ptr<DatabaseContext> m_ctx;
-    std::vector<QueryReport> m_reports;
-};
-
-// Query-condition strategies, search models and join controllers.
-class SearchTest : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
-    void strategyConditions_data();
-    void strategyConditions();
-    void searchModelDefaults();
-    void everySearchModelField();
-    void everyJoinRuns();
-    void joinReadsJoinedRows();
-
-private:
-    std::unique_ptr<DatabaseContext> m_ctx;
-    std::vector<QueryReport> m_reports;
-};
-
-// Opening a database context: accounts, data-model check, session, settings.
-class ContextTest : public QObject
-{
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void accountNames_data();
-    void accountNames();
-    void openRecordsSession();
-    void userAccountsAndLookup();
-    void permissionMode_data();
-    void permissionMode();
-    void dataModelCheck_data();
-    void dataModelCheck();
-    void serverVariables();
-    void keyboardAssignment();
-    void codesAreLoaded();
-};
-
-// Reads a null attribute on purpose (run in a child process by EntityTest).
+// Reads a null attribute on purpose; main runs it in the child process that EntityTest starts.
 int runNullGetterProbe(const QString &probe);
