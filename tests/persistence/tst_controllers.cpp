@@ -17,6 +17,8 @@
 #include "joins/FunktionstraegerJoinController.h"
 
 #include <QRandomGenerator>
+
+#include <optional>
 #include <QtTest>
 
 #include <mysql++/mysql++.h>
@@ -46,13 +48,22 @@ private slots:
         TestDatabase::reinstall();
         m_clock = std::make_shared<FixedClock>(kT1);
         m_db = std::make_unique<RecordingContext>(m_clock);
+        TestDatabase::HostileServer hostile;
+        TestDatabase::reinstall();
+        m_hostile = TestDatabase::openContext(m_clock);
     }
     void init()
     {
         m_clock->set(kT1);
         m_db->reports.clear();
     }
-    void cleanupTestCase() { m_db.reset(); }
+    void cleanupTestCase()
+    {
+        m_db.reset();
+        m_hostile.reset();
+        TestDatabase::HostileServer hostile;
+        TestDatabase::dropKdb();
+    }
 
     // Timestamps come from the clock; the log copy of a statement escapes its texts once more.
     void insertUpdateRead()
@@ -169,21 +180,29 @@ private slots:
         QCOMPARE(DurchgangController().readById(ctx, round.getId())->getMinRang(), 0.333333);
     }
 
+    // Every text on the server as installed and on one whose administrator set the modes that
+    // break naive quoting (the connection pins its own mode).
     void hostileText_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("quotes") << u"O'Brien \"der Zweite\""_s;
-        QTest::newRow("trailing backslash") << u"endet mit Backslash\\"_s;
-        QTest::newRow("escapes") << u"\\\" \\' \\\\ \\n \\0"_s;
-        QTest::newRow("NUL") << QString::fromUtf8("mit\0NUL", 7);
-        QTest::newRow("line breaks, tab") << u"zwei\nZeilen\r\nund\tTab"_s;
-        QTest::newRow("wildcards") << u"100% _sicher_"_s;
-        QTest::newRow("injection") << u"\"; DROP TABLE Verein; --"_s;
-        QTest::newRow("always true") << u"' OR '1'='1"_s;
-        QTest::newRow("umlauts") << u"Ärger über Öl, ß und Ž"_s;
-        QTest::newRow("outside the BMP") << u"Kamera 📷 und 😀"_s;
-        QTest::newRow("leading blank") << u" führendes Leerzeichen"_s;
-        QTest::newRow("Ctrl-Z") << u"\x1a Strg-Z"_s;
+        QTest::addColumn<bool>("hostileServer");
+        const auto row = [](const char *name, const QString &text) {
+            QTest::newRow(name) << text << false;
+            QTest::addRow("%s, ANSI_QUOTES and NO_BACKSLASH_ESCAPES", name) << text << true;
+        };
+        row("quotes", u"O'Brien \"der Zweite\""_s);
+        row("trailing backslash", u"endet mit Backslash\\"_s);
+        row("escapes", u"\\\" \\' \\\\ \\n \\0"_s);
+        row("NUL", QString::fromUtf8("mit\0NUL", 7));
+        row("line breaks, tab", u"zwei\nZeilen\r\nund\tTab"_s);
+        row("wildcards", u"100% _sicher_"_s);
+        row("injection", u"\"; DROP TABLE Verein; --"_s);
+        row("second column", u"x\", name = \"666"_s);
+        row("always true", u"' OR '1'='1"_s);
+        row("umlauts", u"Ärger über Öl, ß und Ž"_s);
+        row("outside the BMP", u"Kamera 📷 und 😀"_s);
+        row("leading blank", u" führendes Leerzeichen"_s);
+        row("Ctrl-Z", u"\x1a Strg-Z"_s);
         QRandomGenerator random(4711);
         const QString alphabet = u"ab\"'\\%_ \n\r\t;-äü€😀`$"_s;
         for (int n = 1; n <= 8; ++n) {
@@ -193,7 +212,7 @@ private slots:
                 const QChar c = alphabet.at(int(random.bounded(alphabet.size())));
                 text += c.isSurrogate() ? u"😀"_s : QString(c);
             }
-            QTest::addRow("random %d", n) << text;
+            QTest::addRow("random %d", n) << text << false;
         }
     }
 
@@ -201,7 +220,11 @@ private slots:
     void hostileText()
     {
         QFETCH(QString, text);
-        DatabaseContext &ctx = **m_db;
+        QFETCH(bool, hostileServer);
+        std::optional<TestDatabase::HostileServer> hostile;
+        if (hostileServer)
+            hostile.emplace();
+        DatabaseContext &ctx = hostileServer ? *m_hostile : **m_db;
         CodeTypeController controller;
         CodeType type;
         type.setName(text);
@@ -335,6 +358,7 @@ private slots:
 private:
     std::shared_ptr<FixedClock> m_clock;
     std::unique_ptr<RecordingContext> m_db;
+    std::unique_ptr<DatabaseContext> m_hostile;
 };
 
 KALVOR_REGISTER_TEST(ControllerTest)

@@ -6,8 +6,6 @@
 #include "SqlMode.h"
 #include "TestDatabase.h"
 #include "TestRegistry.h"
-#include "controllers/CodeTypeController.h"
-#include "entities/CodeType.h"
 #include "entities/Session.h"
 
 #include <QtTest>
@@ -60,8 +58,8 @@ void SqlModeTest::loginOnServer_data()
     QTest::newRow("ANSI_QUOTES,NO_BACKSLASH_ESCAPES") << true;
 }
 
-// A login records its session, reads server variables and stores a text that would write a
-// second column if a double quote ended the literal.
+// A login records its session and reads server variables; its session is strict. (The
+// controllers' round trip of hostile texts runs on both servers too.)
 void SqlModeTest::loginOnServer()
 {
     REQUIRE_TEST_DATABASE();
@@ -85,21 +83,9 @@ void SqlModeTest::loginOnServer()
              mode.c_str());
     QVERIFY(ctx->readServerVariable(QStringLiteral("max_allowed_packet")).toLongLong() >= 1024);
 
-    const QString injection = QStringLiteral("x\", name = \"666\\\" OR '1'='1");
-    CodeTypeController controller;
-    CodeType first;
-    first.setName(QStringLiteral("erster"));
-    controller.insertOrUpdate(*ctx, first);
-    CodeType type;
-    type.setName(injection);
-    controller.insertOrUpdate(*ctx, type);
-    QCOMPARE(controller.readById(*ctx, type.getId())->getName(), injection);
-    QCOMPARE(controller.readById(*ctx, first.getId())->getName(), QStringLiteral("erster"));
-    QCOMPARE(controller.select(*ctx, {{QStringLiteral("name"), injection}}).size(), size_t(1));
-
     // The session is strict: the server refuses an over-long value instead of cutting it.
-    mysqlpp::Query tooLong = ctx->connection().query(
-        "UPDATE CodeType SET name = REPEAT('x', 5000) WHERE id = " + std::to_string(first.getId()));
+    mysqlpp::Query tooLong =
+        ctx->connection().query("UPDATE CodeType SET name = REPEAT('x', 5000) LIMIT 1");
     QVERIFY_THROWS_EXCEPTION(mysqlpp::BadQuery, tooLong.execute());
 }
 
