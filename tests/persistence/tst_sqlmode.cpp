@@ -8,6 +8,7 @@
 #include "TestRegistry.h"
 #include "controllers/CodeTypeController.h"
 #include "entities/CodeType.h"
+#include "entities/Session.h"
 
 #include <QtTest>
 
