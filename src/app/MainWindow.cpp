@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMenuBar>
 
 #include <mysql++/exceptions.h>
@@ -554,6 +555,7 @@ void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
     WettbewerbBearbeitenDialog dialog(*m_ctx, *wettbewerb, m_aktiverVerein.get(), true, this);
     connect(&dialog, &WettbewerbBearbeitenDialog::statusMessage, m_kontextzeile,
             &Kontextzeile::setzeStatus);
+    dialog.setzeStatus(dialog.statusZeile()->text()); // the state it opens in
     m_offenerWettbewerb = &dialog;
     dialog.exec();
     m_offenerWettbewerb = nullptr;
