@@ -110,13 +110,7 @@ private slots:
     // jury, and the competition dialog opens on the new competition; No stores nothing.
     void anlegenUeberHauptfenster()
     {
-        MainWindow fenster([this](QWidget *) {
-            auto login = std::make_unique<DatenbankVerbindung>();
-            login->setBenutzername(QString::fromStdString(TestDatabase::adminUser()));
-            login->setPassword(QString::fromStdString(TestDatabase::adminPassword()));
-            login->setConnectionURL(QString::fromStdString(TestDatabase::socketAddress().socket));
-            return login;
-        });
+        MainWindow fenster(alsAdministrator());
         QVERIFY(fenster.context());
         fenster.setzeAktivenVerein(m_verein.get());
         QVERIFY(!fenster.action("loescheWettbewerb")->isEnabled());
@@ -143,7 +137,7 @@ private slots:
                 },
                 &anlegenGesehen);
             fenster.oeffneWettbewerbAnlegenDialog();
-            QVERIFY(anlegenGesehen);
+                QVERIFY(anlegenGesehen);
             QCOMPARE(letzteBox(boxes()),
                      QStringList({"question", "Wettbewerb so anlegen?",
                                   "Wollen Sie den Wettbewerb mit folgenden Einstellungen anlegen? "
@@ -161,6 +155,20 @@ private slots:
                          QString("Status: Angelegt"));
             }
         }
+    }
+
+    // The competition search does not block and goes with the context at a new login.
+    void sucheImHauptfenster()
+    {
+        MainWindow fenster(alsAdministrator());
+        fenster.oeffneWettbewerbsSucheDialog();
+        QPointer<WettbewerbsSucheDialog> suche = fenster.wettbewerbsSuche();
+        QVERIFY(suche && suche->isVisible() && !suche->isModal());
+        fenster.oeffneWettbewerbsSucheDialog();
+        QCOMPARE(fenster.wettbewerbsSuche(), suche.data()); // brought to the front, not doubled
+        QVERIFY(fenster.meldeNeuAn());
+        QVERIFY(!suche);
+        QVERIFY(!fenster.wettbewerbsSuche());
     }
 
     // Forward through every state and back again: buttons, status line, what each tab offers,
@@ -460,6 +468,7 @@ private slots:
         QCOMPARE(tab.toggleButton()->text(), QString("Automatisch a&llen \n Sparten zuordnen"));
         QVERIFY(tab.spartenButton()->isEnabled());
         QCOMPARE(anzahl("SELECT COUNT(*) FROM JuriertBei WHERE alleSparten = 0"), 1);
+        editor.reiter()->setCurrentIndex(4);
         bild(editor, "juroren");
 
         for (const bool ja : {false, true}) {

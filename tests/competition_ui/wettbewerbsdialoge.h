@@ -5,11 +5,13 @@
 
 #include "CodeManager.h"
 #include "DatabaseContext.h"
+#include "MainWindow.h"
 #include "MessageBoxes.h"
 #include "TestDatabase.h"
 #include "WettbewerbService.h"
 #include "controllers/MitgliedController.h"
 #include "controllers/VereinController.h"
+#include "entities/DatenbankVerbindung.h"
 #include "entities/Jurierung.h"
 #include "entities/Mitglied.h"
 #include "entities/Verein.h"
@@ -68,6 +70,18 @@ inline std::unique_ptr<Mitglied> mitglied(DatabaseContext &ctx, const Verein &ve
     m->setMitgliedsNummerKomplett("7" + nummer + "C");
     MitgliedController().insertOrUpdate(ctx, *m);
     return m;
+}
+
+// Logs the main window in as the administrator of the test server, every time it asks.
+inline MainWindow::LoginPrompt alsAdministrator()
+{
+    return [](QWidget *) {
+        auto login = std::make_unique<DatenbankVerbindung>();
+        login->setBenutzername(QString::fromStdString(TestDatabase::adminUser()));
+        login->setPassword(QString::fromStdString(TestDatabase::adminPassword()));
+        login->setConnectionURL(QString::fromStdString(TestDatabase::socketAddress().socket));
+        return login;
+    };
 }
 
 inline int anzahl(const std::string &sql)

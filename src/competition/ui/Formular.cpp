@@ -95,7 +95,9 @@ void Formular::lade()
         else if (auto *d = qobject_cast<DoubleLineEdit *>(b.feld))
             d->setValue(wert);
         else if (auto *feld = qobject_cast<QLineEdit *>(b.feld))
-            feld->setText(wert.toString());
+            feld->setText(wert.userType() == QMetaType::QDate
+                              ? wert.toDate().toString(QStringLiteral("dd.MM.yyyy"))
+                              : wert.toString());
     }
 }
 
