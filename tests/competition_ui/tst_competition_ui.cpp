@@ -1,6 +1,7 @@
 #include "CodeValueComboBox.h"
 #include "DurchgangBearbeitenDialog.h"
 #include "GrunddatenBearbeitenDialog.h"
+#include "JuriertBeiBearbeitenDialog.h"
 #include "JurorBearbeitenDialog.h"
 #include "JurorenListen.h"
 #include "Kontextzeile.h"
@@ -480,6 +481,44 @@ private slots:
                                   "entfernen?"}));
             QCOMPARE(tab.liste()->rowCount(), ja ? 1 : 2);
         }
+    }
+
+    // A juror's categories: assigned once, refused twice, shown by abbreviation or name.
+    void jurorSparten()
+    {
+        auto w = wettbewerb(*m_ctx, *m_verein);
+        for (const auto &[name, abkuerzung] : {std::pair<QString, QString>{"Farbe", "F"},
+                                               {"Natur", QString()}}) {
+            auto sparte = SparteService::neueSparte(*m_ctx, *w);
+            sparte->setName(name);
+            if (!abkuerzung.isNull())
+                sparte->setAbkuerzung(abkuerzung);
+            SparteService::speichere(*m_ctx, *sparte);
+        }
+        WettbewerbService::geheWeiter(*m_ctx, *w);
+        auto eva = mitglied(*m_ctx, *m_verein, "Eva", "Mayr", "12");
+        WettbewerbBearbeitenDialog editor(*m_ctx, *w);
+        WettbewerbJurorenWidget &tab = *editor.juroren();
+        tab.legeJuriertBeiAn(eva.get());
+        tab.toggleButton()->click();
+        bool gesehen = false;
+        imNaechstenDialog<JuriertBeiBearbeitenDialog>(
+            [&](JuriertBeiBearbeitenDialog &d) {
+                auto sparten = SparteController().readByWettbewerb(*m_ctx, *w);
+                std::sort(sparten.begin(), sparten.end(),
+                          [](const auto &a, const auto &b) { return a->getId() < b->getId(); });
+                QVERIFY(d.sparten()->ordneZu(*sparten[0]));
+                QVERIFY(d.sparten()->ordneZu(*sparten[1]));
+                QVERIFY(!d.sparten()->ordneZu(*sparten[0]));
+                QCOMPARE(letzteBox(boxes()),
+                         QStringList({"critical", "Zuordnung schon vorhanden",
+                                      "Die Sparte ist dem Juror bereits zugeordnet."}));
+                QCOMPARE(d.sparten()->liste()->rowCount(), 2);
+            },
+            &gesehen);
+        tab.spartenButton()->click();
+        QVERIFY(gesehen);
+        QCOMPARE(tab.liste()->model()->displayValue(0, 4).toString(), QString("F, Natur"));
     }
 
     // The search finds by name and hands the chosen competition on; it is forgotten at a new
