@@ -37,6 +37,57 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
 </context>
 <context>
+    <name>DurchgangBearbeitenDialog</name>
+    <message>
+        <source>Einstellungen zum Durchgang bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen zum Durchgang ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DurchgangsArt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Von Prozent der Rangliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bis Prozent der Rangliste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimal erlaubte Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximal erlaubte Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sortierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DurchgangsNameVariantConverter</name>
     <message>
         <source>1</source>
@@ -52,6 +103,21 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
     <message>
         <source>2 (bestes Drittel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExterneJurorenListe</name>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -123,6 +189,144 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
 </context>
 <context>
+    <name>GrunddatenBearbeitenDialog</name>
+    <message>
+        <source>Neuen Wettbewerb anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grunddaten bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grunddaten ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neuen Wettbewerb &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GrunddatenBearbeitenWidget</name>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerbsdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausrichter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechtigt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in folgendem Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Festlegungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jurierungsmodus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Durchgaenge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Bilder fuer Wertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Sparten fuer Kombination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Teilnehmer fuer Vereinswertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nur vollständige Kombinationen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewollt auszustellen sind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gewuenschte Annahmen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prozent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abrundung auf ganze Punkte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximales Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zum Beispiel 1024x768</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximale Dateigroesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zum Beispiel 800KB oder 2MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruehestmoegliches Jugend-Geburtsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(nicht lesbar)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HilfeUeberDialog</name>
     <message>
         <source>Informationen zu Kalvor</source>
@@ -161,6 +365,200 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
     <message>
         <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JuriertBeiBearbeitenDialog</name>
+    <message>
+        <source>Juroren-Zuordnung Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juroren-Zuordnung Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertet in allen Sparten</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JuriertBeiSpartenWidget</name>
+    <message>
+        <source>Hi&amp;nzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JurorBearbeitenDialog</name>
+    <message>
+        <source>Neuen externen Juror anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Externen Juror bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zum externen Juror</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neuen Juror &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Personendaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anrede</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adresse und Erreichbarkeit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Strasse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mobil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skype</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JurorHinzufuegenDialog</name>
+    <message>
+        <source>Juror hinzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche nach vorhandenen Mitgliedern und externen Juroren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene Mitglieder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene externe Juroren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Person markiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst ein Mitglied oder einen externen Juror.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JurorService</name>
+    <message>
+        <source>Alle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JurorenListe</name>
+    <message>
+        <source>Nein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JuriertBeiArt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hat Tastatur</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -888,6 +1286,160 @@ Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel g
     </message>
 </context>
 <context>
+    <name>SparteAuswahlDialog</name>
+    <message>
+        <source>Sparte auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparte aus&amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keine Sparte auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine Sparte markiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst eine der Sparten.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SparteBearbeitenDialog</name>
+    <message>
+        <source>Neue Sparte anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparte bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zur Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neue &amp;Sparte anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abkuerzung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchgaenge anlegen fuer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Kombination verwendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpartenListe</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abkuerzung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchgaenge anlegen fuer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In Kombination verwendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TeilnehmerListe</name>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TeilnehmerListenWidget</name>
+    <message>
+        <source>Mitglied Suchen 
+ und Hi&amp;nzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mitglied Anlegen 
+ und Hinzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied
+ &amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitg&amp;lied
+ Entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilder je Teilnehmer und Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TeilnehmerStatusListe</name>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Bilder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TimeStampLineEdit</name>
     <message>
         <source>Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden.</source>
@@ -1175,6 +1727,295 @@ Bitte waehlen Sie einen anderen Verein aus.</source>
     </message>
     <message>
         <source>Bitte markieren Sie zunaechst einen der gefundenen Vereine.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbAnlegenDialog</name>
+    <message>
+        <source>Wettbewerb anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerbsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerbsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jurierungsmodus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Durchgaenge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbBearbeitenDialog</name>
+    <message>
+        <source>Der Inhalt dieses Reiters folgt in einer spaeteren Version von Kalvor.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerb %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Grunddaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;parten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Teilnehmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>B&amp;ilder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Juroren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Wertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;rgebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folgt in einer spaeteren Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbGrunddatenWidget</name>
+    <message>
+        <source>Wettbewerbsdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausrichter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in folgendem Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Bilder fuer Wertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Sparten fuer Kombination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Teilnehmer fuer Vereinswertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximales Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maximale Dateigroesse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fruehestmoegliches Jugend-Geburtsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grunddaten &amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbJurorenWidget</name>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Externen Juror 
+ a&amp;nlegen 
+ und hinzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vorhandenen 
+ externen Juror 
+ bzw. vorhandenes 
+ Mitglied hinzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Sparten?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparten &amp;zuordnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tastatur z&amp;uordnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spartenzuordnung 
+ ermoeg&amp;lichen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatisch a&amp;llen 
+ Sparten zuordnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparten&amp;zuordnung 
+ ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbSpartenWidget</name>
+    <message>
+        <source>&amp;Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbsListe</name>
+    <message>
+        <source>Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbsSucheDialog</name>
+    <message>
+        <source>Wettbewerb suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerbsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerbsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausrichter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene Wettbewerbe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerb &amp;oeffnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Wettbewerb markiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst einen der gefundenen Wettbewerbe.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -39,6 +39,57 @@ Please enter the date as dd.mm.yyyy.</translation>
     </message>
 </context>
 <context>
+    <name>DurchgangBearbeitenDialog</name>
+    <message>
+        <source>Einstellungen zum Durchgang bearbeiten</source>
+        <translation>Edit round settings</translation>
+    </message>
+    <message>
+        <source>Einstellungen zum Durchgang ansehen</source>
+        <translation>View round settings</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation>Youth</translation>
+    </message>
+    <message>
+        <source>DurchgangsArt</source>
+        <translation>Kind of round</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Von Prozent der Rangliste</source>
+        <translation>From percent of ranking</translation>
+    </message>
+    <message>
+        <source>Bis Prozent der Rangliste</source>
+        <translation>To percent of ranking</translation>
+    </message>
+    <message>
+        <source>Minimal erlaubte Bewertung</source>
+        <translation>Lowest allowed score</translation>
+    </message>
+    <message>
+        <source>Maximal erlaubte Bewertung</source>
+        <translation>Highest allowed score</translation>
+    </message>
+    <message>
+        <source>Sortierung</source>
+        <translation>Order</translation>
+    </message>
+</context>
+<context>
     <name>DurchgangsNameVariantConverter</name>
     <message>
         <source>1</source>
@@ -55,6 +106,21 @@ Please enter the date as dd.mm.yyyy.</translation>
     <message>
         <source>2 (bestes Drittel)</source>
         <translation>2 (best third)</translation>
+    </message>
+</context>
+<context>
+    <name>ExterneJurorenListe</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Surname</translation>
     </message>
 </context>
 <context>
@@ -125,6 +191,144 @@ Please enter the date as dd.mm.yyyy.</translation>
     </message>
 </context>
 <context>
+    <name>GrunddatenBearbeitenDialog</name>
+    <message>
+        <source>Neuen Wettbewerb anlegen</source>
+        <translation>Create new competition</translation>
+    </message>
+    <message>
+        <source>Grunddaten bearbeiten</source>
+        <translation>Edit master data</translation>
+    </message>
+    <message>
+        <source>Grunddaten ansehen</source>
+        <translation>View master data</translation>
+    </message>
+    <message>
+        <source>Neuen Wettbewerb &amp;speichern</source>
+        <translation>&amp;Save new competition</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+</context>
+<context>
+    <name>GrunddatenBearbeitenWidget</name>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation>Choose &amp;club</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsdaten</source>
+        <translation>Competition data</translation>
+    </message>
+    <message>
+        <source>Ausrichter</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Berechtigt</source>
+        <translation>Entitled</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>in folgendem Ort</source>
+        <translation>in the place</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Festlegungen</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Jurierungsmodus</source>
+        <translation>Jury mode</translation>
+    </message>
+    <message>
+        <source>Anzahl Durchgaenge</source>
+        <translation>Number of rounds</translation>
+    </message>
+    <message>
+        <source>Anzahl Bilder fuer Wertung</source>
+        <translation>Images counted in the ranking</translation>
+    </message>
+    <message>
+        <source>Anzahl Sparten fuer Kombination</source>
+        <translation>Categories counted in the combination</translation>
+    </message>
+    <message>
+        <source>Anzahl Teilnehmer fuer Vereinswertung</source>
+        <translation>Participants counted for the club ranking</translation>
+    </message>
+    <message>
+        <source>Nur vollständige Kombinationen</source>
+        <translation>Complete combinations only</translation>
+    </message>
+    <message>
+        <source>Gewollt auszustellen sind</source>
+        <translation>Meant to be exhibited</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>images</translation>
+    </message>
+    <message>
+        <source>Gewuenschte Annahmen</source>
+        <translation>Desired acceptances</translation>
+    </message>
+    <message>
+        <source>Prozent</source>
+        <translation>percent</translation>
+    </message>
+    <message>
+        <source>Abrundung auf ganze Punkte</source>
+        <translation>Round down to whole points</translation>
+    </message>
+    <message>
+        <source>Maximales Format</source>
+        <translation>Maximum format</translation>
+    </message>
+    <message>
+        <source>Zum Beispiel 1024x768</source>
+        <translation>For example 1024x768</translation>
+    </message>
+    <message>
+        <source>Maximale Dateigroesse</source>
+        <translation>Maximum file size</translation>
+    </message>
+    <message>
+        <source>Zum Beispiel 800KB oder 2MB</source>
+        <translation>For example 800KB or 2MB</translation>
+    </message>
+    <message>
+        <source>Fruehestmoegliches Jugend-Geburtsdatum</source>
+        <translation>Earliest youth birth date</translation>
+    </message>
+    <message>
+        <source>(nicht lesbar)</source>
+        <translation>(not readable)</translation>
+    </message>
+</context>
+<context>
     <name>HilfeUeberDialog</name>
     <message>
         <source>Informationen zu Kalvor</source>
@@ -164,6 +368,200 @@ Please enter the date as dd.mm.yyyy.</translation>
     <message>
         <source>Nein</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>JuriertBeiBearbeitenDialog</name>
+    <message>
+        <source>Juroren-Zuordnung Bearbeiten</source>
+        <translation>Edit juror assignment</translation>
+    </message>
+    <message>
+        <source>Juroren-Zuordnung Ansehen</source>
+        <translation>View juror assignment</translation>
+    </message>
+    <message>
+        <source>Wertet in allen Sparten</source>
+        <translation>Judges all categories</translation>
+    </message>
+</context>
+<context>
+    <name>JuriertBeiSpartenWidget</name>
+    <message>
+        <source>Hi&amp;nzufuegen</source>
+        <translation>A&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+</context>
+<context>
+    <name>JurorBearbeitenDialog</name>
+    <message>
+        <source>Neuen externen Juror anlegen</source>
+        <translation>Create new external juror</translation>
+    </message>
+    <message>
+        <source>Externen Juror bearbeiten</source>
+        <translation>Edit external juror</translation>
+    </message>
+    <message>
+        <source>Informationen zum externen Juror</source>
+        <translation>External juror information</translation>
+    </message>
+    <message>
+        <source>Neuen Juror &amp;speichern</source>
+        <translation>&amp;Save new juror</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Personendaten</source>
+        <translation>Personal data</translation>
+    </message>
+    <message>
+        <source>Anrede</source>
+        <translation>Salutation</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Geburtsdatum</source>
+        <translation>Date of birth</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Adresse und Erreichbarkeit</source>
+        <translation>Address and contact</translation>
+    </message>
+    <message>
+        <source>Strasse</source>
+        <translation>Street</translation>
+    </message>
+    <message>
+        <source>PLZ</source>
+        <translation>Postcode</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>E-Mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Telefon</source>
+        <translation>Telephone</translation>
+    </message>
+    <message>
+        <source>Mobil</source>
+        <translation>Mobile</translation>
+    </message>
+    <message>
+        <source>Homepage</source>
+        <translation>Homepage</translation>
+    </message>
+    <message>
+        <source>Skype</source>
+        <translation>Skype</translation>
+    </message>
+</context>
+<context>
+    <name>JurorHinzufuegenDialog</name>
+    <message>
+        <source>Juror hinzufuegen</source>
+        <translation>Add juror</translation>
+    </message>
+    <message>
+        <source>Suche nach vorhandenen Mitgliedern und externen Juroren</source>
+        <translation>Search existing members and external jurors</translation>
+    </message>
+    <message>
+        <source>Gefundene Mitglieder</source>
+        <translation>Members found</translation>
+    </message>
+    <message>
+        <source>Gefundene externe Juroren</source>
+        <translation>External jurors found</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation>&amp;Choose</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Keine Person markiert</source>
+        <translation>No person marked</translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst ein Mitglied oder einen externen Juror.</source>
+        <translation>Please mark a member or an external juror first.</translation>
+    </message>
+</context>
+<context>
+    <name>JurorService</name>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
+    <name>JurorenListe</name>
+    <message>
+        <source>Nein</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>JuriertBeiArt</source>
+        <translation>Kind of juror</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Staat</source>
+        <translation>Country</translation>
+    </message>
+    <message>
+        <source>Sparten</source>
+        <translation>Categories</translation>
+    </message>
+    <message>
+        <source>Hat Tastatur</source>
+        <translation>Has keypad</translation>
     </message>
 </context>
 <context>
@@ -899,6 +1297,164 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     </message>
 </context>
 <context>
+    <name>SparteAuswahlDialog</name>
+    <message>
+        <source>Sparte auswaehlen</source>
+        <translation>Choose category</translation>
+    </message>
+    <message>
+        <source>Sparte aus&amp;waehlen</source>
+        <translation>&amp;Choose category</translation>
+    </message>
+    <message>
+        <source>&amp;Keine Sparte auswaehlen</source>
+        <translation>&amp;No category</translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>Keine Sparte markiert</source>
+        <translation>No category marked</translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst eine der Sparten.</source>
+        <translation>Please mark one of the categories first.</translation>
+    </message>
+</context>
+<context>
+    <name>SparteBearbeitenDialog</name>
+    <message>
+        <source>Neue Sparte anlegen</source>
+        <translation>Create new category</translation>
+    </message>
+    <message>
+        <source>Sparte bearbeiten</source>
+        <translation>Edit category</translation>
+    </message>
+    <message>
+        <source>Informationen zur Sparte</source>
+        <translation>Category information</translation>
+    </message>
+    <message>
+        <source>Neue &amp;Sparte anlegen</source>
+        <translation>Create &amp;category</translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation>&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Abkuerzung</source>
+        <translation>Abbreviation</translation>
+    </message>
+    <message>
+        <source>Durchgaenge anlegen fuer</source>
+        <translation>Create rounds for</translation>
+    </message>
+    <message>
+        <source>In Kombination verwendet</source>
+        <translation>Used in combination</translation>
+    </message>
+</context>
+<context>
+    <name>SpartenListe</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Abkuerzung</source>
+        <translation>Abbreviation</translation>
+    </message>
+    <message>
+        <source>Durchgaenge anlegen fuer</source>
+        <translation>Create rounds for</translation>
+    </message>
+    <message>
+        <source>In Kombination verwendet</source>
+        <translation>Used in combination</translation>
+    </message>
+</context>
+<context>
+    <name>TeilnehmerListe</name>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+</context>
+<context>
+    <name>TeilnehmerListenWidget</name>
+    <message>
+        <source>Mitglied Suchen 
+ und Hi&amp;nzufuegen</source>
+        <translation>Search member 
+ and a&amp;dd</translation>
+    </message>
+    <message>
+        <source>&amp;Mitglied Anlegen 
+ und Hinzufuegen</source>
+        <translation>Create &amp;member 
+ and add</translation>
+    </message>
+    <message>
+        <source>Mitglied
+ &amp;Ansehen</source>
+        <translation>&amp;View
+ member</translation>
+    </message>
+    <message>
+        <source>Mitg&amp;lied
+ Entfernen</source>
+        <translation>Remove
+ mem&amp;ber</translation>
+    </message>
+    <message>
+        <source>Bilder je Teilnehmer und Sparte</source>
+        <translation>Images per participant and category</translation>
+    </message>
+</context>
+<context>
+    <name>TeilnehmerStatusListe</name>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Surname</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Anzahl Bilder</source>
+        <translation>Number of images</translation>
+    </message>
+</context>
+<context>
     <name>TimeStampLineEdit</name>
     <message>
         <source>Zeitstempel koennen als Datum dd.MM.yyyy, als Datum mit minutengenauer Zeit dd.MM.yyyy hh.mm, oder mit sekundengenauer Zeit dd.MM.yyyy hh.mm.ss eingegeben werden.  Fuehrende Nullen beim Datum duerfen weggelassen werden, statt dem Punkt bei der Zeit darf auch ein Doppelpunkt geschrieben werden.</source>
@@ -1193,6 +1749,303 @@ Please select another club.</translation>
     <message>
         <source>Bitte markieren Sie zunaechst einen der gefundenen Vereine.</source>
         <translation>Please first select one of the clubs found.</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbAnlegenDialog</name>
+    <message>
+        <source>Wettbewerb anlegen</source>
+        <translation>Create competition</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsname</source>
+        <translation>Competition name</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsnummer</source>
+        <translation>Competition number</translation>
+    </message>
+    <message>
+        <source>Jurierungsmodus</source>
+        <translation>Jury mode</translation>
+    </message>
+    <message>
+        <source>Anzahl Durchgaenge</source>
+        <translation>Number of rounds</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbBearbeitenDialog</name>
+    <message>
+        <source>Der Inhalt dieses Reiters folgt in einer spaeteren Version von Kalvor.</source>
+        <translation>The content of this tab follows in a later version of Kalvor.</translation>
+    </message>
+    <message>
+        <source>Wettbewerb %1</source>
+        <translation>Competition %1</translation>
+    </message>
+    <message>
+        <source>&amp;Grunddaten</source>
+        <translation>&amp;Master data</translation>
+    </message>
+    <message>
+        <source>S&amp;parten</source>
+        <translation>Cate&amp;gories</translation>
+    </message>
+    <message>
+        <source>&amp;Teilnehmer</source>
+        <translation>&amp;Participants</translation>
+    </message>
+    <message>
+        <source>B&amp;ilder</source>
+        <translation>&amp;Images</translation>
+    </message>
+    <message>
+        <source>&amp;Juroren</source>
+        <translation>&amp;Jurors</translation>
+    </message>
+    <message>
+        <source>&amp;Wertung</source>
+        <translation>&amp;Scoring</translation>
+    </message>
+    <message>
+        <source>E&amp;rgebnisse</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <source>Statistik</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xport</translation>
+    </message>
+    <message>
+        <source>Folgt in einer spaeteren Version</source>
+        <translation>Follows in a later version</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>C&amp;lose</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbGrunddatenWidget</name>
+    <message>
+        <source>Wettbewerbsdaten</source>
+        <translation>Competition data</translation>
+    </message>
+    <message>
+        <source>Ausrichter</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>in folgendem Ort</source>
+        <translation>in the place</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Anzahl Bilder fuer Wertung</source>
+        <translation>Images counted in the ranking</translation>
+    </message>
+    <message>
+        <source>Anzahl Sparten fuer Kombination</source>
+        <translation>Categories counted in the combination</translation>
+    </message>
+    <message>
+        <source>Anzahl Teilnehmer fuer Vereinswertung</source>
+        <translation>Participants counted for the club ranking</translation>
+    </message>
+    <message>
+        <source>Maximales Format</source>
+        <translation>Maximum format</translation>
+    </message>
+    <message>
+        <source>Maximale Dateigroesse</source>
+        <translation>Maximum file size</translation>
+    </message>
+    <message>
+        <source>Fruehestmoegliches Jugend-Geburtsdatum</source>
+        <translation>Earliest youth birth date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Grunddaten &amp;Bearbeiten</source>
+        <translation>&amp;Edit master data</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbJurorenWidget</name>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>Externen Juror 
+ a&amp;nlegen 
+ und hinzufuegen</source>
+        <translation>Create 
+ external juror 
+ a&amp;nd add</translation>
+    </message>
+    <message>
+        <source>&amp;Vorhandenen 
+ externen Juror 
+ bzw. vorhandenes 
+ Mitglied hinzufuegen</source>
+        <translation>Add an e&amp;xisting 
+ external juror 
+ or an existing 
+ member</translation>
+    </message>
+    <message>
+        <source>Alle Sparten?</source>
+        <translation>All categories?</translation>
+    </message>
+    <message>
+        <source>Sparten &amp;zuordnen</source>
+        <translation>Assign cate&amp;gories</translation>
+    </message>
+    <message>
+        <source>Tastatur z&amp;uordnen</source>
+        <translation>Assign &amp;keypad</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Entfernen</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Spartenzuordnung 
+ ermoeg&amp;lichen</source>
+        <translation>Al&amp;low 
+ category assignment</translation>
+    </message>
+    <message>
+        <source>Automatisch a&amp;llen 
+ Sparten zuordnen</source>
+        <translation>Assign a&amp;ll 
+ categories automatically</translation>
+    </message>
+    <message>
+        <source>Sparten&amp;zuordnung 
+ ansehen</source>
+        <translation>View category 
+ assi&amp;gnment</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbSpartenWidget</name>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbsListe</name>
+    <message>
+        <source>Nummer</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Datum</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>State</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbsSucheDialog</name>
+    <message>
+        <source>Wettbewerb suchen</source>
+        <translation>Search competition</translation>
+    </message>
+    <message>
+        <source>&amp;Verein waehlen</source>
+        <translation>Choose &amp;club</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsnummer</source>
+        <translation>Competition number</translation>
+    </message>
+    <message>
+        <source>Wettbewerbsname</source>
+        <translation>Competition name</translation>
+    </message>
+    <message>
+        <source>Ort</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Ausrichter</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Gefundene Wettbewerbe</source>
+        <translation>Competitions found</translation>
+    </message>
+    <message>
+        <source>Wettbewerb &amp;oeffnen</source>
+        <translation>&amp;Open competition</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>C&amp;lose</translation>
+    </message>
+    <message>
+        <source>Kein Wettbewerb markiert</source>
+        <translation>No competition marked</translation>
+    </message>
+    <message>
+        <source>Bitte markieren Sie zunaechst einen der gefundenen Wettbewerbe.</source>
+        <translation>Please mark one of the competitions found first.</translation>
     </message>
 </context>
 </TS>

@@ -11,13 +11,18 @@
 #include "RememberedConnections.h"
 #include "VereinBearbeitenDialog.h"
 #include "VereinsSucheDialog.h"
+#include "WettbewerbAnlegenDialog.h"
+#include "WettbewerbBearbeitenDialog.h"
+#include "WettbewerbsSucheDialog.h"
 #include "entities/Benutzer.h"
 #include "entities/DatenbankVerbindung.h"
 #include "entities/Verein.h"
+#include "entities/Wettbewerb.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMenuBar>
 
 #include <mysql++/exceptions.h>
@@ -111,7 +116,8 @@ const ActionDef kActions[] = {
 const char *const kAvailable[] = {"meldeNeuAn",         "beenden",         "oeffneHilfeUeberDialog",
                                   "oeffneMitgliederverwaltung", "legeVereinAn",
                                   "waehleVereinAus",    "seheVereinAn",    "bearbeiteVerein",
-                                  "loescheVerein"};
+                                  "loescheVerein",      "oeffneWettbewerbAnlegenDialog",
+                                  "oeffneWettbewerbsSucheDialog"};
 
 QString textOf(const DatenbankVerbindung &login, int row)
 {
@@ -290,6 +296,7 @@ bool MainWindow::meldeNeuAn()
                 continue;
             }
             schliesseFenster(); // they work with the previous context
+            m_wettbewerbsSuche.clear();
             m_ctx = std::move(ctx);
             m_kontextzeile->setContext(m_ctx.get());
             m_kontextzeile->aktualisiereVerein(m_aktiverVerein.get());
@@ -501,11 +508,57 @@ void MainWindow::loescheVerein()
 void MainWindow::oeffneWettbewerbAnlegenDialog()
 {
     logAction(QStringLiteral("Aufruf von Wettbewerb Anlegen"));
+    if (!m_ctx)
+        return;
+    // A competition needs its host: the club search, without the choice of no club.
+    if (!m_aktiverVerein) {
+        VereinsSucheDialog suche(*m_ctx, false, this);
+        if (suche.exec() != QDialog::Accepted)
+            return;
+        const std::unique_ptr<Verein> gewaehlt = suche.gewaehlterVerein();
+        if (gewaehlt)
+            setzeAktivenVerein(gewaehlt.get());
+    }
+    if (!m_aktiverVerein || !m_aktiverVerein->hasId())
+        return;
+    WettbewerbAnlegenDialog dialog(*m_ctx, m_aktiverVerein->getId(), this);
+    connect(&dialog, &WettbewerbAnlegenDialog::wettbewerbWurdeBearbeitet, this,
+            &MainWindow::oeffneWettbewerb);
+    dialog.exec();
 }
 
 void MainWindow::oeffneWettbewerbsSucheDialog()
 {
     logAction(QStringLiteral("Aufruf von Wettbewerb Oeffnen"));
+    if (!m_ctx)
+        return;
+    if (!m_wettbewerbsSuche) {
+        auto *suche = new WettbewerbsSucheDialog(*m_ctx, this);
+        suche->setAttribute(Qt::WA_DeleteOnClose);
+        connect(suche, &WettbewerbsSucheDialog::wettbewerbAusgewaehlt, this,
+                &MainWindow::oeffneWettbewerb);
+        merkeFenster(suche);
+        m_wettbewerbsSuche = suche;
+    }
+    m_wettbewerbsSuche->show();
+    m_wettbewerbsSuche->raise();
+    m_wettbewerbsSuche->activateWindow();
+}
+
+void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
+{
+    logAction(QStringLiteral("Aufruf von Wettbewerb Oeffnen fuer Wettbewerb ") +
+              (wettbewerb && wettbewerb->hasName() ? wettbewerb->getName()
+                                                   : QStringLiteral("(ohne Name)")));
+    if (!m_ctx || !wettbewerb)
+        return;
+    WettbewerbBearbeitenDialog dialog(*m_ctx, *wettbewerb, m_aktiverVerein.get(), true, this);
+    connect(&dialog, &WettbewerbBearbeitenDialog::statusMessage, m_kontextzeile,
+            &Kontextzeile::setzeStatus);
+    dialog.setzeStatus(dialog.statusZeile()->text()); // the state it opens in
+    m_offenerWettbewerb = &dialog;
+    dialog.exec();
+    m_offenerWettbewerb = nullptr;
 }
 
 void MainWindow::loescheWettbewerb()

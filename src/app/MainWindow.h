@@ -4,6 +4,9 @@
 #include <QMap>
 #include <QPointer>
 
+#include "WettbewerbBearbeitenDialog.h"
+#include "WettbewerbsSucheDialog.h"
+
 #include <functional>
 #include <memory>
 
@@ -12,6 +15,7 @@ class DatenbankVerbindung;
 class Kontextzeile;
 class QAction;
 class Verein;
+class Wettbewerb;
 
 // Makes the actions of the main window: text, shortcut, status tip and slot.
 class ActionFactory
@@ -46,6 +50,10 @@ public:
     void setzeAktivenVerein(const Verein *verein);
 
     static QString getTimeIntervalString(int numberOfSeconds);
+    // The competition search while it is open (it does not block the window); null otherwise.
+    WettbewerbsSucheDialog *wettbewerbsSuche() const { return m_wettbewerbsSuche; }
+    // The competition dialog while it runs (modal); null otherwise.
+    WettbewerbBearbeitenDialog *offenerWettbewerb() const { return m_offenerWettbewerb; }
 
 public slots:
     bool meldeNeuAn();
@@ -68,6 +76,7 @@ public slots:
     void loescheVerein();
     void oeffneWettbewerbAnlegenDialog();
     void oeffneWettbewerbsSucheDialog();
+    void oeffneWettbewerb(Wettbewerb *wettbewerb);
     void loescheWettbewerb();
     void eigeneBerechtigungenAnsehen();
     void passwortAendern();
@@ -95,5 +104,7 @@ private:
     std::unique_ptr<Verein> m_aktiverVerein;
     QMap<QString, QAction *> m_actions;
     QList<QPointer<QWidget>> m_fenster;
+    QPointer<WettbewerbsSucheDialog> m_wettbewerbsSuche;
+    QPointer<WettbewerbBearbeitenDialog> m_offenerWettbewerb;
     bool m_loginCancelled = false;
 };
