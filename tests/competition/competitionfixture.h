@@ -2,11 +2,13 @@
 
 #include "CodeManager.h"
 #include "DatabaseContext.h"
+#include "SparteService.h"
 #include "TestDatabase.h"
 #include "WettbewerbService.h"
 #include "controllers/EventLogController.h"
 #include "controllers/EventLogSettingsController.h"
 #include "controllers/JurierungController.h"
+#include "controllers/SparteController.h"
 #include "controllers/VereinController.h"
 #include "controllers/WettbewerbController.h"
 
@@ -14,6 +16,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -50,6 +53,29 @@ inline Wettbewerbsdaten legeWettbewerbAn(DatabaseContext &ctx, const QString &nu
     return daten;
 }
 
+// Stores a new category of the competition, with its rounds.
+inline std::unique_ptr<Sparte> legeSparteAn(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
+                                            const char *name, const char *abkuerzung = nullptr)
+{
+    auto sparte = SparteService::neueSparte(ctx, wettbewerb);
+    sparte->setName(QString::fromLatin1(name));
+    if (abkuerzung)
+        sparte->setAbkuerzung(QString::fromLatin1(abkuerzung));
+    SparteService::speichere(ctx, *sparte);
+    return sparte;
+}
+
+// Data rows whose columns are all texts: the row's name, then one text per column.
+inline void zeilen(std::initializer_list<std::initializer_list<const char *>> tabelle)
+{
+    for (const auto &zeile : tabelle) {
+        auto it = zeile.begin();
+        QTestData &daten = QTest::newRow(*it);
+        while (++it != zeile.end())
+            daten << QString::fromUtf8(*it);
+    }
+}
+
 // From now on every log call of the context is stored in EventLog.
 inline void logInDatenbank(DatabaseContext &ctx)
 {
@@ -64,12 +90,12 @@ inline void logInDatenbank(DatabaseContext &ctx)
 // The texts logged at a location, oldest first.
 inline QStringList geloggt(DatabaseContext &ctx, const char *location)
 {
-    auto zeilen = EventLogController().select(
+    auto eintraege = EventLogController().select(
         ctx, {{QStringLiteral("location"), QString::fromLatin1(location)}}, true, false);
-    std::sort(zeilen.begin(), zeilen.end(),
+    std::sort(eintraege.begin(), eintraege.end(),
               [](const auto &a, const auto &b) { return a->getId() < b->getId(); });
     QStringList texte;
-    for (const auto &zeile : zeilen)
+    for (const auto &zeile : eintraege)
         texte.append(zeile->getText());
     return texte;
 }

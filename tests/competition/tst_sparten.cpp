@@ -124,9 +124,7 @@ private slots:
     {
         auto daten = legeWettbewerbAn(*m_ctx);
         auto andere = legeWettbewerbAn(*m_ctx, "W2");
-        auto vorhanden = SparteService::neueSparte(*m_ctx, *daten.wettbewerb);
-        vorhanden->setName(QStringLiteral("Farbe"));
-        SparteService::speichere(*m_ctx, *vorhanden);
+        const auto vorhanden = legeSparteAn(*m_ctx, *daten.wettbewerb, "Farbe");
         logInDatenbank(*m_ctx);
 
         auto sparte = SparteService::neueSparte(*m_ctx, *daten.wettbewerb);
@@ -156,12 +154,8 @@ private slots:
     void deletingACategory()
     {
         auto daten = legeWettbewerbAn(*m_ctx);
-        auto sparten = std::vector<std::unique_ptr<Sparte>>();
-        for (const char *name : {"Farbe", "Dia"}) {
-            sparten.push_back(SparteService::neueSparte(*m_ctx, *daten.wettbewerb));
-            sparten.back()->setName(QString::fromLatin1(name));
-            SparteService::speichere(*m_ctx, *sparten.back());
-        }
+        const std::unique_ptr<Sparte> sparten[] = {legeSparteAn(*m_ctx, *daten.wettbewerb, "Farbe"),
+                                                   legeSparteAn(*m_ctx, *daten.wettbewerb, "Dia")};
         Sparte &farbe = *sparten[0];
         Mitglied mitglied;
         MitgliedController().insertOrUpdate(*m_ctx, mitglied);
@@ -210,82 +204,64 @@ private slots:
 
     void roundSettingsChecks_data()
     {
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<QVariant>("minRang");
-        QTest::addColumn<QVariant>("maxRang");
-        QTest::addColumn<QVariant>("minBewertung");
-        QTest::addColumn<QVariant>("maxBewertung");
-        QTest::addColumn<bool>("sortierung");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("log");
-        const QVariant leer;
-        const QString nicht = QStringLiteral("Feld darf nicht ausgefuellt werden");
-        const QString wert = QStringLiteral("Wert nicht erlaubt");
-        QTest::newRow("second round") << "ZWEITER_DURCHGANG_MITTLERE" << QVariant(33.3)
-                                      << QVariant(66.6) << QVariant(4) << QVariant(8) << true << ""
-                                      << "==> Pruefung erfolgreich";
-        QTest::newRow("ratings in any order")
-            << "ZWEITER_DURCHGANG_BESTE" << QVariant(66.6) << QVariant(10.0) << QVariant(8)
-            << QVariant(3) << true << ""
-            << "==> Pruefung erfolgreich";
-        QTest::newRow("first round with a rank")
-            << "ERSTER_DURCHGANG" << QVariant(0.0) << leer << QVariant(0) << leer << false << nicht
-            << "Feld darf nicht ausgefuellt werden (Erster "
-               "Durchgang)";
-        QTest::newRow("overall with a rating")
-            << "GESAMTWERTUNG" << leer << leer << leer << QVariant(5) << true << nicht
-            << "Feld darf nicht ausgefuellt werden "
-               "(Gesamtwertung)";
-        QTest::newRow("overall without anything")
-            << "GESAMTWERTUNG" << leer << leer << leer << leer << true << ""
-            << "==> Pruefung erfolgreich";
-        QTest::newRow("rank above 100")
-            << "ZWEITER_DURCHGANG_BESTE" << QVariant(66.6) << QVariant(100.5) << leer << leer
-            << false << wert << "Wert nicht erlaubt (Prozent der Rangliste)";
-        QTest::newRow("rank below 0")
-            << "ZWEITER_DURCHGANG_SCHLECHTE" << QVariant(-0.1) << QVariant(33.3) << QVariant(1)
-            << QVariant(5) << true << wert << "Wert nicht erlaubt (Prozent der Rangliste)";
-        QTest::newRow("no lowest rating")
-            << "ERSTER_DURCHGANG" << leer << leer << leer << QVariant(11) << false
-            << "Minimal erlaubte Bewertung fehlt"
-            << "Minimal erlaubte Bewertung fehlt";
-        QTest::newRow("no highest rating") << "ERSTER_DURCHGANG" << leer << leer << QVariant(0)
-                                           << leer << false << "Maximal erlaubte Bewertung fehlt"
-                                           << "Maximal erlaubte Bewertung fehlt";
-        QTest::newRow("rating 0") << "ERSTER_DURCHGANG" << leer << leer << QVariant(0)
-                                  << QVariant(10) << false << wert
-                                  << "Wert nicht erlaubt (erlaubte Bewertung)";
-        QTest::newRow("rating 11")
-            << "ERSTER_DURCHGANG" << leer << leer << QVariant(1) << QVariant(11) << true << wert
-            << "Wert nicht erlaubt (erlaubte Bewertung)";
-        QTest::newRow("no order") << "ERSTER_DURCHGANG" << leer << leer << QVariant(1)
-                                  << QVariant(10) << false << "Keine Sortierung angegeben"
-                                  << "Keine Sortierung angegeben";
+        // art, minRang, maxRang, minBewertung, maxBewertung ("" empty), sortierModus set,
+        // title of the refusal (empty when saved), logged text
+        for (const char *spalte : {"art", "minRang", "maxRang", "minBewertung", "maxBewertung",
+                                   "sortierung", "title", "log"})
+            QTest::addColumn<QString>(spalte);
+        const char *nicht = "Feld darf nicht ausgefuellt werden";
+        const char *wert = "Wert nicht erlaubt";
+        const char *erfolg = "==> Pruefung erfolgreich";
+        zeilen({{"second round", "ZWEITER_DURCHGANG_MITTLERE", "33.3", "66.6", "4", "8", "ja", "",
+                 erfolg},
+                {"ratings in any order", "ZWEITER_DURCHGANG_BESTE", "66.6", "10", "8", "3", "ja",
+                 "", erfolg},
+                {"first round with a rank", "ERSTER_DURCHGANG", "0", "", "0", "", "", nicht,
+                 "Feld darf nicht ausgefuellt werden (Erster Durchgang)"},
+                {"overall with a rating", "GESAMTWERTUNG", "", "", "", "5", "ja", nicht,
+                 "Feld darf nicht ausgefuellt werden (Gesamtwertung)"},
+                {"overall without anything", "GESAMTWERTUNG", "", "", "", "", "ja", "", erfolg},
+                {"rank above 100", "ZWEITER_DURCHGANG_BESTE", "66.6", "100.5", "", "", "", wert,
+                 "Wert nicht erlaubt (Prozent der Rangliste)"},
+                {"rank below 0", "ZWEITER_DURCHGANG_SCHLECHTE", "-0.1", "33.3", "1", "5", "ja",
+                 wert, "Wert nicht erlaubt (Prozent der Rangliste)"},
+                {"no lowest rating", "ERSTER_DURCHGANG", "", "", "", "11", "",
+                 "Minimal erlaubte Bewertung fehlt", "Minimal erlaubte Bewertung fehlt"},
+                {"no highest rating", "ERSTER_DURCHGANG", "", "", "0", "", "",
+                 "Maximal erlaubte Bewertung fehlt", "Maximal erlaubte Bewertung fehlt"},
+                {"rating 0", "ERSTER_DURCHGANG", "", "", "0", "10", "", wert,
+                 "Wert nicht erlaubt (erlaubte Bewertung)"},
+                {"rating 11", "ERSTER_DURCHGANG", "", "", "1", "11", "ja", wert,
+                 "Wert nicht erlaubt (erlaubte Bewertung)"},
+                {"no order", "ERSTER_DURCHGANG", "", "", "1", "10", "",
+                 "Keine Sortierung angegeben", "Keine Sortierung angegeben"}});
     }
 
     void roundSettingsChecks()
     {
         QFETCH(QString, art);
-        QFETCH(QVariant, minRang);
-        QFETCH(QVariant, maxRang);
-        QFETCH(QVariant, minBewertung);
-        QFETCH(QVariant, maxBewertung);
-        QFETCH(bool, sortierung);
+        QFETCH(QString, minRang);
+        QFETCH(QString, maxRang);
+        QFETCH(QString, minBewertung);
+        QFETCH(QString, maxBewertung);
+        QFETCH(QString, sortierung);
         QFETCH(QString, title);
         QFETCH(QString, log);
         logInDatenbank(*m_ctx);
         Durchgang runde;
         runde.setArt(code(*m_ctx, "DurchgangsArt", art.toLatin1().constData()));
-        runde.setValueAt(Durchgang::minRangRow, minRang);
-        runde.setValueAt(Durchgang::maxRangRow, maxRang);
-        runde.setValueAt(Durchgang::minBewertungRow, minBewertung);
-        runde.setValueAt(Durchgang::maxBewertungRow, maxBewertung);
-        if (sortierung)
+        const QPair<int, QString> werte[] = {{Durchgang::minRangRow, minRang},
+                                             {Durchgang::maxRangRow, maxRang},
+                                             {Durchgang::minBewertungRow, minBewertung},
+                                             {Durchgang::maxBewertungRow, maxBewertung}};
+        for (const auto &[row, wert] : werte)
+            runde.setValueAt(row, wert.isEmpty() ? QVariant() : QVariant(wert));
+        if (!sortierung.isEmpty())
             runde.setSortierModus(code(*m_ctx, "SpartenSortierModus", "VEREIN_MITGLIED"));
         const auto meldung = DurchgangService::pruefe(*m_ctx, runde);
         QCOMPARE(meldung ? meldung->titel : QString(), title);
         QCOMPARE(geloggt(*m_ctx, "DurchgangBearbeitenDialog"), QStringList{log});
-        if (title == QLatin1String("Wert nicht erlaubt") && art.startsWith("ERSTER"))
+        if (log == QLatin1String("Wert nicht erlaubt (erlaubte Bewertung)"))
             QCOMPARE(meldung->text,
                      QStringLiteral("Die Felder \"Minimal erlaubte Bewertung\" und \"Maximale "
                                     "erlaubte Bewertung\" muessen jeweils einen Wert zwischen 1 "
