@@ -175,28 +175,34 @@ void WettbewerbJurorenWidget::legeJuriertBeiAn(ExternerJuror *juror)
     aktualisiereListe();
 }
 
-void WettbewerbJurorenWidget::oeffneAnsehenDialog()
+// The member or external juror of a seat, in his own dialog.
+void WettbewerbJurorenWidget::oeffnePerson(const JP &zeile, Modus modus)
 {
-    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von oeffneAnsehenDialog"));
-    const JP *zeile = m_liste->markierteZeile();
-    if (!zeile)
-        return;
     try {
-        if (zeile->isSetAt(JP::juriertBeiMitgliedRow)) {
-            if (auto mitglied = MitgliedController().readById(m_ctx, zeile->getJuriertBeiMitglied())) {
-                MitgliedBearbeitenDialog dialog(m_ctx, Modus::ANSEHEN, mitglied.get(), -1, this);
+        if (zeile.isSetAt(JP::juriertBeiMitgliedRow)) {
+            if (auto mitglied = MitgliedController().readById(m_ctx, zeile.getJuriertBeiMitglied())) {
+                MitgliedBearbeitenDialog dialog(m_ctx, modus, mitglied.get(), -1, this);
                 dialog.exec();
             }
-        } else if (zeile->isSetAt(JP::juriertBeiExternerJurorRow)) {
+        } else if (zeile.isSetAt(JP::juriertBeiExternerJurorRow)) {
             if (auto juror = ExternerJurorController().readById(m_ctx,
-                                                                zeile->getJuriertBeiExternerJuror())) {
-                JurorBearbeitenDialog dialog(m_ctx, Modus::ANSEHEN, juror.get(), this);
+                                                                zeile.getJuriertBeiExternerJuror())) {
+                JurorBearbeitenDialog dialog(m_ctx, modus, juror.get(), this);
                 dialog.exec();
             }
         }
     } catch (const PersistenceException &fehler) {
         Meldungen::fehler(m_ctx, this, kOrt, fehler);
     }
+}
+
+void WettbewerbJurorenWidget::oeffneAnsehenDialog()
+{
+    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von oeffneAnsehenDialog"));
+    const JP *zeile = m_liste->markierteZeile();
+    if (!zeile)
+        return;
+    oeffnePerson(*zeile, Modus::ANSEHEN);
 }
 
 void WettbewerbJurorenWidget::oeffneNeuenExternenJurorDialog()
@@ -266,22 +272,7 @@ void WettbewerbJurorenWidget::oeffneBearbeitenDialog()
     if (!zeile || !darfAendern())
         return;
     const qlonglong markiert = zeile->getJuriertBeiId();
-    try {
-        if (zeile->isSetAt(JP::juriertBeiMitgliedRow)) {
-            if (auto mitglied = MitgliedController().readById(m_ctx, zeile->getJuriertBeiMitglied())) {
-                MitgliedBearbeitenDialog dialog(m_ctx, Modus::BEARBEITEN, mitglied.get(), -1, this);
-                dialog.exec();
-            }
-        } else if (zeile->isSetAt(JP::juriertBeiExternerJurorRow)) {
-            if (auto juror = ExternerJurorController().readById(m_ctx,
-                                                                zeile->getJuriertBeiExternerJuror())) {
-                JurorBearbeitenDialog dialog(m_ctx, Modus::BEARBEITEN, juror.get(), this);
-                dialog.exec();
-            }
-        }
-    } catch (const PersistenceException &fehler) {
-        Meldungen::fehler(m_ctx, this, kOrt, fehler);
-    }
+    oeffnePerson(*zeile, Modus::BEARBEITEN);
     zeigeListe(markiert);
 }
 

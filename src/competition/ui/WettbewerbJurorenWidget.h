@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Modus.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -7,6 +9,7 @@
 class DatabaseContext;
 class ExternerJuror;
 class JuriertBei;
+class JuriertBeiPersonJoinModel;
 class JurorenListe;
 class Mitglied;
 class QPushButton;
@@ -46,6 +49,7 @@ private:
     bool darfAendern() const;
     std::unique_ptr<JuriertBei> markierterJuror();
     void zeigeListe(qlonglong markieren);
+    void oeffnePerson(const JuriertBeiPersonJoinModel &zeile, Modus modus);
 
     DatabaseContext &m_ctx;
     Wettbewerb &m_wettbewerb;
