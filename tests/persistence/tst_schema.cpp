@@ -99,7 +99,7 @@ private slots:
             const QJsonArray attributes = entities[e][u"attributes"_s].toArray();
             QCOMPARE(entity->ownAttributes().size(), attributes.size());
             for (int a = 0; a < attributes.size(); ++a) {
-                const QJsonValue spec = attributes[a];
+                const QJsonValue described = attributes[a];
                 const AttributeDescription *attribute = entity->ownAttributes()[a];
                 QCOMPARE(attribute->entity(), entity);
                 QCOMPARE(
@@ -109,18 +109,18 @@ private slots:
                                   attribute->referencedEntityName(),
                                   info.slotAt(attribute->row()).name,
                                   QMetaType(info.slotAt(attribute->row()).metaType).name()}),
-                    QVariantList({spec[u"name"_s].toString(), spec[u"column"_s].toString(),
-                                  spec[u"qt"_s].toString(), spec[u"sql"_s].toString(),
-                                  spec[u"modifiers"_s].toString(), spec[u"primaryKey"_s].toBool(),
-                                  spec[u"index"_s].toBool(), spec[u"ref"_s].toString(),
-                                  spec[u"name"_s].toString(), spec[u"qt"_s].toString()}));
+                    QVariantList({described[u"name"_s].toString(), described[u"column"_s].toString(),
+                                  described[u"qt"_s].toString(), described[u"sql"_s].toString(),
+                                  described[u"modifiers"_s].toString(), described[u"primaryKey"_s].toBool(),
+                                  described[u"index"_s].toBool(), described[u"ref"_s].toString(),
+                                  described[u"name"_s].toString(), described[u"qt"_s].toString()}));
             }
             // Transient attributes live only in the class, with their type.
-            for (const QJsonValue &spec : entities[e][u"transient"_s].toArray()) {
-                const QString name = spec[u"name"_s].toString();
+            for (const QJsonValue &described : entities[e][u"transient"_s].toArray()) {
+                const QString name = described[u"name"_s].toString();
                 QVERIFY2(info.rowOf(name) >= 0 && !entity->attribute(name), qPrintable(name));
                 QCOMPARE(QMetaType(info.slotAt(info.rowOf(name)).metaType).name(),
-                         spec[u"qt"_s].toString().toLatin1());
+                         described[u"qt"_s].toString().toLatin1());
             }
         }
     }
