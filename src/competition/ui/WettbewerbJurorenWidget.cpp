@@ -145,26 +145,22 @@ std::unique_ptr<JuriertBei> WettbewerbJurorenWidget::markierterJuror()
 
 void WettbewerbJurorenWidget::legeJuriertBeiAn(Mitglied *mitglied)
 {
-    if (!mitglied)
-        return;
-    try {
-        if (const auto meldung = JurorService::fuegeHinzu(m_ctx, m_wettbewerb, *mitglied)) {
-            Meldungen::zeige(this, *meldung);
-            return;
-        }
-    } catch (const PersistenceException &fehler) {
-        Meldungen::fehler(m_ctx, this, kOrt, fehler);
-        return;
-    }
-    aktualisiereListe();
+    if (mitglied)
+        fuegeHinzu([&] { return JurorService::fuegeHinzu(m_ctx, m_wettbewerb, *mitglied); });
 }
 
 void WettbewerbJurorenWidget::legeJuriertBeiAn(ExternerJuror *juror)
 {
-    if (!juror)
-        return;
+    if (juror)
+        fuegeHinzu([&] { return JurorService::fuegeHinzu(m_ctx, m_wettbewerb, *juror); });
+}
+
+// Adds a seat through the service: its refusal or a database failure is shown, else the list
+// shows the new seat.
+void WettbewerbJurorenWidget::fuegeHinzu(const std::function<std::optional<Meldung>()> &hinzufuegen)
+{
     try {
-        if (const auto meldung = JurorService::fuegeHinzu(m_ctx, m_wettbewerb, *juror)) {
+        if (const auto meldung = hinzufuegen()) {
             Meldungen::zeige(this, *meldung);
             return;
         }

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Meldung.h"
 #include "Modus.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class DatabaseContext;
 class ExternerJuror;
@@ -50,6 +53,7 @@ private:
     std::unique_ptr<JuriertBei> markierterJuror();
     void zeigeListe(qlonglong markieren);
     void oeffnePerson(const JuriertBeiPersonJoinModel &zeile, Modus modus);
+    void fuegeHinzu(const std::function<std::optional<Meldung>()> &hinzufuegen);
 
     DatabaseContext &m_ctx;
     Wettbewerb &m_wettbewerb;
