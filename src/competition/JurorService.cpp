@@ -103,6 +103,30 @@ std::optional<Meldung> JurorService::fuegeHinzu(DatabaseContext &ctx, const Wett
                                          "zugeordnet.  Bitte waehlen Sie eine andere Person aus."));
 }
 
+std::vector<std::unique_ptr<JuriertBei>>
+JurorService::jurorenDerSparte(DatabaseContext &ctx, qlonglong wettbewerb, qlonglong sparte)
+{
+    const QString ort = QStringLiteral("WertungsHelper");
+    ctx.log(QStringLiteral("Wertung"), ort, 7, QStringLiteral("Lade Juroren..."));
+    QSet<qlonglong> zugeordnet;
+    for (const auto &zuordnung : zuordnungen(ctx, QStringLiteral("sparte"), sparte)) {
+        if (zuordnung->hasJuriertBei())
+            zugeordnet.insert(zuordnung->getJuriertBei());
+    }
+    auto sitze = JuriertBeiController().select(ctx, {{QStringLiteral("wettbewerb"), wettbewerb}},
+                                               true, false);
+    std::vector<std::unique_ptr<JuriertBei>> juroren;
+    for (auto &sitz : sitze) {
+        if ((sitz->hasAlleSparten() && sitz->getAlleSparten()) ||
+            zugeordnet.contains(sitz->getId()))
+            juroren.push_back(std::move(sitz));
+    }
+    std::sort(juroren.begin(), juroren.end(),
+              [](const auto &a, const auto &b) { return a->getId() < b->getId(); });
+    ctx.log(QStringLiteral("Wertung"), ort, 7, QStringLiteral("Juroren geladen."));
+    return juroren;
+}
+
 QString JurorService::spartenString(DatabaseContext &ctx, const JuriertBei &juror)
 {
     if (juror.hasAlleSparten() && juror.getAlleSparten())

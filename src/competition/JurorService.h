@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class DatabaseContext;
 class ExternerJuror;
@@ -57,6 +58,12 @@ public:
     // Deletes the seat with its category assignments in one transaction and releases the
     // keyboard assigned to it.
     static void entferne(DatabaseContext &ctx, const JuriertBei &juror);
+
+    // The jurors of a category: every seat of the competition that judges all categories or
+    // has an assignment to the category, by id ("Lade Juroren..." ... "Juroren geladen.").
+    static std::vector<std::unique_ptr<JuriertBei>> jurorenDerSparte(DatabaseContext &ctx,
+                                                                      qlonglong wettbewerb,
+                                                                      qlonglong sparte);
 
     // The smallest non-negative integer that no external juror has as number.
     static QString naechsteNummer(DatabaseContext &ctx);
