@@ -1,3 +1,4 @@
+#include "BilderReiter.h"
 #include "CommandLine.h"
 #include "LocalServer.h"
 #include "MainWindow.h"
@@ -68,6 +69,7 @@ int main(int argc, char **argv)
         QApplication::installTranslator(&kalvorTranslator);
 
         preferPrivateServer();
+        BilderReiter::registriere();
         MainWindow window;
         if (window.loginCancelled())
             return 0;

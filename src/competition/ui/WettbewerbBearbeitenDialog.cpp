@@ -30,7 +30,18 @@ QWidget *spaeterReiter()
     return reiter;
 }
 
+WettbewerbBearbeitenDialog::ReiterFabrik &bilderReiter()
+{
+    static WettbewerbBearbeitenDialog::ReiterFabrik fabrik;
+    return fabrik;
+}
+
 } // namespace
+
+void WettbewerbBearbeitenDialog::setzeBilderReiter(ReiterFabrik fabrik)
+{
+    bilderReiter() = std::move(fabrik);
+}
 
 WettbewerbBearbeitenDialog::WettbewerbBearbeitenDialog(DatabaseContext &ctx,
                                                        const Wettbewerb &wettbewerb,
@@ -53,13 +64,17 @@ WettbewerbBearbeitenDialog::WettbewerbBearbeitenDialog(DatabaseContext &ctx,
     m_reiter->addTab(m_grunddaten, tr("&Grunddaten"));
     m_reiter->addTab(m_sparten, tr("S&parten"));
     m_reiter->addTab(m_teilnehmer, tr("&Teilnehmer"));
-    m_reiter->addTab(spaeterReiter(), tr("B&ilder"));
+    if (bilderReiter())
+        m_bilder = bilderReiter()(ctx, *m_wettbewerb, editierbar);
+    m_reiter->addTab(m_bilder ? m_bilder : spaeterReiter(), tr("B&ilder"));
     m_reiter->addTab(m_juroren, tr("&Juroren"));
     m_reiter->addTab(spaeterReiter(), tr("&Wertung"));
     m_reiter->addTab(spaeterReiter(), tr("E&rgebnisse"));
     m_reiter->addTab(spaeterReiter(), tr("Statistik"));
     m_reiter->addTab(spaeterReiter(), tr("E&xport"));
     for (const int spaeter : {3, 5, 6, 7, 8}) {
+        if (spaeter == 3 && m_bilder)
+            continue;
         m_reiter->setTabEnabled(spaeter, false);
         m_reiter->setTabToolTip(spaeter, tr("Folgt in einer spaeteren Version"));
     }
@@ -141,6 +156,8 @@ void WettbewerbBearbeitenDialog::updateWidgets()
     m_sparten->aktualisiere();
     m_teilnehmer->aktualisiere();
     m_juroren->aktualisiere();
+    if (m_bilder)
+        QMetaObject::invokeMethod(m_bilder, "aktualisiere");
     aktualisiereButtons();
 }
 

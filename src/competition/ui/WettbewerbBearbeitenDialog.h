@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class DatabaseContext;
@@ -28,6 +29,13 @@ public:
                                const Verein *aktiverVerein = nullptr, bool editierbar = true,
                                QWidget *parent = nullptr);
     ~WettbewerbBearbeitenDialog() override;
+
+    // The tab "B&ilder" comes from the images library, which builds on this one: the program
+    // registers how to create it at start-up. The tab has a slot aktualisiere(), called
+    // whenever the dialog updates its widgets. Without a registration the tab stays disabled.
+    using ReiterFabrik = std::function<QWidget *(DatabaseContext &, Wettbewerb &, bool editierbar)>;
+    static void setzeBilderReiter(ReiterFabrik fabrik);
+    QWidget *bilder() const { return m_bilder; }
 
     Wettbewerb &wettbewerb() const { return *m_wettbewerb; }
     QTabWidget *reiter() const { return m_reiter; }
@@ -60,6 +68,7 @@ private:
     WettbewerbSpartenWidget *m_sparten;
     TeilnehmerListenWidget *m_teilnehmer;
     WettbewerbJurorenWidget *m_juroren;
+    QWidget *m_bilder = nullptr;
     QLabel *m_statusZeile;
     QPushButton *m_zurueck;
     QPushButton *m_weiter;

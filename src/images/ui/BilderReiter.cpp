@@ -1,0 +1,16 @@
+#include "BilderReiter.h"
+
+#include "WettbewerbBearbeitenDialog.h"
+#include "WettbewerbBilderWidget.h"
+
+namespace BilderReiter {
+
+void registriere()
+{
+    WettbewerbBearbeitenDialog::setzeBilderReiter(
+        [](DatabaseContext &ctx, Wettbewerb &wettbewerb, bool editierbar) -> QWidget * {
+            return new WettbewerbBilderWidget(ctx, wettbewerb, editierbar);
+        });
+}
+
+} // namespace BilderReiter
