@@ -68,6 +68,8 @@ QImage vollUndSkaliert(const QByteArray &daten, const QSize &ziel)
 
 int main(int argc, char **argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QSize bildschirm(1920, 1080);
     const int runden = 7;

@@ -92,7 +92,8 @@ struct GespeichertesBild
 // Stores an image of the member in the category with a small picture, through the service.
 inline GespeichertesBild speichereBild(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
                                        const Mitglied &mitglied, const Sparte &sparte,
-                                       const QString &nummer, bool gueltig = true)
+                                       const QString &nummer, bool gueltig = true,
+                                       QSize groesse = QSize(64, 48))
 {
     GespeichertesBild neu{std::make_unique<Bild>(), std::make_unique<BildDaten>()};
     neu.bild->setWettbewerbsTeilnahme(teilnahmeVon(ctx, mitglied));
@@ -101,7 +102,7 @@ inline GespeichertesBild speichereBild(DatabaseContext &ctx, const Wettbewerb &w
     neu.bild->setGueltig(gueltig);
     neu.daten->setNummer(nummer);
     neu.daten->setNummerProWettbewerb(BildService::neueNummerProWettbewerb(ctx, wettbewerb));
-    neu.daten->setDaten(zeichneJpeg(64, 48));
+    neu.daten->setDaten(zeichneJpeg(groesse.width(), groesse.height()));
     const auto fehler = BildService::speichere(ctx, wettbewerb, *neu.bild, *neu.daten, true);
     if (fehler)
         qWarning("%s", qPrintable(fehler->titel));

@@ -153,7 +153,8 @@ private slots:
         Wettbewerb &wettbewerb = *m_daten.wettbewerb;
         const auto eva = teilnehmer(*m_ctx, wettbewerb, "100");
         for (int i = 1; i <= 12; ++i)
-            speichereBild(*m_ctx, wettbewerb, *eva, *m_sparte, QStringLiteral("100-%1").arg(i));
+            speichereBild(*m_ctx, wettbewerb, *eva, *m_sparte, QStringLiteral("100-%1").arg(i), true,
+                          QSize(480, 320));
         WettbewerbBilderWidget reiter(*m_ctx, wettbewerb, true);
         reiter.resize(900, 800);
         reiter.show();
