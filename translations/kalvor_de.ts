@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>BildAnzeigeWidget</name>
+    <message>
+        <source>Kein Bild vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BildBearbeitenDialog</name>
+    <message>
+        <source>Bild hinzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einreicher auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;parte auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einreicher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Themenbereich</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bildnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerbslokale Nummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotieren gege&amp;n
+ den Uhrzeigersinn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotieren i&amp;m
+ Uhrzeigersinn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bild
+ waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild
+ ent&amp;fernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speichern
+ und Schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speichern
+ &amp;ohne Schliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilddatei auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datei auswaehlen, in die das Bild gespeichert werden soll</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben der Datei</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht in die Datei %1 geschrieben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BilderSucheWidget</name>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Suche &amp;zuruecksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel, Nummer oder Einreicher</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoolConverter</name>
     <message>
         <source>Ja</source>
@@ -1809,6 +1936,41 @@ Bitte waehlen Sie einen anderen Verein aus.</source>
     </message>
     <message>
         <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbBilderWidget</name>
+    <message>
+        <source>&amp;Neu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Details &amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vollbild Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle ungueltigen Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folgt in einer spaeteren Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Bilder gefunden</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

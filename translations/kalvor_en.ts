@@ -2,6 +2,138 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>BildAnzeigeWidget</name>
+    <message>
+        <source>Kein Bild vorhanden</source>
+        <translation>No picture</translation>
+    </message>
+</context>
+<context>
+    <name>BildBearbeitenDialog</name>
+    <message>
+        <source>Bild hinzufuegen</source>
+        <translation>Add image</translation>
+    </message>
+    <message>
+        <source>Bild bearbeiten</source>
+        <translation>Edit image</translation>
+    </message>
+    <message>
+        <source>Bild ansehen</source>
+        <translation>View image</translation>
+    </message>
+    <message>
+        <source>&amp;Einreicher auswaehlen</source>
+        <translation>Choose &amp;submitter</translation>
+    </message>
+    <message>
+        <source>S&amp;parte auswaehlen</source>
+        <translation>Choose cate&amp;gory</translation>
+    </message>
+    <message>
+        <source>Einreicher</source>
+        <translation>Submitter</translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Themenbereich</source>
+        <translation>Subject</translation>
+    </message>
+    <message>
+        <source>Bildnummer</source>
+        <translation>Image number</translation>
+    </message>
+    <message>
+        <source>Wettbewerbslokale Nummer</source>
+        <translation>Number in the competition</translation>
+    </message>
+    <message>
+        <source>Dateiname</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Rotieren gege&amp;n
+ den Uhrzeigersinn</source>
+        <translation>Rotate cou&amp;nter-
+clockwise</translation>
+    </message>
+    <message>
+        <source>Rotieren i&amp;m
+ Uhrzeigersinn</source>
+        <translation>Rotate clock&amp;wise</translation>
+    </message>
+    <message>
+        <source>&amp;Bild
+ waehlen</source>
+        <translation>Choose
+ &amp;picture</translation>
+    </message>
+    <message>
+        <source>Bild
+ ent&amp;fernen</source>
+        <translation>Re&amp;move
+ picture</translation>
+    </message>
+    <message>
+        <source>Bild Speichern</source>
+        <translation>Save picture</translation>
+    </message>
+    <message>
+        <source>&amp;Speichern
+ und Schliessen</source>
+        <translation>&amp;Save
+ and close</translation>
+    </message>
+    <message>
+        <source>Speichern
+ &amp;ohne Schliessen</source>
+        <translation>Save
+ with&amp;out closing</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Bilddatei auswaehlen</source>
+        <translation>Choose picture file</translation>
+    </message>
+    <message>
+        <source>Datei auswaehlen, in die das Bild gespeichert werden soll</source>
+        <translation>Choose the file to save the picture to</translation>
+    </message>
+    <message>
+        <source>Fehler beim Schreiben der Datei</source>
+        <translation>Error writing the file</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht in die Datei %1 geschrieben werden.</source>
+        <translation>The picture could not be written to the file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>BilderSucheWidget</name>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Suche &amp;zuruecksetzen</source>
+        <translation>&amp;Reset search</translation>
+    </message>
+    <message>
+        <source>Titel, Nummer oder Einreicher</source>
+        <translation>Title, number or submitter</translation>
+    </message>
+</context>
+<context>
     <name>BoolConverter</name>
     <message>
         <source>Ja</source>
@@ -1831,6 +1963,41 @@ Please select another club.</translation>
     <message>
         <source>S&amp;chliessen</source>
         <translation>C&amp;lose</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbBilderWidget</name>
+    <message>
+        <source>&amp;Neu</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Details &amp;Ansehen</source>
+        <translation>&amp;View details</translation>
+    </message>
+    <message>
+        <source>&amp;Vollbild Ansehen</source>
+        <translation>&amp;Full screen</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Alle ungueltigen Loeschen</source>
+        <translation>Delete all invalid</translation>
+    </message>
+    <message>
+        <source>Folgt in einer spaeteren Version</source>
+        <translation>Follows in a later version</translation>
+    </message>
+    <message>
+        <source>%1 Bilder gefunden</source>
+        <translation>%1 images found</translation>
     </message>
 </context>
 <context>
