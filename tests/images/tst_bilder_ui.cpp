@@ -1,10 +1,12 @@
 #include "BildAnzeigeWidget.h"
 #include "BildBearbeitenDialog.h"
 #include "BildLader.h"
+#include "BilderReiter.h"
 #include "BilderSucheWidget.h"
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "TestRegistry.h"
+#include "WettbewerbBearbeitenDialog.h"
 #include "WettbewerbBilderWidget.h"
 #include "bilderfixture.h"
 
@@ -12,6 +14,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 using namespace BilderFixture;
@@ -183,6 +186,16 @@ private slots:
         klicke(reiter, "neu");
         QCOMPARE(m_boxen.shown().back().title,
                  QStringLiteral("Annahmeschluss eigentlich schon verstrichen"));
+
+        // The program registers the tab with every competition dialog.
+        BilderReiter::registriere();
+        WettbewerbBearbeitenDialog dialog(*m_ctx, wettbewerb);
+        WettbewerbBearbeitenDialog::setzeBilderReiter(nullptr);
+        auto *tab = qobject_cast<WettbewerbBilderWidget *>(dialog.bilder());
+        QVERIFY(tab);
+        QCOMPARE(dialog.reiter()->indexOf(tab), 3);
+        QVERIFY(dialog.reiter()->isTabEnabled(3));
+        QCOMPARE(tab->anzahl()->text(), QStringLiteral("11 Bilder gefunden"));
     }
 
 private:
