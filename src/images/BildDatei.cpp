@@ -46,9 +46,11 @@ std::optional<QSize> jpegGroesse(const QByteArray &daten)
     // Decoding at 1/8 reads every entropy-coded segment: a truncated or damaged file fails.
     const int klein = TJSCALED(breite, (tjscalingfactor{1, 8}));
     const int kleinHoch = TJSCALED(hoehe, (tjscalingfactor{1, 8}));
-    std::vector<unsigned char> ziel(size_t(klein) * size_t(kleinHoch) * 3);
-    if (tjDecompress2(handle.get(), bytes, laenge, ziel.data(), klein, 0, kleinHoch, TJPF_RGB,
-                      TJFLAG_FASTDCT | TJFLAG_STOPONWARNING) != 0)
+    // CMYK pictures decode only to CMYK.
+    const bool cmyk = farbraum == TJCS_CMYK || farbraum == TJCS_YCCK;
+    std::vector<unsigned char> ziel(size_t(klein) * size_t(kleinHoch) * 4);
+    if (tjDecompress2(handle.get(), bytes, laenge, ziel.data(), klein, 0, kleinHoch,
+                      cmyk ? TJPF_CMYK : TJPF_RGBX, TJFLAG_FASTDCT | TJFLAG_STOPONWARNING) != 0)
         return std::nullopt;
     return QSize(breite, hoehe);
 }
