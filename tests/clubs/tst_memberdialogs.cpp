@@ -11,8 +11,6 @@
 #include "TitelBearbeitenDialog.h"
 #include "controllers/FotographischerTitelController.h"
 
-#include <QAbstractItemModelTester>
-
 using namespace clubfixtures;
 
 namespace {
@@ -290,8 +288,6 @@ private slots:
         QCOMPARE(feld<QLineEdit>(&dialog, "mitgliedsNummerImVerein")->text(), QStringLiteral("5"));
 
         // A title opens for viewing only.
-        QAbstractItemModelTester tester(dialog.titelWidget()->liste()->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         dialog.titelWidget()->liste()->selectRow(0);
         knopf(dialog.titelWidget(), "bearbeiten")->click();
         auto *titleDialog = offenerDialog<TitelBearbeitenDialog>(dialog.titelWidget());
@@ -320,8 +316,6 @@ private slots:
                 {"mitgliedsArt", "Club"},
                 {"vorname", "Tina"},
                 {"nachname", "Titel"}});
-        QAbstractItemModelTester tester(dialog.titelWidget()->liste()->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         addTitle(
             dialog,
             {{"titel", "AFIAP"}, {"art", "FIAP"}, {"datum", "1.5.2020"}, {"hoechsterTitel", true}});

@@ -10,7 +10,6 @@
 #include "Mitgliederverwaltung.h"
 #include "TestRegistry.h"
 
-#include <QAbstractItemModelTester>
 #include <QTableView>
 
 #include <map>
@@ -89,27 +88,11 @@ private slots:
         QFETCH(QVariantMap, fields);
         QFETCH(QStringList, found);
         Mitgliederverwaltung window(*m_ctx, inClub312 ? m_club.get() : nullptr);
-        QAbstractItemModelTester tester(window.liste()->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(feld<QCheckBox>(window.suche(), "ausgetreteneAusblenden")->isChecked());
         fuelle(*m_ctx, window.suche(), fields);
         window.suche()->suchenButton()->click();
         QCOMPARE(surnames(*window.liste()), found);
         QCOMPARE(window.anzahlText(), QStringLiteral("%1 Mitglieder gefunden").arg(found.size()));
-    }
-
-    // The code columns show the names of the values.
-    void listShowsCodeNames()
-    {
-        Mitgliederverwaltung window(*m_ctx, m_club.get());
-        window.suche()->mitgliedsnummerFeld()->setText(QStringLiteral("312N"));
-        window.suche()->suchenButton()->click();
-        const auto *model = window.liste()->model();
-        QCOMPARE(window.liste()->rowCount(), 1);
-        QCOMPARE(
-            (QStringList{model->displayValue(0, 0).toString(), model->displayValue(0, 3).toString(),
-                         model->displayValue(0, 4).toString()}),
-            (QStringList{"312N1000", "Nichtmitglied", "Ja"}));
     }
 
     void activeClubIsPresetAndRestored()
@@ -132,8 +115,6 @@ private slots:
         Mitgliederverwaltung window(*m_ctx, m_club.get());
         window.show();
         Mitgliederliste *liste = window.liste();
-        QAbstractItemModelTester tester(liste->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QStringList status;
         connect(&window, &Mitgliederverwaltung::statusMessage, this,
                 [&status](const QString &message) { status << message; });
@@ -247,8 +228,6 @@ private slots:
             run("INSERT INTO " + inserts.at(link));
 
         Mitgliederverwaltung window(*m_ctx, m_club.get());
-        QAbstractItemModelTester tester(window.liste()->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         window.suche()->suchenButton()->click();
         window.liste()->selectRow(window.liste()->zeileVon(m_erika->getId()));
         m_boxes->answer(answer);
@@ -309,8 +288,6 @@ private slots:
             ids.insert(m_ids.at(index));
         MitgliederSucheDialog dialog(*m_ctx, nullptr, restricted ? &ids : nullptr);
         auto *list = dialog.findChild<Mitgliederliste *>();
-        QAbstractItemModelTester tester(list->model(),
-                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         dialog.findChild<Mitgliedersuche *>()->suchenButton()->click();
         QCOMPARE(surnames(*list), shown);
 

@@ -249,7 +249,6 @@ private slots:
                                 << entities << printed;
         };
         row("ALL leaves out USER", "queryType = " + queryType("ALL"), "USER", "Benutzer", false);
-        row("ALL leaves out GRANT", "queryType = " + queryType("ALL"), "GRANT", "Benutzer", false);
         row("kind unknown to the codes", "queryType = " + queryType("ALL"), "GIBTS", "E", false);
         row("USER rule", "queryType = " + queryType("USER"), "USER", "Benutzer", true);
         row("other entity", "entity = 'Mitglied'", "SELECT", "Verein", false);

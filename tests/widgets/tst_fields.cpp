@@ -1,9 +1,8 @@
-// Line edits and timestamps, field colours, the composite delegate.
+// Line edits and timestamps, the composite delegate.
 #include "TestRegistry.h"
 
 #include "CompositeTableModel.h"
 #include "Delegates.h"
-#include "FieldFactory.h"
 #include "LineEdits.h"
 #include "MessageBoxes.h"
 #include "entities/CodeValue.h"
@@ -197,35 +196,6 @@ private slots:
             QCOMPARE(box.text, QStringLiteral("Die Eingabe %1 ist kein gueltiges Datum.\n\nBitte "
                                               "geben Sie das Datum im Format dd.mm.yyyy an.")
                                    .arg(typed));
-        }
-    }
-
-    // Read-only fields are grey even when mandatory; a form switches fields between modes.
-    void fieldModes_data()
-    {
-        QTest::addColumn<bool>("editable");
-        QTest::addColumn<bool>("mandatory");
-        QTest::addColumn<QString>("style");
-        const QString grey = "background-color: rgb(225, 225, 225)";
-        QTest::newRow("optional") << true << false << "background-color: white";
-        QTest::newRow("optional read-only") << false << false << grey;
-        QTest::newRow("mandatory") << true << true << "background-color: rgb(240, 240, 120)";
-        QTest::newRow("mandatory read-only") << false << true << grey;
-    }
-
-    void fieldModes()
-    {
-        QFETCH(bool, editable);
-        QFETCH(bool, mandatory);
-        QFETCH(QString, style);
-        std::unique_ptr<QLineEdit> edit(FieldFactory::createLineEdit(editable, 40, mandatory));
-        DateLineEdit date;
-        FieldFactory::setEditable(&date, !editable, !mandatory);
-        FieldFactory::setEditable(&date, editable, mandatory);
-        for (QLineEdit *field : {edit.get(), static_cast<QLineEdit *>(&date)}) {
-            QCOMPARE(field->isReadOnly(), !editable);
-            QCOMPARE(field->focusPolicy(), editable ? Qt::StrongFocus : Qt::ClickFocus);
-            QCOMPARE(field->styleSheet(), style);
         }
     }
 
