@@ -207,7 +207,7 @@ bool BenutzerHelper::accountExists(const Benutzer &benutzer)
                             " AND host = '%'";
     try {
         mysqlpp::Query query = m_ctx.connection().query();
-        const mysqlpp::StoreQueryResult result = query.store(sql);
+        const mysqlpp::StoreQueryResult result = query.store(sql.data(), sql.size());
         m_ctx.logQuery(kOrt, int(result.num_rows()), QStringLiteral("USER"), QString(),
                        QString::fromStdString(sql), QStringLiteral("mysql.user"), true);
         return result.num_rows() > 0;
@@ -224,7 +224,7 @@ QString BenutzerHelper::passwordHash(const Benutzer &benutzer)
     const std::string sql = "SELECT authentication_string FROM mysql.user WHERE user = " +
                             literal(account(benutzer)) + " AND host = '%'";
     mysqlpp::Query query = m_ctx.connection().query();
-    const mysqlpp::StoreQueryResult result = query.store(sql);
+    const mysqlpp::StoreQueryResult result = query.store(sql.data(), sql.size());
     return result.num_rows() == 1 ? QString::fromStdString(std::string(result[0][0].c_str()))
                                   : QString();
 }

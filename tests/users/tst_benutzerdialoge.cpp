@@ -12,10 +12,25 @@
 #include "TestRegistry.h"
 #include "VDBVerwaltung.h"
 #include "VereinBearbeitenDialog.h"
+#include "entities/VereinsDatenBerechtigung.h"
 
+#include <QDir>
 #include <QTabWidget>
 
 using namespace userfixtures;
+
+namespace {
+
+// Saves a picture of the widget as <name>.png in the screenshot directory of the build tree.
+void bild(QWidget &widget, const QString &name)
+{
+    QDir().mkpath(QStringLiteral(KALVOR_SCREENSHOT_DIR));
+    widget.show();
+    QApplication::processEvents();
+    QVERIFY(widget.grab().save(QStringLiteral(KALVOR_SCREENSHOT_DIR "/") + name + ".png"));
+}
+
+} // namespace
 
 class BenutzerDialogTest : public BenutzerTest
 {
@@ -96,6 +111,7 @@ private slots:
                                              "Berechtigungen.")}));
         QCOMPARE(verwaltung.liste()->rowCount(), 1);
         QCOMPARE(konten(QStringLiteral("kdb_hans")), 0);
+        bild(verwaltung, QStringLiteral("benutzerverwaltung"));
     }
 
     // A user changes his own password as himself; the flags cannot change in that mode.
@@ -134,11 +150,16 @@ private slots:
 
         VereinBearbeitenDialog schreibend(*ctx, Modus::BEARBEITEN, verein.get());
         QVERIFY(schreibend.istEditierbar());
-        VDBVerwaltung verwaltung(*ctx, *benutzer, false); // as root would
+        VDBBearbeitenDialog satz(*m_ctx, Modus::BEARBEITEN,
+                                 eigene.liste()->berechtigungInZeile(1).get(), *benutzer);
+        bild(satz, QStringLiteral("vdbbearbeitendialog"));
+        VDBVerwaltung verwaltung(*m_ctx, *benutzer, false);
+        bild(verwaltung, QStringLiteral("vdbverwaltung"));
         verwaltung.liste()->selectRow(1);
         knopf(&verwaltung, QStringLiteral("loeschen"))->click();
         QCOMPARE(verwaltung.liste()->rowCount(), 1);
         QCOMPARE(verwaltung.liste()->selectedRow(), 0);
+        ctx->reloadPermissions();
         // The forbidden club opens read-only; a forbidden write shows its box.
         VereinBearbeitenDialog lesend(*ctx, Modus::BEARBEITEN, verein.get());
         QVERIFY(!lesend.istEditierbar());
@@ -177,6 +198,8 @@ private slots:
                  QStringLiteral("1980010210"));
         auto ctx = anmelden(QStringLiteral("412"), QStringLiteral("19800102"));
         QVERIFY(!erlaubt(*ctx, "SELECT * FROM Durchgang"));
+        dialog.findChild<QTabWidget *>(QStringLiteral("reiter"))->setCurrentWidget(web);
+        bild(dialog, QStringLiteral("mitglied-webbenutzer"));
         knopf(web, QStringLiteral("zuruecksetzen"))->click();
         QCOMPARE(meldungen(*m_boxes),
                  QStringList(QStringLiteral("information: Passwort zurueckgesetzt / Das Passwort "

@@ -5,6 +5,7 @@
 #include "userfixtures.h"
 
 #include "BerechtigungsPruefer.h"
+#include "DataModel.h"
 #include "PersistenceException.h"
 #include "TestRegistry.h"
 #include "controllers/WettbewerbController.h"

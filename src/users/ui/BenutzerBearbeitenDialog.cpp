@@ -15,6 +15,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -67,7 +68,6 @@ BenutzerBearbeitenDialog::BenutzerBearbeitenDialog(DatabaseContext &ctx, Modus m
     const bool passwort = art.editierbar;
 
     m_name = feld("benutzername", alles);
-    m_name->setMaxLength(BenutzerHelper::kMaxNameLength);
     m_name->setText(m_benutzer->hasBenutzername() ? m_benutzer->getBenutzername() : QString());
     m_passwort = feld("passwort", passwort, true);
     m_wiederholung = feld("wiederholung", passwort, true);

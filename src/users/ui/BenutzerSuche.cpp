@@ -1,5 +1,6 @@
 #include "BenutzerSuche.h"
 
+#include "DatabaseContext.h"
 #include "FieldFactory.h"
 #include "controllers/BenutzerController.h"
 #include "controllers/MitgliedController.h"

@@ -1,5 +1,6 @@
 #include "VDBVerwaltung.h"
 
+#include "CodeManager.h"
 #include "CodeValueComboBox.h"
 #include "CodeValueConverters.h"
 #include "DatabaseContext.h"
