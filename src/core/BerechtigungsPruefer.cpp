@@ -14,9 +14,11 @@ namespace {
 
 const QString kOrt = QStringLiteral("BerechtigungsPruefer");
 
-QString oder(bool vorhanden, const QString &wert, const QString &ersatz)
+// The text of an attribute, or `ersatz` when it is null.
+template <typename T>
+QString oder(const T &objekt, bool (T::*has)() const, QString (T::*get)() const, const char *ersatz)
 {
-    return vorhanden ? wert : ersatz;
+    return (objekt.*has)() ? (objekt.*get)() : QString::fromLatin1(ersatz);
 }
 
 } // namespace
@@ -85,10 +87,10 @@ QVector<bool> BerechtigungsPruefer::pruefe(const QString &typ, Art art,
 bool BerechtigungsPruefer::pruefeVerein(const Verein &verein, Art art, Cache &cache)
 {
     log(4, QStringLiteral("Pruefe Berechtigung fuer Verein ") +
-               oder(verein.hasName(), verein.getName(), QStringLiteral("(ohne Name)")) +
+               oder<Verein>(verein, &Verein::hasName, &Verein::getName, "(ohne Name)") +
                QStringLiteral(" mit der Vereinsnummer ") +
-               oder(verein.hasVereinsNummerKomplett(), verein.getVereinsNummerKomplett(),
-                    QStringLiteral("(ohne Vereinsnummer)")));
+               oder<Verein>(verein, &Verein::hasVereinsNummerKomplett, &Verein::getVereinsNummerKomplett,
+                            "(ohne Vereinsnummer)"));
     if (!verein.hasId()) {
         if (verein.hasDachverband()) {
             log(3, QStringLiteral("Verein hat noch keine ID, aber einen Dachverband.  Damit Hoehe "
@@ -112,13 +114,12 @@ bool BerechtigungsPruefer::pruefeVerein(const Verein &verein, Art art, Cache &ca
 bool BerechtigungsPruefer::pruefeMitglied(const Mitglied &mitglied, Art art, Cache &cache)
 {
     log(4, QStringLiteral("Pruefe Berechtigung fuer Mitglied ") +
-               oder(mitglied.hasVorname(), mitglied.getVorname(), QStringLiteral("(ohne Vorname)")) +
+               oder<Person>(mitglied, &Person::hasVorname, &Person::getVorname, "(ohne Vorname)") +
                QLatin1Char(' ') +
-               oder(mitglied.hasNachname(), mitglied.getNachname(),
-                    QStringLiteral("(ohne Nachname)")) +
+               oder<Person>(mitglied, &Person::hasNachname, &Person::getNachname, "(ohne Nachname)") +
                QStringLiteral(" mit der Mitgliedsnummer ") +
-               oder(mitglied.hasMitgliedsNummerKomplett(), mitglied.getMitgliedsNummerKomplett(),
-                    QStringLiteral("(ohne Mitgliedsnummer)")));
+               oder<Mitglied>(mitglied, &Mitglied::hasMitgliedsNummerKomplett,
+                              &Mitglied::getMitgliedsNummerKomplett, "(ohne Mitgliedsnummer)"));
     if (!mitglied.hasVerein()) {
         log(3, QStringLiteral("Gestatte Zugriff, da das Mitglied keinen Verein hat."));
         return true;
@@ -132,9 +133,10 @@ bool BerechtigungsPruefer::pruefeMitglied(const Mitglied &mitglied, Art art, Cac
 bool BerechtigungsPruefer::pruefeWettbewerb(const Wettbewerb &wettbewerb, Art art, Cache &cache)
 {
     log(4, QStringLiteral("Pruefe Berechtigung fuer Wettbewerb ") +
-               oder(wettbewerb.hasName(), wettbewerb.getName(), QStringLiteral("(ohne Name)")) +
+               oder<Wettbewerb>(wettbewerb, &Wettbewerb::hasName, &Wettbewerb::getName, "(ohne Name)") +
                QStringLiteral(" mit der Nummer ") +
-               oder(wettbewerb.hasNummer(), wettbewerb.getNummer(), QStringLiteral("(ohne Nummer)")));
+               oder<Wettbewerb>(wettbewerb, &Wettbewerb::hasNummer, &Wettbewerb::getNummer,
+                                "(ohne Nummer)"));
     if (!wettbewerb.hasVerein()) {
         if (art == Art::Lesen) {
             log(3, QStringLiteral("Wettbewerb hat keinen Verein, reiner Lese-Zugriff gestattet."));

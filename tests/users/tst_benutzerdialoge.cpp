@@ -167,6 +167,8 @@ private slots:
         mitglied->setVerein(verein->getId());
         MitgliedBearbeitenDialog neu(*ctx, Modus::NEU, mitglied.get());
         fuelle(*ctx, &neu, {{QStringLiteral("mitgliedsNummerImVerein"), QStringLiteral("5")},
+                            {QStringLiteral("vorname"), QStringLiteral("V")},
+                            {QStringLiteral("nachname"), QStringLiteral("N")},
                             {QStringLiteral("mitgliedsArt"), QStringLiteral("Club")}});
         knopf(&neu, QStringLiteral("speichern"))->click();
         QCOMPARE(meldungen(*m_boxes).value(0),
