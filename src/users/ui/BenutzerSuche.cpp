@@ -112,7 +112,7 @@ std::vector<std::unique_ptr<BenutzerListeJoinModel>> BenutzerSuche::suche() cons
     return gefunden;
 }
 
-BenutzerListe::BenutzerListe(DatabaseContext &ctx, QWidget *parent) : ListWidget(ctx, parent)
+void AuswahlListe::richteEin()
 {
     initialise();
     tableView()->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -120,6 +120,11 @@ BenutzerListe::BenutzerListe(DatabaseContext &ctx, QWidget *parent) : ListWidget
     tableView()->horizontalHeader()->setStretchLastSection(true);
     connect(tableView(), &QTableView::doubleClicked, this,
             [this](const QModelIndex &index) { emit doppelklick(index.row()); });
+}
+
+BenutzerListe::BenutzerListe(DatabaseContext &ctx, QWidget *parent) : AuswahlListe(ctx, parent)
+{
+    richteEin();
 }
 
 void BenutzerListe::createTableView()

@@ -33,8 +33,23 @@ private:
     QCheckBox *m_gui, *m_guiEgal, *m_web, *m_webEgal;
 };
 
+// A read-only list of single rows that reports a double click on a row.
+class AuswahlListe : public ListWidget
+{
+    Q_OBJECT
+public:
+    using ListWidget::ListWidget;
+
+signals:
+    void doppelklick(int row);
+
+protected:
+    // Initialises the list (to be called from the subclass's constructor).
+    void richteEin();
+};
+
 // The found users: "Benutzername", "Mitgliedsnummer", "Vorname", "Nachname".
-class BenutzerListe : public ListWidget
+class BenutzerListe : public AuswahlListe
 {
     Q_OBJECT
 public:
@@ -44,9 +59,6 @@ public:
     std::unique_ptr<Benutzer> benutzerInZeile(int row) const;
     // Shows a stored user in a row (appended when `row` is -1).
     void zeigeBenutzer(const Benutzer &benutzer, int row = -1);
-
-signals:
-    void doppelklick(int row);
 
 protected:
     void createTableView() override;

@@ -49,14 +49,9 @@ QPushButton *knopf(QWidget *ziel, QHBoxLayout *zeile, const QString &text, const
 
 } // namespace
 
-VDBListe::VDBListe(DatabaseContext &ctx, QWidget *parent) : ListWidget(ctx, parent)
+VDBListe::VDBListe(DatabaseContext &ctx, QWidget *parent) : AuswahlListe(ctx, parent)
 {
-    initialise();
-    tableView()->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableView()->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableView()->horizontalHeader()->setStretchLastSection(true);
-    connect(tableView(), &QTableView::doubleClicked, this,
-            [this](const QModelIndex &index) { emit doppelklick(index.row()); });
+    richteEin();
 }
 
 void VDBListe::createTableView()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ListWidget.h"
+#include "BenutzerSuche.h"
 #include "Modus.h"
 
 #include <QDialog>
@@ -15,7 +15,7 @@ class VereinsDatenBerechtigung;
 
 // The data permissions of one user: "Vereinsnummer", "Vereinsname", "Berechtigungsart",
 // "Objekttyp", "Zugriffsrecht" (code values by their text).
-class VDBListe : public ListWidget
+class VDBListe : public AuswahlListe
 {
     Q_OBJECT
 public:
@@ -25,9 +25,6 @@ public:
     void lade(qlonglong benutzerId);
     // The permission of a row (the caller owns the copy); null outside the list.
     std::unique_ptr<VereinsDatenBerechtigung> berechtigungInZeile(int row) const;
-
-signals:
-    void doppelklick(int row);
 
 protected:
     void createTableView() override;
