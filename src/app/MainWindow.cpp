@@ -1,5 +1,8 @@
 #include "MainWindow.h"
 
+#include "BenutzerBearbeitenDialog.h"
+#include "BenutzerVerwaltung.h"
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "HilfeUeberDialog.h"
 #include "Kontextzeile.h"
@@ -9,11 +12,13 @@
 #include "Modus.h"
 #include "PersistenceException.h"
 #include "RememberedConnections.h"
+#include "VDBVerwaltung.h"
 #include "VereinBearbeitenDialog.h"
 #include "VereinsSucheDialog.h"
 #include "WettbewerbAnlegenDialog.h"
 #include "WettbewerbBearbeitenDialog.h"
 #include "WettbewerbsSucheDialog.h"
+#include "controllers/BenutzerController.h"
 #include "entities/Benutzer.h"
 #include "entities/DatenbankVerbindung.h"
 #include "entities/Verein.h"
@@ -117,7 +122,9 @@ const char *const kAvailable[] = {"meldeNeuAn",         "beenden",         "oeff
                                   "oeffneMitgliederverwaltung", "legeVereinAn",
                                   "waehleVereinAus",    "seheVereinAn",    "bearbeiteVerein",
                                   "loescheVerein",      "oeffneWettbewerbAnlegenDialog",
-                                  "oeffneWettbewerbsSucheDialog"};
+                                  "oeffneWettbewerbsSucheDialog", "eigeneBerechtigungenAnsehen",
+                                  "passwortAendern",    "oeffneBenutzerVerwaltung",
+                                  "oeffneBerechtigungsModusDialog"};
 
 QString textOf(const DatenbankVerbindung &login, int row)
 {
@@ -552,7 +559,11 @@ void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
                                                    : QStringLiteral("(ohne Name)")));
     if (!m_ctx || !wettbewerb)
         return;
-    WettbewerbBearbeitenDialog dialog(*m_ctx, *wettbewerb, m_aktiverVerein.get(), true, this);
+    // A competition the user may not write opens read-only.
+    const bool editierbar =
+        m_ctx->mayWrite(*m_ctx->dataModel().entity(QStringLiteral("Wettbewerb")), *wettbewerb);
+    WettbewerbBearbeitenDialog dialog(*m_ctx, *wettbewerb, m_aktiverVerein.get(), editierbar,
+                                      this);
     connect(&dialog, &WettbewerbBearbeitenDialog::statusMessage, m_kontextzeile,
             &Kontextzeile::setzeStatus);
     dialog.setzeStatus(dialog.statusZeile()->text()); // the state it opens in
@@ -566,24 +577,57 @@ void MainWindow::loescheWettbewerb()
     logAction(QStringLiteral("Aufruf von Wettbewerb Loeschen"));
 }
 
+std::unique_ptr<Benutzer> MainWindow::eigenerBenutzer()
+{
+    if (!m_ctx)
+        return nullptr;
+    const DatenbankVerbindung &login = m_ctx->connectionRecord();
+    auto gefunden = BenutzerController().select(
+        *m_ctx, {{QStringLiteral("benutzername"),
+                  textOf(login, DatenbankVerbindung::benutzernameRow)}});
+    if (gefunden.size() != 1) {
+        MessageBoxes::current().critical(this, tr("Interner Fehler"),
+                                         tr("Keine eindeutige Benutzer-Instanz gefunden"));
+        return nullptr;
+    }
+    return std::move(gefunden.front());
+}
+
 void MainWindow::eigeneBerechtigungenAnsehen()
 {
     logAction(QStringLiteral("Aufruf von Eigene Berechtigungen Ansehen"));
+    if (const auto benutzer = eigenerBenutzer()) {
+        VDBVerwaltung verwaltung(*m_ctx, *benutzer, true, this);
+        verwaltung.exec();
+    }
 }
 
 void MainWindow::passwortAendern()
 {
     logAction(QStringLiteral("Aufruf von Passwort Aendern"));
+    if (const auto benutzer = eigenerBenutzer()) {
+        BenutzerBearbeitenDialog dialog(*m_ctx, BenutzerBearbeitenDialog::Modus::BEARBEITEN_PASSWORT,
+                                        benutzer.get(), -1, this);
+        dialog.exec();
+    }
 }
 
 void MainWindow::oeffneBenutzerVerwaltung()
 {
     logAction(QStringLiteral("Aufruf von Benutzerverwaltung"));
+    if (!m_ctx)
+        return;
+    BenutzerVerwaltung verwaltung(*m_ctx, this);
+    verwaltung.exec();
 }
 
 void MainWindow::oeffneBerechtigungsModusDialog()
 {
     logAction(QStringLiteral("Aufruf von Berechtigungsmodus"));
+    if (!m_ctx)
+        return;
+    BerechtigungsModusDialog dialog(*m_ctx, this);
+    dialog.exec();
 }
 
 void MainWindow::oeffneLogSettingsAdminDialog()

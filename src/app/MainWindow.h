@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class Benutzer;
 class DatabaseContext;
 class DatenbankVerbindung;
 class Kontextzeile;
@@ -97,6 +98,9 @@ private:
     // Windows that work with the context; they go before another context takes over.
     void merkeFenster(QWidget *fenster);
     void schliesseFenster();
+    // The logged-in user's row, looked up by name; null (after telling the user) unless
+    // exactly one is found.
+    std::unique_ptr<Benutzer> eigenerBenutzer();
 
     LoginPrompt m_prompt;
     Kontextzeile *m_kontextzeile = nullptr;

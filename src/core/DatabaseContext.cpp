@@ -1,5 +1,7 @@
 #include "DatabaseContext.h"
 
+#include "BerechtigungsPruefer.h"
+
 #include "Clock.h"
 #include "CodeManager.h"
 #include "DataModel.h"
@@ -261,7 +263,9 @@ void DatabaseContext::loadPermissionMode()
 
 void DatabaseContext::reloadPermissions()
 {
-    // The user's data permissions are read when the permission checker is built.
+    m_pruefer.reset();
+    if (m_benutzer && m_benutzer->hasId())
+        m_pruefer = std::make_unique<BerechtigungsPruefer>(*this, m_benutzer->getId());
 }
 
 bool DatabaseContext::permissionChecksActive() const
@@ -271,15 +275,19 @@ bool DatabaseContext::permissionChecksActive() const
     return !(m_login->hasBenutzername() && m_login->getBenutzername() == QLatin1String("root"));
 }
 
-bool DatabaseContext::mayRead(const EntityDescription &, const Persistent &)
+// Without a checker (a login without user row) nothing passes while checks are on.
+bool DatabaseContext::mayRead(const EntityDescription &entity, const Persistent &object)
 {
-    // Until the permission checker is loaded, every object passes.
-    return true;
+    if (!m_pruefer)
+        return !permissionChecksActive();
+    return m_pruefer->darfLesen(entity.codeName(), object);
 }
 
-bool DatabaseContext::mayWrite(const EntityDescription &, const Persistent &)
+bool DatabaseContext::mayWrite(const EntityDescription &entity, const Persistent &object)
 {
-    return true;
+    if (!m_pruefer)
+        return !permissionChecksActive();
+    return m_pruefer->darfSchreiben(entity.codeName(), object);
 }
 
 void DatabaseContext::assignKeyboard(qlonglong juror, qlonglong device)

@@ -16,6 +16,7 @@ class Connection;
 }
 
 class Benutzer;
+class BerechtigungsPruefer;
 class Clock;
 class CodeManager;
 class DataModel;
@@ -102,10 +103,13 @@ public:
     void reloadEventLogConfiguration();
     void reloadQueryLogConfiguration();
 
-    // Data permissions: the mode, and the checks the controllers call.
+    // Data permissions: the mode, and the checks the controllers call. reloadPermissions()
+    // builds the checker anew for the logged-in user (after his permissions changed).
     void loadPermissionMode();
     void reloadPermissions();
     bool permissionChecksActive() const;
+    // The checker of the logged-in user; null when the login has no user row.
+    BerechtigungsPruefer *berechtigungsPruefer() const { return m_pruefer.get(); }
     bool mayRead(const EntityDescription &entity, const Persistent &object) override;
     bool mayWrite(const EntityDescription &entity, const Persistent &object) override;
 
@@ -130,6 +134,7 @@ private:
     std::unique_ptr<Session> m_session;
     std::unique_ptr<Benutzer> m_benutzer;
     bool m_permissionChecks = true;
+    std::unique_ptr<BerechtigungsPruefer> m_pruefer;
     std::unique_ptr<CodeManager> m_codeManager;
     std::unique_ptr<EventLogger> m_eventLogger;
     std::unique_ptr<QueryLogger> m_queryLogger;

@@ -5,6 +5,7 @@
 #include "LocalServer.h"
 #include "SchemaStatements.h"
 #include "ServerConnection.h"
+#include "UserCommands.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -32,6 +33,10 @@ const char kUsage[] =
     "  kalvor-admin db install --host H [--port P] [--socket S] --user U --password-file F\n"
     "  kalvor-admin db check   --host H [--port P] [--socket S] --user U --password-file F\n"
     "  kalvor-admin local init|start|stop|status [--datadir DIR]\n"
+    "  kalvor-admin user add NAME [--gui] [--web] --new-password-file F DB-OPTIONS\n"
+    "  kalvor-admin user passwd NAME --new-password-file F DB-OPTIONS\n"
+    "  kalvor-admin user delete NAME DB-OPTIONS\n"
+    "  kalvor-admin user list DB-OPTIONS\n"
     "  kalvor-admin --help\n"
     "\n"
     "db install   creates the database \"kdb\" with its tables and seed data on an existing\n"
@@ -44,6 +49,11 @@ const char kUsage[] =
     "             socket and 127.0.0.1. init sets it up (random root password in\n"
     "             DIR/root.password) and starts it; start, stop and status do what they say.\n"
     "             DIR defaults to the user's data directory, Kalvor/local-server.\n"
+    "user ...     Kalvor's users and their database accounts. DB-OPTIONS are those of db\n"
+    "             install, with --user root. add creates a user (--gui: may log in to the\n"
+    "             program, --web: may use the web interface) with the password in the first\n"
+    "             line of F; passwd sets a new one; delete removes the user, its account and\n"
+    "             its data permissions; list prints every user. root is never changed.\n"
     "\n"
     "Exit codes: 0 success, 1 failure, 2 bad command line, 3 (status) server not running.\n";
 
@@ -72,6 +82,7 @@ struct CommandLine
 {
     QStringList words;              // the command, e.g. {"db", "install"}
     QMap<QString, QString> options; // name without dashes -> value
+    QStringList flags;              // options without value, e.g. "gui"
     bool help = false;
 };
 
@@ -79,7 +90,9 @@ CommandLine parse(const QStringList &arguments)
 {
     static const QStringList known{QStringLiteral("host"),          QStringLiteral("port"),
                                    QStringLiteral("socket"),        QStringLiteral("user"),
-                                   QStringLiteral("password-file"), QStringLiteral("datadir")};
+                                   QStringLiteral("password-file"), QStringLiteral("datadir"),
+                                   QStringLiteral("new-password-file")};
+    static const QStringList flags{QStringLiteral("gui"), QStringLiteral("web")};
     CommandLine line;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
@@ -98,6 +111,10 @@ CommandLine parse(const QStringList &arguments)
         if (inlineValue) {
             value = name.mid(equals + 1);
             name.truncate(equals);
+        }
+        if (flags.contains(name) && !inlineValue) {
+            line.flags << name;
+            continue;
         }
         if (!known.contains(name))
             throw UsageError("Unknown option " + text(argument) + "; see kalvor-admin --help.");
@@ -125,13 +142,17 @@ void allowOnly(const CommandLine &line, const QStringList &allowed, const QStrin
                              text(name) + ".");
 }
 
-// Logs in to the server that the db options name.
-std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line, std::string *where)
+// The server that the db options name; `extra` are further options of the command.
+ServerAddress addressFromOptions(const CommandLine &line, std::string *where,
+                                 const QStringList &extra = {})
 {
     allowOnly(line,
-              {QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
-               QStringLiteral("user"), QStringLiteral("password-file")},
-              {QStringLiteral("host"), QStringLiteral("user"), QStringLiteral("password-file")});
+              QStringList{QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
+                          QStringLiteral("user"), QStringLiteral("password-file")} +
+                  extra,
+              QStringList{QStringLiteral("host"), QStringLiteral("user"),
+                          QStringLiteral("password-file")} +
+                  extra);
     ServerAddress address;
     address.host = text(line.options.value(QStringLiteral("host")));
     address.port = 3306;
@@ -155,6 +176,13 @@ std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line,
     *where = address.host == "localhost"
                  ? (address.socket.empty() ? std::string("the local server") : address.socket)
                  : address.host + ":" + std::to_string(address.port);
+    return address;
+}
+
+// Logs in to the server that the db options name.
+std::unique_ptr<mysqlpp::Connection> connectFromOptions(const CommandLine &line, std::string *where)
+{
+    const ServerAddress address = addressFromOptions(line, where);
     const std::string user = text(line.options.value(QStringLiteral("user")));
     const std::string password =
         readPasswordFile(line.options.value(QStringLiteral("password-file")));
@@ -183,6 +211,43 @@ int runDb(const CommandLine &line)
                          "\" holds data model version " + version +
                          ", this program needs version " + Schema::kDataModelVersion + ".");
     printLine(stdout, "Data model version " + version);
+    return Success;
+}
+
+int runUser(const CommandLine &line)
+{
+    static const QStringList actions{QStringLiteral("add"), QStringLiteral("passwd"),
+                                     QStringLiteral("delete"), QStringLiteral("list")};
+    UserCommand command;
+    command.action = line.words.value(1);
+    if (!actions.contains(command.action))
+        throw UsageError(command.action.isEmpty()
+                             ? std::string("\"user\" needs add, passwd, delete or list.")
+                             : "Unknown command \"user " + text(command.action) + "\".");
+    const bool named = command.action != QLatin1String("list");
+    command.name = line.words.value(2);
+    if (named && command.name.isEmpty())
+        throw UsageError("\"user " + text(command.action) + "\" needs the name of the user.");
+    if (line.words.size() > (named ? 3 : 2))
+        throw UsageError("Unexpected argument \"" + text(line.words.last()) +
+                         "\"; see kalvor-admin --help.");
+    const bool add = command.action == QLatin1String("add");
+    for (const QString &flag : line.flags)
+        if (!add)
+            throw UsageError("The option --" + text(flag) + " applies only to \"user add\".");
+    command.gui = line.flags.contains(QStringLiteral("gui"));
+    command.web = line.flags.contains(QStringLiteral("web"));
+    const bool withPassword = add || command.action == QLatin1String("passwd");
+    std::string where;
+    command.address = addressFromOptions(
+        line, &where,
+        withPassword ? QStringList{QStringLiteral("new-password-file")} : QStringList());
+    command.adminUser = text(line.options.value(QStringLiteral("user")));
+    command.adminPassword = readPasswordFile(line.options.value(QStringLiteral("password-file")));
+    if (withPassword)
+        command.newPassword =
+            readPasswordFile(line.options.value(QStringLiteral("new-password-file")));
+    runUserCommand(command);
     return Success;
 }
 
@@ -259,6 +324,11 @@ int run(const QStringList &arguments)
         return Success;
     }
     const QString area = line.words.value(0);
+    if (area == QLatin1String("user"))
+        return runUser(line);
+    if (!line.flags.isEmpty())
+        throw UsageError("Unknown option --" + text(line.flags.first()) +
+                         "; see kalvor-admin --help.");
     if (line.words.size() > 2)
         throw UsageError("Unexpected argument \"" + text(line.words.at(2)) +
                          "\"; see kalvor-admin --help.");

@@ -7,7 +7,9 @@
 #include "MitgliedBearbeitenWidget.h"
 #include "MitgliedService.h"
 #include "MitgliedTitelWidget.h"
+#include "MitgliedWebWidget.h"
 #include "PersistenceException.h"
+#include "entities/Benutzer.h"
 #include "entities/Mitglied.h"
 
 #include <QDialogButtonBox>
@@ -56,6 +58,10 @@ MitgliedBearbeitenDialog::MitgliedBearbeitenDialog(DatabaseContext &ctx, Modus m
     reiter->setObjectName(QStringLiteral("reiter"));
     reiter->addTab(m_daten, tr("&Mitgliedsdaten"));
     reiter->addTab(m_titel, tr("&Titel"));
+    if (ctx.benutzer() && ctx.benutzer()->hasBenutzername() &&
+        ctx.benutzer()->getBenutzername() == QLatin1String("root"))
+        reiter->addTab(new MitgliedWebWidget(ctx, *m_mitglied, dialogModus.editierbar),
+                       tr("&Web-Benutzer"));
 
     // Return in a field of the member's data presses no button.
     const DialogKnoepfe knoepfe = DialogModi::knoepfe(*this, dialogModus, false);

@@ -14,9 +14,9 @@ class MitgliedTitelWidget;
 class QPushButton;
 
 // "Mitglied anlegen" (NEU), "Mitglied bearbeiten" (BEARBEITEN), "Mitglied ansehen" (ANSEHEN):
-// the tabs "&Mitgliedsdaten" and "&Titel" over a copy of the member. Storing checks the member
-// (MitgliedService::pruefe), writes it with its titles in one go and hands a copy of the
-// stored member to the opener. A member the user may not write opens as in ANSEHEN.
+// the tabs "&Mitgliedsdaten", "&Titel" and, for root, "&Web-Benutzer" over a copy of the
+// member. Storing checks the member (MitgliedService::pruefe), writes it with its titles in one
+// go and hands a copy of the stored member to the opener. A member the user may not write opens as in ANSEHEN.
 class MitgliedBearbeitenDialog : public QDialog
 {
     Q_OBJECT
