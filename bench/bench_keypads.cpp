@@ -18,6 +18,11 @@
 #include <thread>
 #include <vector>
 
+namespace {
+const int kDigits[10] = {KEY_KP1, KEY_KP2, KEY_KP3, KEY_KP4, KEY_KP5,
+                         KEY_KP6, KEY_KP7, KEY_KP8, KEY_KP9, KEY_KP0};
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
@@ -59,7 +64,7 @@ int main(int argc, char **argv)
         for (int i = 0; i < presses; ++i) {
             std::this_thread::sleep_for(std::chrono::microseconds(200));
             sent[size_t(i)] = Steady::now();
-            pipes.key(devices[size_t(i % keypads)].node, KEY_KP1 + i % 9);
+            pipes.key(devices[size_t(i % keypads)].node, kDigits[i % 10]);
             const auto limit = Steady::now() + std::chrono::seconds(5);
             while (arrived.load() <= i && Steady::now() < limit)
                 std::this_thread::yield();
