@@ -135,6 +135,8 @@ private slots:
         ordneZu(1, kA);
         QCOMPARE(hatTastatur(), QStringList({"Nein", "Ja"}));
         QCOMPARE(tab.liste()->selectedRow(), 1);
+        tab.resize(900, 420);
+        bild(tab, "juroren_tastatur");
         QVERIFY(m_manager->isGrabbed(kA.identifier()));
         QVERIFY(!m_manager->isGrabbed(kB.identifier()));
     }
