@@ -42,8 +42,9 @@ void JurorenListe::createTableView()
                                       std::make_unique<CodeValueKurzTextVariantConverter>(
                                           context(), QStringLiteral("Staat"))));
     columns.emplace(JP::juriertBeiSpartenStringRow, ColumnDescription(tr("Sparten"), 200));
-    columns.emplace(JP::juriertBeiIdRow, ColumnDescription(tr("Hat Tastatur"), 90, SortAsText,
-                                                           std::make_unique<TastaturZuordnungVariantConverter>(context())));
+    columns.emplace(JP::juriertBeiIdRow,
+                    ColumnDescription(tr("Hat Tastatur"), 90, SortAsText,
+                                      std::make_unique<TastaturZuordnungVariantConverter>(context())));
     setTableView(new QTableView,
                  new CompositeTableModel({JP::juriertBeiArtRow, JP::personVornameRow,
                                           JP::personNachnameRow, JP::personStaatRow,
