@@ -5,6 +5,7 @@
 #include "DataModel.h"
 #include "DatabaseContext.h"
 #include "HilfeUeberDialog.h"
+#include "KeyboardManager.h"
 #include "Kontextzeile.h"
 #include "LoginDialog.h"
 #include "MessageBoxes.h"
@@ -13,10 +14,12 @@
 #include "PersistenceException.h"
 #include "RememberedConnections.h"
 #include "VDBVerwaltung.h"
+#include "Tastaturen.h"
 #include "VereinBearbeitenDialog.h"
 #include "VereinsSucheDialog.h"
 #include "WettbewerbAnlegenDialog.h"
 #include "WettbewerbBearbeitenDialog.h"
+#include "WettbewerbJurorenWidget.h"
 #include "WettbewerbsSucheDialog.h"
 #include "controllers/BenutzerController.h"
 #include "entities/Benutzer.h"
@@ -304,7 +307,9 @@ bool MainWindow::meldeNeuAn()
             }
             schliesseFenster(); // they work with the previous context
             m_wettbewerbsSuche.clear();
+            m_tastaturen.reset(); // its devices and grabs go with the previous login
             m_ctx = std::move(ctx);
+            m_tastaturen = erzeugeTastaturen(*m_ctx);
             m_kontextzeile->setContext(m_ctx.get());
             m_kontextzeile->aktualisiereVerein(m_aktiverVerein.get());
             m_ctx->log(QStringLiteral("Session"), QStringLiteral("MainWindow.cpp"), 7,
@@ -567,6 +572,7 @@ void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
     connect(&dialog, &WettbewerbBearbeitenDialog::statusMessage, m_kontextzeile,
             &Kontextzeile::setzeStatus);
     dialog.setzeStatus(dialog.statusZeile()->text()); // the state it opens in
+    dialog.juroren()->setzeKeyboardManager(m_tastaturen.get());
     m_offenerWettbewerb = &dialog;
     dialog.exec();
     m_offenerWettbewerb = nullptr;

@@ -13,6 +13,7 @@
 class Benutzer;
 class DatabaseContext;
 class DatenbankVerbindung;
+class KeyboardManager;
 class Kontextzeile;
 class QAction;
 class Verein;
@@ -45,6 +46,8 @@ public:
     DatabaseContext *context() const { return m_ctx.get(); }
     Verein *aktiverVerein() const { return m_aktiverVerein.get(); }
     Kontextzeile *kontextzeile() const { return m_kontextzeile; }
+    // The keyboard manager of the login, handed to the competition dialogs.
+    KeyboardManager *tastaturen() const { return m_tastaturen.get(); }
     // The action of a slot, by the slot's name.
     QAction *action(const QString &slot) const { return m_actions.value(slot); }
     // Makes a copy of the club the active club (null: none) and shows it in the context line.
@@ -111,4 +114,6 @@ private:
     QPointer<WettbewerbsSucheDialog> m_wettbewerbsSuche;
     QPointer<WettbewerbBearbeitenDialog> m_offenerWettbewerb;
     bool m_loginCancelled = false;
+    // Declared last so that it goes first, before the context it logs through.
+    std::unique_ptr<KeyboardManager> m_tastaturen;
 };

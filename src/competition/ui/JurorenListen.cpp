@@ -2,6 +2,7 @@
 
 #include "CodeValueConverters.h"
 #include "DatabaseContext.h"
+#include "TastaturZuordnungVariantConverter.h"
 #include "entities/ExternerJuror.h"
 #include "entities/Wettbewerb.h"
 #include "joins/JuriertBeiExternJoinController.h"
@@ -15,16 +16,6 @@
 namespace {
 
 using JP = JuriertBeiPersonJoinModel;
-
-// Keypads are not assigned yet: every juror shows "Nein".
-class KeineTastaturConverter : public VariantConverter
-{
-public:
-    QVariant convert(const QVariant &) const override
-    {
-        return JurorenListe::tr("Nein");
-    }
-};
 
 } // namespace
 
@@ -51,8 +42,9 @@ void JurorenListe::createTableView()
                                       std::make_unique<CodeValueKurzTextVariantConverter>(
                                           context(), QStringLiteral("Staat"))));
     columns.emplace(JP::juriertBeiSpartenStringRow, ColumnDescription(tr("Sparten"), 200));
-    columns.emplace(JP::juriertBeiIdRow, ColumnDescription(tr("Hat Tastatur"), 90, SortAsText,
-                                                           std::make_unique<KeineTastaturConverter>()));
+    columns.emplace(JP::juriertBeiIdRow,
+                    ColumnDescription(tr("Hat Tastatur"), 90, SortAsText,
+                                      std::make_unique<TastaturZuordnungVariantConverter>(context())));
     setTableView(new QTableView,
                  new CompositeTableModel({JP::juriertBeiArtRow, JP::personVornameRow,
                                           JP::personNachnameRow, JP::personStaatRow,

@@ -6,9 +6,11 @@
 #include "JurorHinzufuegenDialog.h"
 #include "JurorService.h"
 #include "JurorenListen.h"
+#include "KeyboardManager.h"
 #include "Meldungen.h"
 #include "MitgliedBearbeitenDialog.h"
 #include "PersistenceException.h"
+#include "TastaturZuordnungsDialog.h"
 #include "WettbewerbsStatus.h"
 #include "controllers/ExternerJurorController.h"
 #include "controllers/JuriertBeiController.h"
@@ -80,6 +82,12 @@ WettbewerbJurorenWidget::WettbewerbJurorenWidget(DatabaseContext &ctx, Wettbewer
 
 WettbewerbJurorenWidget::~WettbewerbJurorenWidget() = default;
 
+void WettbewerbJurorenWidget::setzeKeyboardManager(KeyboardManager *tastaturen)
+{
+    m_tastaturen = tastaturen;
+    aktualisiere();
+}
+
 bool WettbewerbJurorenWidget::darfAendern() const
 {
     return WettbewerbsStatus::erlaubt(WettbewerbsStatus::stufe(m_ctx, m_wettbewerb),
@@ -95,7 +103,7 @@ void WettbewerbJurorenWidget::aktualisiere()
     m_hinzufuegen->setEnabled(aendern);
     m_bearbeiten->setEnabled(aendern && zeile);
     m_entfernen->setEnabled(aendern && zeile);
-    m_tastatur->setEnabled(false);
+    m_tastatur->setEnabled(zeile && m_tastaturen);
     if (!zeile) {
         m_toggle->setText(tr("Alle Sparten?"));
         m_toggle->setEnabled(false);
@@ -258,7 +266,18 @@ void WettbewerbJurorenWidget::oeffneSpartenZuordnenDialog()
 
 void WettbewerbJurorenWidget::ordneTastaturZu()
 {
-    // Keypads are assigned in a later version.
+    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von Ordne Tastatur Zu"));
+    const JP *zeile = m_liste->markierteZeile();
+    if (!zeile || !m_tastaturen)
+        return;
+    const qlonglong juror = zeile->getJuriertBeiId();
+    TastaturZuordnungsDialog dialog(m_ctx, *m_tastaturen,
+                                    zeile->rawValueAt(JP::personVornameRow).toString(),
+                                    zeile->rawValueAt(JP::personNachnameRow).toString(), this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.geraet())
+        return;
+    m_tastaturen->assign(juror, *dialog.geraet());
+    zeigeListe(juror);
 }
 
 void WettbewerbJurorenWidget::oeffneBearbeitenDialog()
@@ -288,6 +307,8 @@ void WettbewerbJurorenWidget::entferneJuror()
         if (!Meldungen::frage(this, JurorService::entfernFrage(m_ctx, *juror)))
             return;
         JurorService::entferne(m_ctx, *juror);
+        if (m_tastaturen) // his keypad belongs to nobody now
+            m_tastaturen->unassign(juror->getId());
     } catch (const PersistenceException &fehler) {
         Meldungen::fehler(m_ctx, this, kOrt, fehler);
         return;

@@ -14,14 +14,15 @@ class ExternerJuror;
 class JuriertBei;
 class JuriertBeiPersonJoinModel;
 class JurorenListe;
+class KeyboardManager;
 class Mitglied;
 class QPushButton;
 class Wettbewerb;
 
 // The tab "&Juroren": the competition's jurors. Adding, editing, removing and the category
 // assignment only while the competition is in "BILDERANNAHME" or
-// "ANNAHMESCHLUSS_VERSTRICHEN"; viewing needs only a selected row. Keypads are assigned in a
-// later version: "Tastatur z&uordnen" stays greyed.
+// "ANNAHMESCHLUSS_VERSTRICHEN"; viewing and assigning a keypad need only a selected row (and a
+// keyboard manager for the latter).
 class WettbewerbJurorenWidget : public QWidget
 {
     Q_OBJECT
@@ -33,6 +34,9 @@ public:
     JurorenListe *liste() const { return m_liste; }
     QPushButton *toggleButton() const { return m_toggle; }
     QPushButton *spartenButton() const { return m_sparten; }
+    QPushButton *tastaturButton() const { return m_tastatur; }
+    // The keyboard manager of the login (may be null: no keypads are assigned then).
+    void setzeKeyboardManager(KeyboardManager *tastaturen);
 
 public slots:
     void oeffneAnsehenDialog();
@@ -67,4 +71,5 @@ private:
     QPushButton *m_tastatur;
     QPushButton *m_bearbeiten;
     QPushButton *m_entfernen;
+    KeyboardManager *m_tastaturen = nullptr;
 };
