@@ -1,0 +1,131 @@
+// The log viewer on a large event log: the time until a search shows its first rows (the
+// first page and the COUNT of all hits, as the list does it), and the time to delete 100 000
+// entries found by a search (their ids in batches, in one transaction). Raw baselines in the
+// same run: the same first page read through the C API, and one DELETE of an id range.
+//
+// Needs the throwaway server of the tests (it reinstalls "kdb"):
+//   ./scripts/run-tests.sh --exec build/bench/bench_logview [rows] [repetitions]
+
+#include "BenchUtil.h"
+#include "DatabaseContext.h"
+#include "SqlWriter.h"
+#include "Suchfelder.h"
+#include "TestDatabase.h"
+#include "Treffersuche.h"
+
+#include <QCoreApplication>
+
+#include <mysql++/mysql++.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kSeite = 200;
+constexpr long kLoeschen = 100000;
+
+void run(DatabaseContext &ctx, const std::string &sql)
+{
+    mysqlpp::Query query = ctx.connection().query();
+    query.execute(sql.data(), sql.size());
+}
+
+// `rows` entries: 1000 written as one statement, then doubled, then cut to the number.
+void fill(DatabaseContext &ctx, long rows)
+{
+    const std::string session = std::to_string(ctx.session()->getId());
+    std::string sql = "INSERT INTO EventLog (session, execution_tist, category, location, level, "
+                      "text) VALUES ";
+    for (int i = 0; i < 1000; ++i) {
+        if (i)
+            sql += ',';
+        sql += "(" + session + ", NOW() - INTERVAL " + std::to_string(i) +
+               " MINUTE, (SELECT MIN(id) FROM EventLogCategory) + " + std::to_string(i % 5) +
+               ", 'Location" + std::to_string(i % 37) + "', " + std::to_string(i % 10) +
+               ", 'Aufruf von Aktion " + std::to_string(i) + "')";
+    }
+    run(ctx, sql);
+    for (long n = 1000; n < rows; n *= 2)
+        run(ctx, "INSERT INTO EventLog (session, execution_tist, category, location, level, text) "
+                 "SELECT session, execution_tist, category, location, level, text FROM EventLog "
+                 "LIMIT " + std::to_string(std::min(n, rows - n)));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const long rows = argc > 1 ? std::atol(argv[1]) : 1000000;
+    const int repetitions = argc > 2 ? std::atoi(argv[2]) : 3;
+    auto ctx = BenchUtil::openFreshContext();
+    if (!ctx)
+        return 1;
+    fill(*ctx, rows);
+    std::printf("event-log rows: %s\n",
+                TestDatabase::scalar("SELECT COUNT(*) FROM EventLog").c_str());
+
+    // The list's first page and the count, with no field and with two fields filled.
+    const auto ersteZeilen = [&](const QStringList &felder) {
+        std::vector<double> samples;
+        for (int r = 0; r < repetitions; ++r)
+            samples.push_back(BenchUtil::millisecondsOf([&] {
+                Suchwerte werte(eventLogSuchmaske().size());
+                for (const QString &feld : felder)
+                    for (size_t i = 0; i < werte.size(); ++i)
+                        if (feld.section('=', 0, 0) == QLatin1String(eventLogSuchmaske()[i].name))
+                            werte[i] = feld.section('=', 1);
+                Treffersuche suche(*ctx, Trefferquelle::eventLog(),
+                                   suchbedingungen(SqlWriter(ctx->connection()),
+                                                   eventLogSuchmaske(), werte));
+                suche.naechsteSeite(kSeite);
+                suche.anzahl();
+            }));
+        return BenchUtil::median(samples);
+    };
+    const double alle = ersteZeilen({});
+    const double gefiltert = ersteZeilen({"levelVon=7", "text=Aktion 99"});
+    std::vector<double> rawSamples;
+    for (int r = 0; r < repetitions; ++r)
+        rawSamples.push_back(BenchUtil::millisecondsOf([&] {
+            mysqlpp::Query query = ctx->connection().query(
+                "SELECT * FROM EventLog ORDER BY id DESC LIMIT " + std::to_string(kSeite));
+            query.store();
+        }));
+    const double raw = BenchUtil::median(rawSamples);
+    std::printf("log search first rows: %.1f ms\n", alle);
+    std::printf("log search first rows filtered: %.1f ms\n", gefiltert);
+    std::printf("log search first rows ratio: %.1f\n", alle / raw);
+
+    // Each repetition deletes the next 100 000 ids through a search on the id range; the raw
+    // baseline deletes another range with one statement.
+    qlonglong von = std::stoll(TestDatabase::scalar("SELECT MIN(id) FROM EventLog"));
+    std::vector<double> loeschen;
+    std::vector<double> rawLoeschen;
+    for (int r = 0; r < repetitions; ++r) {
+        const qlonglong bis = std::stoll(TestDatabase::scalar(
+            "SELECT id FROM EventLog WHERE id >= " + std::to_string(von) + " ORDER BY id LIMIT 1 "
+            "OFFSET " + std::to_string(kLoeschen - 1)));
+        loeschen.push_back(BenchUtil::millisecondsOf([&] {
+            Treffersuche suche(*ctx, Trefferquelle::eventLog(),
+                               {"eventLog.id >= " + QString::number(von),
+                                "eventLog.id <= " + QString::number(bis)});
+            suche.naechsteSeite(kSeite);
+            loescheNachIds(*ctx, QStringLiteral("EventLog"), suche.ids());
+        }) / 1000.0);
+        von = bis + 1;
+        const qlonglong rawBis = std::stoll(TestDatabase::scalar(
+            "SELECT id FROM EventLog WHERE id >= " + std::to_string(von) + " ORDER BY id LIMIT 1 "
+            "OFFSET " + std::to_string(kLoeschen - 1)));
+        rawLoeschen.push_back(BenchUtil::millisecondsOf([&] {
+            run(*ctx, "DELETE FROM EventLog WHERE id BETWEEN " + std::to_string(von) + " AND " +
+                          std::to_string(rawBis));
+        }) / 1000.0);
+        von = rawBis + 1;
+    }
+    std::printf("log delete 100k: %.2f s\n", BenchUtil::median(loeschen));
+    std::printf("log delete 100k ratio: %.1f\n",
+                BenchUtil::median(loeschen) / BenchUtil::median(rawLoeschen));
+    return 0;
+}
