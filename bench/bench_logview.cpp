@@ -12,6 +12,8 @@
 #include "Suchfelder.h"
 #include "TestDatabase.h"
 #include "Treffersuche.h"
+#include "Record.h"
+#include "entities/Session.h"
 
 #include <QCoreApplication>
 

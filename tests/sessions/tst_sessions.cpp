@@ -2,6 +2,7 @@
 // login and close.
 
 #include "Blaettern.h"
+#include "CodeManager.h"
 #include "DatabaseContext.h"
 #include "LogRegeln.h"
 #include "SqlWriter.h"
