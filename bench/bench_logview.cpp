@@ -19,6 +19,7 @@
 
 #include <mysql++/mysql++.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -33,25 +34,19 @@ void run(DatabaseContext &ctx, const std::string &sql)
     query.execute(sql.data(), sql.size());
 }
 
-// `rows` entries: 1000 written as one statement, then doubled, then cut to the number.
+// `rows` entries, written 100 000 at a time from the server's number sequences.
 void fill(DatabaseContext &ctx, long rows)
 {
     const std::string session = std::to_string(ctx.session()->getId());
-    std::string sql = "INSERT INTO EventLog (session, execution_tist, category, location, level, "
-                      "text) VALUES ";
-    for (int i = 0; i < 1000; ++i) {
-        if (i)
-            sql += ',';
-        sql += "(" + session + ", NOW() - INTERVAL " + std::to_string(i) +
-               " MINUTE, (SELECT MIN(id) FROM EventLogCategory) + " + std::to_string(i % 5) +
-               ", 'Location" + std::to_string(i % 37) + "', " + std::to_string(i % 10) +
-               ", 'Aufruf von Aktion " + std::to_string(i) + "')";
-    }
-    run(ctx, sql);
-    for (long n = 1000; n < rows; n *= 2)
+    const std::string category = TestDatabase::scalar("SELECT MIN(id) FROM EventLogCategory");
+    for (long done = 0; done < rows; done += 100000) {
+        const long n = std::min(100000L, rows - done);
         run(ctx, "INSERT INTO EventLog (session, execution_tist, category, location, level, text) "
-                 "SELECT session, execution_tist, category, location, level, text FROM EventLog "
-                 "LIMIT " + std::to_string(std::min(n, rows - n)));
+                 "SELECT " + session + ", NOW() - INTERVAL seq SECOND, " + category +
+                     " + seq % 5, CONCAT('Location', seq % 37), seq % 10, "
+                     "CONCAT('Aufruf von Aktion ', seq % 1000) FROM seq_1_to_" +
+                     std::to_string(n));
+    }
 }
 
 } // namespace

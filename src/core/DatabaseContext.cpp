@@ -185,6 +185,8 @@ void DatabaseContext::endSession()
     if (!m_sessionStartedHere || !m_session || !isConnected())
         return;
     m_sessionStartedHere = false;
+    // Whoever observed the statements may be gone already; this last one is not reported.
+    m_queryObserver = nullptr;
     m_session->setEnd_tist(now());
     try {
         SessionController().insertOrUpdate(*this, *m_session);

@@ -8,6 +8,7 @@
 #include "MessageBoxes.h"
 #include "PersistenceException.h"
 #include "TrefferListe.h"
+#include "Trefferbereich.h"
 #include "Treffersuche.h"
 #include "controllers/EventLogCategoryController.h"
 #include "entities/EventLogCategory.h"
@@ -21,7 +22,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -203,27 +203,11 @@ void QueryLogSettingsWidget::loescheZeile(const Record &zeile)
 }
 
 LogSettingsAdminDialog::LogSettingsAdminDialog(DatabaseContext &ctx, QWidget *parent)
-    : QDialog(parent)
+    : QDialog(parent), m_ereignisse(new EventLogSettingsWidget(ctx)),
+      m_zugriffe(new QueryLogSettingsWidget(ctx))
 {
-    ctx.log(QStringLiteral("Dialog"), QStringLiteral("LogSettingsAdminDialog"), 7,
-            QStringLiteral("Oeffne LogSettingsAdminDialog"));
-    setWindowTitle(tr("Log-Einstellungen"));
-    auto *tabs = new QTabWidget;
-    m_ereignisse = new EventLogSettingsWidget(ctx);
-    m_zugriffe = new QueryLogSettingsWidget(ctx);
-    tabs->addTab(m_ereignisse, tr("&Ereignisse"));
-    tabs->addTab(m_zugriffe, tr("&Datenbankzugriffe"));
-    auto *unten = new QHBoxLayout;
-    unten->addStretch();
-    connect(neuerKnopf(tr("S&chliessen"), "schliessen", unten), &QPushButton::clicked, this,
-            [this, &ctx] {
-                ctx.log(QStringLiteral("Dialog"), QStringLiteral("LogSettingsAdminDialog"), 7,
-                        QStringLiteral("Aufruf von Schliessen"));
-                accept();
-            });
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(tabs, 1);
-    layout->addLayout(unten);
+    baueLogDialog(ctx, *this, QStringLiteral("LogSettingsAdminDialog"), tr("Log-Einstellungen"),
+                  m_ereignisse, m_zugriffe);
     resize(820, 520);
 }
 

@@ -142,26 +142,30 @@ void QueryLogWidget::seheAn()
     seheMarkiertenAn<QueryLogViewDialog>(m_ctx, QStringLiteral("QueryLogWidget"), liste(), this);
 }
 
-LogViewDialog::LogViewDialog(DatabaseContext &ctx, QWidget *parent) : QDialog(parent)
+void baueLogDialog(DatabaseContext &ctx, QDialog &dialog, const QString &name,
+                   const QString &titel, QWidget *ereignisse, QWidget *zugriffe)
 {
-    ctx.log(QStringLiteral("Dialog"), QStringLiteral("LogViewDialog"), 7,
-            QStringLiteral("Oeffne LogViewDialog"));
-    setWindowTitle(tr("Log-Meldungen"));
+    ctx.log(QStringLiteral("Dialog"), name, 7, QStringLiteral("Oeffne ") + name);
+    dialog.setWindowTitle(titel);
     auto *tabs = new QTabWidget;
-    m_ereignisse = new EventLogWidget(ctx);
-    m_zugriffe = new QueryLogWidget(ctx);
-    tabs->addTab(m_ereignisse, tr("&Ereignisse"));
-    tabs->addTab(m_zugriffe, tr("&Datenbankzugriffe"));
+    tabs->addTab(ereignisse, LogViewDialog::tr("&Ereignisse"));
+    tabs->addTab(zugriffe, LogViewDialog::tr("&Datenbankzugriffe"));
     auto *unten = new QHBoxLayout;
     unten->addStretch();
-    QPushButton *schliessen = neuerKnopf(tr("S&chliessen"), "schliessen", unten);
-    connect(schliessen, &QPushButton::clicked, this, [this, &ctx] {
-        ctx.log(QStringLiteral("Dialog"), QStringLiteral("LogViewDialog"), 7,
-                QStringLiteral("Aufruf von Schliessen"));
-        accept();
+    QPushButton *schliessen = neuerKnopf(LogViewDialog::tr("S&chliessen"), "schliessen", unten);
+    QObject::connect(schliessen, &QPushButton::clicked, &dialog, [&dialog, &ctx, name] {
+        ctx.log(QStringLiteral("Dialog"), name, 7, QStringLiteral("Aufruf von Schliessen"));
+        dialog.accept();
     });
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(&dialog);
     layout->addWidget(tabs, 1);
     layout->addLayout(unten);
+}
+
+LogViewDialog::LogViewDialog(DatabaseContext &ctx, QWidget *parent)
+    : QDialog(parent), m_ereignisse(new EventLogWidget(ctx)), m_zugriffe(new QueryLogWidget(ctx))
+{
+    baueLogDialog(ctx, *this, QStringLiteral("LogViewDialog"), tr("Log-Meldungen"), m_ereignisse,
+                  m_zugriffe);
     resize(1000, 760);
 }

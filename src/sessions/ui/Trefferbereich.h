@@ -80,6 +80,11 @@ private:
     QueryLogWidget *m_zugriffe;
 };
 
+// Lays out a dialog of the logs: the tabs "&Ereignisse" and "&Datenbankzugriffe" and
+// "S&chliessen"; logs its opening under its name.
+void baueLogDialog(DatabaseContext &ctx, QDialog &dialog, const QString &name,
+                   const QString &titel, QWidget *ereignisse, QWidget *zugriffe);
+
 // Opens the view dialog `D` on the selected row of a list, or logs that nothing is selected.
 template <typename D>
 void seheMarkiertenAn(DatabaseContext &ctx, const QString &ort, TrefferListe *liste,
