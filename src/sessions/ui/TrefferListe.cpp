@@ -33,7 +33,14 @@ void TrefferModell::setzeSuche(std::unique_ptr<Treffersuche> suche)
     m_anzahl = 0;
     m_suche = std::move(suche);
     appendRows(m_suche->naechsteSeite(kSeite));
-    m_anzahl = rowCount() < kSeite ? rowCount() : m_suche->anzahl();
+    m_anzahl = rowCount() < kSeite ? rowCount() : -1;
+}
+
+qlonglong TrefferModell::anzahl()
+{
+    if (m_anzahl < 0)
+        m_anzahl = m_suche ? m_suche->anzahl() : rowCount();
+    return m_anzahl;
 }
 
 void TrefferModell::ladeAlles()

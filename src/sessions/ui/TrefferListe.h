@@ -34,7 +34,7 @@ public:
     using CompositeTableModel::CompositeTableModel;
     ~TrefferModell() override;
 
-    // Shows the first page of the search and counts its hits.
+    // Shows the first page of the search; its hits are counted when first asked for.
     void setzeSuche(std::unique_ptr<Treffersuche> suche);
     // Loads every remaining page.
     void ladeAlles();
@@ -43,14 +43,15 @@ public:
     void leere();
 
     Treffersuche *suche() const { return m_suche.get(); }
-    qlonglong anzahl() const { return m_anzahl; }
+    // The number of all hits (one COUNT query, made once per search).
+    qlonglong anzahl();
 
     bool canFetchMore(const QModelIndex &parent) const override;
     void fetchMore(const QModelIndex &parent) override;
 
 private:
     std::unique_ptr<Treffersuche> m_suche;
-    qlonglong m_anzahl = 0;
+    qlonglong m_anzahl = 0; // -1: not counted yet
 };
 
 // A list of hits; a double click is reported.

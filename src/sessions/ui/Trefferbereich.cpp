@@ -15,6 +15,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 Trefferbereich::Trefferbereich(DatabaseContext &ctx, Suchformular *formular, TrefferListe *liste,
@@ -59,11 +60,19 @@ bool Trefferbereich::suche()
         DatabaseErrorDialog::show(m_ctx, this, ort, fehler);
         return false;
     }
-    m_ctx.log(QStringLiteral("Dialog"), ort, 7,
-              QStringLiteral("==> Pruefung erfolgreich, %1 Treffer").arg(modell->anzahl()));
-    emit statusMessage(tr("%1 Treffer").arg(modell->anzahl()));
     if (modell->rowCount() > 0)
         m_liste->selectRow(0);
+    // The first rows are shown before all hits are counted.
+    QTimer::singleShot(0, this, [this, ort] {
+        try {
+            const qlonglong anzahl = m_liste->treffer()->anzahl();
+            m_ctx.log(QStringLiteral("Dialog"), ort, 7,
+                      QStringLiteral("==> Pruefung erfolgreich, %1 Treffer").arg(anzahl));
+            emit statusMessage(tr("%1 Treffer").arg(anzahl));
+        } catch (const PersistenceException &fehler) {
+            DatabaseErrorDialog::show(m_ctx, this, ort, fehler);
+        }
+    });
     return true;
 }
 
