@@ -65,8 +65,10 @@ start_server() {
         echo "mariadb-install-db failed" >&2
         exit 1
     fi
+    # Its own directory for temporary tables: nothing that cleans /tmp can take them away.
+    mkdir -p "$dir/tmp"
     mariadbd --no-defaults "${as_root[@]}" --datadir="$dir/data" --socket="$socket" \
-        --bind-address=127.0.0.1 --port="$port" --skip-name-resolve \
+        --tmpdir="$dir/tmp" --bind-address=127.0.0.1 --port="$port" --skip-name-resolve \
         --pid-file="$dir/mariadbd.pid" --log-error="$dir/mariadbd.log" "$@" \
         </dev/null >/dev/null 2>&1 &
     local pid=$!

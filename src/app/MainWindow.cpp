@@ -7,14 +7,17 @@
 #include "HilfeUeberDialog.h"
 #include "KeyboardManager.h"
 #include "Kontextzeile.h"
+#include "LogRegelDialoge.h"
 #include "LoginDialog.h"
 #include "MessageBoxes.h"
 #include "Mitgliederverwaltung.h"
 #include "Modus.h"
 #include "PersistenceException.h"
 #include "RememberedConnections.h"
-#include "VDBVerwaltung.h"
+#include "SessionDialoge.h"
 #include "Tastaturen.h"
+#include "Trefferbereich.h"
+#include "VDBVerwaltung.h"
 #include "VereinBearbeitenDialog.h"
 #include "VereinsSucheDialog.h"
 #include "WettbewerbAnlegenDialog.h"
@@ -127,7 +130,8 @@ const char *const kAvailable[] = {"meldeNeuAn",         "beenden",         "oeff
                                   "loescheVerein",      "oeffneWettbewerbAnlegenDialog",
                                   "oeffneWettbewerbsSucheDialog", "eigeneBerechtigungenAnsehen",
                                   "passwortAendern",    "oeffneBenutzerVerwaltung",
-                                  "oeffneBerechtigungsModusDialog"};
+                                  "oeffneBerechtigungsModusDialog", "oeffneLogSettingsAdminDialog",
+                                  "oeffneLogViewDialog", "oeffneSessionAdminDialog"};
 
 QString textOf(const DatenbankVerbindung &login, int row)
 {
@@ -639,14 +643,30 @@ void MainWindow::oeffneBerechtigungsModusDialog()
 void MainWindow::oeffneLogSettingsAdminDialog()
 {
     logAction(QStringLiteral("Aufruf von Log-Einstellungen"));
+    if (!m_ctx)
+        return;
+    LogSettingsAdminDialog dialog(*m_ctx, this);
+    dialog.exec();
 }
 
 void MainWindow::oeffneLogViewDialog()
 {
     logAction(QStringLiteral("Aufruf von Log-Meldungen"));
+    if (!m_ctx)
+        return;
+    LogViewDialog dialog(*m_ctx, this);
+    connect(dialog.ereignisse(), &Trefferbereich::statusMessage, m_kontextzeile,
+            &Kontextzeile::setzeStatus);
+    connect(dialog.zugriffe(), &Trefferbereich::statusMessage, m_kontextzeile,
+            &Kontextzeile::setzeStatus);
+    dialog.exec();
 }
 
 void MainWindow::oeffneSessionAdminDialog()
 {
     logAction(QStringLiteral("Aufruf von Sessions"));
+    if (!m_ctx)
+        return;
+    SessionAdminDialog dialog(*m_ctx, this);
+    dialog.exec();
 }

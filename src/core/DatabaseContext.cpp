@@ -19,6 +19,8 @@
 
 #include <QSysInfo>
 
+#include <iostream>
+
 #include <mysql++/mysql++.h>
 
 
@@ -81,6 +83,7 @@ DatabaseContext::DatabaseContext(std::unique_ptr<DatenbankVerbindung> login,
 
 DatabaseContext::~DatabaseContext()
 {
+    endSession();
     if (m_connection && m_connection->connected())
         m_connection->disconnect();
 }
@@ -176,6 +179,23 @@ void DatabaseContext::startSession()
     session->setOsversion(operatingSystemVersion());
     SessionController().insertOrUpdate(*this, *session);
     m_session = std::move(session);
+    m_sessionStartedHere = true;
+}
+
+void DatabaseContext::endSession()
+{
+    if (!m_sessionStartedHere || !m_session || !isConnected())
+        return;
+    m_sessionStartedHere = false;
+    // Whoever observed the statements may be gone already; this last one is not reported.
+    m_queryObserver = nullptr;
+    m_session->setEnd_tist(now());
+    try {
+        SessionController().insertOrUpdate(*this, *m_session);
+    } catch (const PersistenceException &error) {
+        std::cerr << "The end of session " << m_session->getId()
+                  << " could not be recorded: " << error.longText().toStdString() << std::endl;
+    }
 }
 
 void DatabaseContext::findBenutzer()

@@ -55,6 +55,8 @@ public:
     // its exception), checks the data model (PersistenceException), records the session
     // unless `existingSession` is given (worker threads pass the session of the GUI's
     // context), finds the user, loads codes and log rules and the permission mode.
+    // Closing a context that recorded its session stamps the session's end_tist; a worker
+    // context that took a session over leaves it as it is.
     explicit DatabaseContext(std::unique_ptr<DatenbankVerbindung> login,
                              const Session *existingSession = nullptr,
                              std::shared_ptr<Clock> clock = nullptr);
@@ -125,6 +127,7 @@ private:
     void connect();
     void checkDataModel();
     void startSession();
+    void endSession();
     void findBenutzer();
 
     QString m_programVersion;
@@ -132,6 +135,7 @@ private:
     std::unique_ptr<DatenbankVerbindung> m_login;
     std::unique_ptr<DataModelInfo> m_dataModelInfo;
     std::unique_ptr<Session> m_session;
+    bool m_sessionStartedHere = false;
     std::unique_ptr<Benutzer> m_benutzer;
     bool m_permissionChecks = true;
     std::unique_ptr<BerechtigungsPruefer> m_pruefer;

@@ -71,22 +71,6 @@ void DateLineEdit::checkDate()
             .arg(typed));
 }
 
-QDateTime parseTimeStamp(const QString &text)
-{
-    static const QString formats[] = {
-        QStringLiteral("d.M.yyyy"),      QStringLiteral("d.M.yyyy h.mm.ss"),
-        QStringLiteral("d.M.yyyy h.mm"), QStringLiteral("d.M.yyyy h:mm:ss"),
-        QStringLiteral("d.M.yyyy h:mm"),
-    };
-    const QString trimmed = text.trimmed();
-    for (const QString &format : formats) {
-        const QDateTime timeStamp = QDateTime::fromString(trimmed, format);
-        if (timeStamp.isValid())
-            return timeStamp;
-    }
-    return QDateTime();
-}
-
 QString timeStampToolTip()
 {
     return QCoreApplication::translate(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DateText.h"
+
 #include <QDateTime>
 #include <QLineEdit>
 #include <QVariant>
@@ -31,9 +33,6 @@ private:
     QString m_reportedText; // the wrong text last reported, until the text changes
 };
 
-// Timestamps as users type them: "d.M.yyyy", "d.M.yyyy h.mm.ss", "d.M.yyyy h.mm",
-// "d.M.yyyy h:mm:ss" or "d.M.yyyy h:mm", tried in this order. Null when none fits.
-QDateTime parseTimeStamp(const QString &text);
 // The tool tip of every timestamp field, explaining these formats.
 QString timeStampToolTip();
 
