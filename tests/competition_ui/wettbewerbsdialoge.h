@@ -3,6 +3,7 @@
 // Helpers of the competition dialog tests: a stored competition, members, the next modal
 // dialog, buttons by name and screenshots.
 
+#include "Screenshot.h"
 #include "CodeManager.h"
 #include "DatabaseContext.h"
 #include "MainWindow.h"
@@ -121,15 +122,6 @@ template <typename D> void imNaechstenDialog(std::function<void(D &)> handle, bo
         if (modal && modal->isVisible())
             modal->close();
     });
-}
-
-// Saves a picture of the widget as <name>.png in the screenshot directory of the build tree.
-inline void bild(QWidget &widget, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(KALVOR_SCREENSHOT_DIR));
-    widget.show();
-    QApplication::processEvents();
-    QVERIFY(widget.grab().save(QStringLiteral(KALVOR_SCREENSHOT_DIR "/") + name + ".png"));
 }
 
 // The last box shown: kind, title and text.

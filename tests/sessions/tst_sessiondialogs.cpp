@@ -1,6 +1,7 @@
 // The session and log dialogs off screen: logins and their sessions, deleting from the log
 // viewer, paging an entry view through a large result, storing a rule.
 
+#include "Screenshot.h"
 #include "DatabaseContext.h"
 #include "Eintragsansicht.h"
 #include "LogRegelDialoge.h"
@@ -55,14 +56,6 @@ void fuelle(const Suchformular *formular, const QStringList &felder)
     for (const QString &feld : felder)
         qobject_cast<QLineEdit *>(formular->feld(feld.section('=', 0, 0).toLatin1().constData()))
             ->setText(feld.section('=', 1));
-}
-
-void bild(QWidget &widget, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(KALVOR_SCREENSHOT_DIR));
-    widget.show();
-    QApplication::processEvents();
-    QVERIFY(widget.grab().save(QStringLiteral(KALVOR_SCREENSHOT_DIR "/") + name + ".png"));
 }
 
 } // namespace

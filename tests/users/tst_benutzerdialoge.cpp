@@ -2,6 +2,7 @@
 // reset; a user's own password; the permission list; the member's web account; a forbidden club
 // opening read-only and a forbidden write refused with its box.
 
+#include "Screenshot.h"
 #include "userfixtures.h"
 
 #include "BenutzerBearbeitenDialog.h"
@@ -18,19 +19,6 @@
 #include <QTabWidget>
 
 using namespace userfixtures;
-
-namespace {
-
-// Saves a picture of the widget as <name>.png in the screenshot directory of the build tree.
-void bild(QWidget &widget, const QString &name)
-{
-    QDir().mkpath(QStringLiteral(KALVOR_SCREENSHOT_DIR));
-    widget.show();
-    QApplication::processEvents();
-    QVERIFY(widget.grab().save(QStringLiteral(KALVOR_SCREENSHOT_DIR "/") + name + ".png"));
-}
-
-} // namespace
 
 class BenutzerDialogTest : public BenutzerTest
 {
