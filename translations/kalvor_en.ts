@@ -2,6 +2,243 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Auswahldialog</name>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished">&amp;Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>BenutzerBearbeitenDialog</name>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished">&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Neuen Benutzer anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neuen Benutzer &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zum Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort Aendern</source>
+        <translation type="unfinished">Change password</translation>
+    </message>
+    <message>
+        <source>Benutzer bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation type="unfinished">User name</translation>
+    </message>
+    <message>
+        <source>Passwort</source>
+        <translation type="unfinished">Password</translation>
+    </message>
+    <message>
+        <source>Passwort (Wiederholung)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anmeldeberechtigt für GUI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anmeldeberechtigt für Web</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitglied</source>
+        <translation type="unfinished">Member</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished">Member number</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Mitglied waehlen</source>
+        <translation type="unfinished">Select &amp;member</translation>
+    </message>
+    <message>
+        <source>Mitglied &amp;entfernen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BenutzerListe</name>
+    <message>
+        <source>Benutzername</source>
+        <translation type="unfinished">User name</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished">Member number</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BenutzerSuche</name>
+    <message>
+        <source>Egal?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation type="unfinished">User name</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished">Member number</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anmeldeberechtigt für GUI-Anwendung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anmeldeberechtigt für Webschnittstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BenutzerSucheDialog</name>
+    <message>
+        <source>Benutzer suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene Benutzer, bitte einen davon auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished">Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>BenutzerVerwaltung</name>
+    <message>
+        <source>Benutzer suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished">&amp;Search</translation>
+    </message>
+    <message>
+        <source>Suchfelder &amp;zuruecksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzerverwaltung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moeglicherweise durch Neu, Bearbeiten oder Loeschen veraendertes Suchergebnis</source>
+        <translation type="unfinished">Search result, possibly changed by New, Edit or Delete</translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation type="unfinished">&amp;New</translation>
+    </message>
+    <message>
+        <source>Loesch&amp;en</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished">&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Datenberechtigungen bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Passwort zuruecksetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Root darf nicht geloescht werden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der root-Benutzer kann nicht geloescht werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie den Benutzer %1 wirklich loeschen?
+
+ Falls Sie mit Ja antworten, kann er nicht mehr wiederhergestellt werden. Dies gilt auch für eventuell vorhandene Berechtigungen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort erfolgreich zurueckgesetzt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Passwort des Benutzers %1 wurde auf %2 gesetzt.
+
+Es sollte baldmoeglichst geaendert werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BerechtigungsModusDialog</name>
+    <message>
+        <source>Berechtigungen ein- oder ausschalten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished">&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>Berechtigungsmodus</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BildAnzeigeWidget</name>
     <message>
         <source>Kein Bild vorhanden</source>
@@ -238,6 +475,198 @@ Please enter the date as dd.mm.yyyy.</translation>
     <message>
         <source>2 (bestes Drittel)</source>
         <translation>2 (best third)</translation>
+    </message>
+</context>
+<context>
+    <name>Eintragsansicht</name>
+    <message>
+        <source>Nicht importiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Erster Eintrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zehn Eintraege &amp;zurueck</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vorheriger Eintrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Naechster Eintrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zehn Eintraege v&amp;or</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Letzter Eintrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EvdevKeyboardManager</name>
+    <message>
+        <source>Keine Leseberechtigung fuer %1 Tastatur(en) unter /dev/input: Tastaturen koennen nicht zugeordnet werden, Wertungen lassen sich aber von Hand eingeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogCategoryChooseDialog</name>
+    <message>
+        <source>Choose a category</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished">Name</translation>
+    </message>
+    <message>
+        <source>Kategorie &amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keine Kategorie waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogEditDialog</name>
+    <message>
+        <source>Ausgabe auf Konsole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausgabe in EventLog-Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kategorie waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code-Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level-Operand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogList</name>
+    <message>
+        <source>Zeitstempel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log-Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogSettingsWidget</name>
+    <message>
+        <source>Kategorie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code-Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level-Operand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konsolenausgabe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbankausgabe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogViewDialog</name>
+    <message>
+        <source>Logeintrag ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitstempel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logeintrag importiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code-Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Session Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EventLogWidget</name>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished">&amp;View</translation>
     </message>
 </context>
 <context>
@@ -668,10 +1097,6 @@ Please enter the date as dd.mm.yyyy.</translation>
 <context>
     <name>JurorenListe</name>
     <message>
-        <source>Nein</source>
-        <translation>No</translation>
-    </message>
-    <message>
         <source>JuriertBeiArt</source>
         <translation>Kind of juror</translation>
     </message>
@@ -717,6 +1142,71 @@ Please enter the date as dd.mm.yyyy.</translation>
     <message>
         <source>Status: </source>
         <translation>Status: </translation>
+    </message>
+</context>
+<context>
+    <name>LogRegeln</name>
+    <message>
+        <source>Kein Log-Level angegeben.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Log-Level angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falls ein Log-Level-Operand angegeben wird, muss auch ein Log-Level angegeben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Illegaler Log-Level-Operand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als Log-Level-Operand duerfen nur &lt;,&lt;=,=,&gt;=,&gt; verwendet werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Log-Level-Operand angegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Falls ein Log-Level angegeben wird, muss auch ein Log-Level-Operand angegeben werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log-Level nicht korrekt eingegeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Log-Level ist eine ganze Zahl, ueblicherweise im Bereich 0 bis 9.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogSettingsAdminDialog</name>
+    <message>
+        <source>Log-Einstellungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LogViewDialog</name>
+    <message>
+        <source>&amp;Ereignisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Datenbankzugriffe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log-Meldungen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1086,6 +1576,14 @@ Did you spell your user name and password correctly?</translation>
         <source>%1 Sekunden</source>
         <translation>%1 seconds</translation>
     </message>
+    <message>
+        <source>Interner Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keine eindeutige Benutzer-Instanz gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MitgliedBearbeitenDialog</name>
@@ -1128,6 +1626,10 @@ Bitte beachten Sie, dass dadurch insbesondere alle im Reiter Titel getaetigten A
         <translation>Do you really want to cancel?
 
 Please note that this discards in particular all changes made in the Titles tab.</translation>
+    </message>
+    <message>
+        <source>&amp;Web-Benutzer</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1772,49 @@ Please note that this discards in particular all changes made in the Titles tab.
     <message>
         <source>Wollen Sie den fotographischen Titel %1 des Mitglieds %2 %3 wirklich loeschen?</source>
         <translation>Do you really want to delete the photographic title %1 of the member %2 %3?</translation>
+    </message>
+</context>
+<context>
+    <name>MitgliedWebWidget</name>
+    <message>
+        <source>Passwort gleich Geburtsdatum</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort gleich Mitgliedsnr.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Web-Benutzer a&amp;nlegen
+(Benutzername gleich Mitgliedsnr. und
+%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort 
+ &amp;zuruecksetzen 
+(%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status Web-Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer mit Benutzername %1 vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Benutzer %1 vorhanden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Passwort zurueckgesetzt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Das Passwort wurde erfolgreich zurueckgesetzt.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1429,6 +1974,275 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     </message>
 </context>
 <context>
+    <name>QObject</name>
+    <message>
+        <source>Neue Einstellungen anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Einstellungen bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zur Einstellung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neue Einstellungen &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished">&amp;Save changes</translation>
+    </message>
+</context>
+<context>
+    <name>QueryLogEditDialog</name>
+    <message>
+        <source>Ausgabe auf Konsole</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausgabe in QueryLog-Tabelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Art der Abfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betroffene Entitaet</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QueryLogList</name>
+    <message>
+        <source>Zeitstempel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source># Datensaetze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QueryLogSettingsWidget</name>
+    <message>
+        <source>Art der Abfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betroffene Entitaet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Konsolenausgabe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenbank-Ausgabe</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QueryLogViewDialog</name>
+    <message>
+        <source>Logeintrag ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zeitstempel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logeintrag importiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abfrage-Art</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anzahl Datensaetze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Code-Standort</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tabellen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extra-Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QueryLogWidget</name>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished">&amp;View</translation>
+    </message>
+</context>
+<context>
+    <name>Regelwidget</name>
+    <message>
+        <source>Hi&amp;nzufuegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished">&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished">&amp;Delete</translation>
+    </message>
+</context>
+<context>
+    <name>SessionAdminDialog</name>
+    <message>
+        <source>Sessions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished">&amp;View</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionChooseDialog</name>
+    <message>
+        <source>Session auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gefundene Sessions, bitte eine davon auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Keine auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionList</name>
+    <message>
+        <source>Gestartet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzername</source>
+        <translation type="unfinished">User name</translation>
+    </message>
+    <message>
+        <source>Rechner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rueckgabewert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionViewDialog</name>
+    <message>
+        <source>Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rechner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verbindung zu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gestartet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Betriebssystem</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rückgabewert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Meldung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Datenmodellversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Programmversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Generatorversion</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Importiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SparteAuswahlDialog</name>
     <message>
         <source>Sparte auswaehlen</source>
@@ -1511,6 +2325,91 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     <message>
         <source>In Kombination verwendet</source>
         <translation>Used in combination</translation>
+    </message>
+</context>
+<context>
+    <name>Suchfelder</name>
+    <message>
+        <source>Bitte geben Sie eine gueltige Zahl ein, oder lassen Sie das Feld leer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Suchformular</name>
+    <message>
+        <source>Session &amp;Waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Kategorie Waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Suchen</source>
+        <translation type="unfinished">&amp;Search</translation>
+    </message>
+    <message>
+        <source>Suche &amp;zuruecksetzen</source>
+        <translation type="unfinished">&amp;Reset search</translation>
+    </message>
+    <message>
+        <source>&amp;Löschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Benutzer %1 auf Rechner %2 ab %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ohne Benutzername)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ohne Rechnername)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ohne Beginn-Zeitstempel)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TastaturZuordnungVariantConverter</name>
+    <message>
+        <source>Ja</source>
+        <translation type="unfinished">Yes</translation>
+    </message>
+    <message>
+        <source>Nein</source>
+        <translation type="unfinished">No</translation>
+    </message>
+</context>
+<context>
+    <name>TastaturZuordnungsDialog</name>
+    <message>
+        <source>Tastatur zuordnen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Damit das Programm weiss, mit welcher Tastatur ein Juror wertet, ist es noetig diese vorher zuzuordnen.  Dazu dient dieses Fenster. 
+
+ Aktuell soll damit %1 %2 eine Tastatur zugeordnet werden.  %1 %2, bitte druecken Sie jetzt auf ihrem Jurierungsgeraet eine beliebige Zifferntaste.  Alle anderen Juroren benuetzen bitte waehrenddessen ihre Tastaturen nicht. 
+
+ Der erkannte Wertungscode wird anschliessend hier angezeigt.  Sie koennen also diesen Dialog auch zum Testen Ihrer Tastatur verwenden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Erkannte Wertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tastaturzuordnung 
+bestaetigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished">Cancel</translation>
     </message>
 </context>
 <context>
@@ -1630,6 +2529,145 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     <message>
         <source>Aenderungen &amp;speichern</source>
         <translation>&amp;Save changes</translation>
+    </message>
+</context>
+<context>
+    <name>Trefferbereich</name>
+    <message>
+        <source>Suche</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Treffer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie wirklich gemaess der Selektion in den Suchfeldern %1 Logeintraege loeschen?  Bitte beachten Sie:
+
+Falls keine Suchkriterien angegeben sind, werden ALLE Logeintraege geloescht.
+Die Loeschung der Logeintraege kann NICHT RUECKGÄNGIG gemacht werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Logeintraege werden geloescht ...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbre&amp;chen</source>
+        <translation type="unfinished">&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>%1 Logeintraege geloescht</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VDBBearbeitenDialog</name>
+    <message>
+        <source>Neue Berechtigung anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Berechtigung bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zur Berechtigung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Neue Berechtigung &amp;speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aenderungen &amp;speichern</source>
+        <translation type="unfinished">&amp;Save changes</translation>
+    </message>
+    <message>
+        <source>&amp;Verein auswaehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ausgehend vom Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ist dem Benutzer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>von Objekten des Typs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mit dem Zugriffsrecht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>erlaubt.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler: Vereinsreferenz in der Berechtigung nicht aufloesbar oder nicht eindeutig.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VDBListe</name>
+    <message>
+        <source>Vereinsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation type="unfinished">Club name</translation>
+    </message>
+    <message>
+        <source>Berechtigungsart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Objekttyp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zugriffsrecht</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VDBVerwaltung</name>
+    <message>
+        <source>Verwaltung der Datenberechtigungen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alle Datenberechtigungen des Benutzers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Neu</source>
+        <translation type="unfinished">&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Ansehen</source>
+        <translation type="unfinished">&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Bearbeiten</source>
+        <translation type="unfinished">&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Loeschen</source>
+        <translation type="unfinished">&amp;Delete</translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
