@@ -13,6 +13,7 @@
 namespace {
 
 const QString kOrt = QStringLiteral("BerechtigungsPruefer");
+const QString kKategorie = QStringLiteral("Permissions");
 
 // The text of an attribute, or `ersatz` when it is null.
 template <typename T>
@@ -42,11 +43,27 @@ BerechtigungsPruefer::~BerechtigungsPruefer() = default;
 
 void BerechtigungsPruefer::log(int level, const QString &text)
 {
-    m_ctx.log(QStringLiteral("Permissions"), kOrt, level, text);
+    m_ctx.log(kKategorie, kOrt, level, text);
+}
+
+// Every check says what it checks; a list of members is not checked while checks are off.
+void BerechtigungsPruefer::logPruefung(bool nichtGeprueft, const QString &typ, Art art,
+                                       size_t anzahl)
+{
+    if (!m_ctx.logs(kKategorie, kOrt, 5))
+        return;
+    log(5, (nichtGeprueft ? QStringLiteral("Explicitely do not check permissions for ")
+                          : QStringLiteral("Checking permissions for ")) +
+               (art == Art::Lesen ? QStringLiteral("reading ") : QStringLiteral("writing ")) +
+               QString::number(anzahl) + QStringLiteral(" instances of type ") + typ);
 }
 
 bool BerechtigungsPruefer::darfLesen(const QString &typ, const Persistent &objekt)
 {
+    if (!m_ctx.permissionChecksActive()) { // the common case of every row read: no list made
+        logPruefung(typ == QLatin1String("Mitglied"), typ, Art::Lesen, 1);
+        return true;
+    }
     return pruefe(typ, Art::Lesen, {&objekt}).value(0, true);
 }
 
@@ -58,18 +75,12 @@ bool BerechtigungsPruefer::darfSchreiben(const QString &typ, const Persistent &o
 QVector<bool> BerechtigungsPruefer::pruefe(const QString &typ, Art art,
                                           const std::vector<const Persistent *> &objekte)
 {
-    const QString wofuer = art == Art::Lesen ? QStringLiteral("reading ")
-                                             : QStringLiteral("writing ");
-    const QString anzahl = QString::number(objekte.size()) + QStringLiteral(" instances of type ") + typ;
     QVector<bool> ergebnis(int(objekte.size()), true);
     if (!m_ctx.permissionChecksActive()) {
-        log(5, (typ == QLatin1String("Mitglied")
-                    ? QStringLiteral("Explicitely do not check permissions for ")
-                    : QStringLiteral("Checking permissions for ")) +
-                   wofuer + anzahl);
+        logPruefung(typ == QLatin1String("Mitglied"), typ, art, objekte.size());
         return ergebnis;
     }
-    log(5, QStringLiteral("Checking permissions for ") + wofuer + anzahl);
+    logPruefung(false, typ, art, objekte.size());
     Cache cache;
     for (size_t i = 0; i < objekte.size(); ++i) {
         const Persistent *objekt = objekte[i];

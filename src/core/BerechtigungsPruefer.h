@@ -52,6 +52,7 @@ private:
                const Mitglied *mitglied) const;
     qlonglong elternVerein(qlonglong vereinId, Cache &cache);
     void log(int level, const QString &text);
+    void logPruefung(bool nichtGeprueft, const QString &typ, Art art, size_t anzahl);
 
     DatabaseContext &m_ctx;
     std::vector<std::unique_ptr<VereinsDatenBerechtigung>> m_berechtigungen;

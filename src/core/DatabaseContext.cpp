@@ -216,6 +216,11 @@ void DatabaseContext::log(const QString &category, const QString &location, int 
     m_eventLogger->log(category, location, level, message);
 }
 
+bool DatabaseContext::logs(const QString &category, const QString &location, int level) const
+{
+    return m_eventLogger->wants(category, location, level);
+}
+
 void DatabaseContext::logQuery(const QString &location, int numberOfRows,
                                const QString &queryTypeName, const QString &info,
                                const QString &query, const QString &entities,

@@ -91,6 +91,8 @@ public:
     // Logging: every part of the program reports through these two calls.
     void log(const QString &category, const QString &location, int level,
              const QString &message);
+    // Whether a rule prints or stores such an event (messages nobody reads need not be made).
+    bool logs(const QString &category, const QString &location, int level) const;
     void logQuery(const QString &location, int numberOfRows, const QString &queryTypeName,
                   const QString &info, const QString &query, const QString &entities,
                   bool writeToDatabase) override;

@@ -91,22 +91,46 @@ void EventLogger::log(const QString &category, const QString &location, int leve
         return;
     }
 
-    const EventLogCategory *found = nullptr;
-    if (!category.isNull()) {
-        const auto it = m_categories.find(category);
-        if (it != m_categories.end())
-            found = it->second.get();
-    }
+    const EventLogCategory *found = categoryNamed(category);
     bool toStdOut = false;
     bool toDB = false;
+    targets(found, location, level, toStdOut, toDB);
+
+    if (toDB)
+        store(found, location, level, message);
+    if (toStdOut)
+        print(found, location, level, message);
+}
+
+bool EventLogger::wants(const QString &category, const QString &location, int level) const
+{
+    if (!m_enabled)
+        return false;
+    bool toStdOut = false;
+    bool toDB = false;
+    targets(categoryNamed(category), location, level, toStdOut, toDB);
+    return toStdOut || toDB;
+}
+
+const EventLogCategory *EventLogger::categoryNamed(const QString &category) const
+{
+    if (category.isNull())
+        return nullptr;
+    const auto it = m_categories.find(category);
+    return it != m_categories.end() ? it->second.get() : nullptr;
+}
+
+void EventLogger::targets(const EventLogCategory *category, const QString &location, int level,
+                          bool &toStdOut, bool &toDB) const
+{
     const auto apply = [&](const Rule &rule) {
-        if (matches(rule, found, location, level)) {
+        if (matches(rule, category, location, level)) {
             toStdOut = toStdOut || rule.toStdOut;
             toDB = toDB || rule.toDB;
         }
     };
-    if (found) {
-        const auto range = m_byCategory.equal_range(found->getId());
+    if (category) {
+        const auto range = m_byCategory.equal_range(category->getId());
         for (auto it = range.first; it != range.second; ++it)
             apply(it->second);
     }
@@ -117,11 +141,6 @@ void EventLogger::log(const QString &category, const QString &location, int leve
     }
     for (const Rule &rule : m_general)
         apply(rule);
-
-    if (toDB)
-        store(found, location, level, message);
-    if (toStdOut)
-        print(found, location, level, message);
 }
 
 void EventLogger::store(const EventLogCategory *category, const QString &location, int level,

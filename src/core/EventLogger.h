@@ -21,6 +21,9 @@ public:
     EventLogger &operator=(const EventLogger &) = delete;
 
     void log(const QString &category, const QString &location, int level, const QString &message);
+    // Whether an event of the category, location and level would be printed or stored: lets a
+    // caller skip composing a message nobody reads.
+    bool wants(const QString &category, const QString &location, int level) const;
     // Reads categories and rules afresh, then enables the logger.
     void reload(DatabaseContext &ctx);
     void disable() { m_enabled = false; }
@@ -51,6 +54,10 @@ private:
         bool toDB;
     };
     static Rule prepare(const EventLogSettings &settings);
+    const EventLogCategory *categoryNamed(const QString &category) const;
+    // Where the rules send an event: standard output and/or the database.
+    void targets(const EventLogCategory *category, const QString &location, int level,
+                 bool &toStdOut, bool &toDB) const;
     static bool matches(const Rule &rule, const EventLogCategory *category,
                         const QString &location, int level);
     void store(const EventLogCategory *category, const QString &location, int level,
