@@ -190,7 +190,7 @@ private slots:
         // The program registers the tab with every competition dialog.
         BilderReiter::registriere();
         WettbewerbBearbeitenDialog dialog(*m_ctx, wettbewerb);
-        WettbewerbBearbeitenDialog::setzeBilderReiter(nullptr);
+        WettbewerbBearbeitenDialog::setzeReiter(WettbewerbBearbeitenDialog::Reiter::Bilder, nullptr);
         auto *tab = qobject_cast<WettbewerbBilderWidget *>(dialog.bilder());
         QVERIFY(tab);
         QCOMPARE(dialog.reiter()->indexOf(tab), 3);

@@ -30,29 +30,39 @@ QWidget *spaeterReiter()
     return reiter;
 }
 
-WettbewerbBearbeitenDialog::ReiterFabrik &bilderReiter()
+std::map<WettbewerbBearbeitenDialog::Reiter, WettbewerbBearbeitenDialog::ReiterFabrik> &fabriken()
 {
-    static WettbewerbBearbeitenDialog::ReiterFabrik fabrik;
-    return fabrik;
+    static std::map<WettbewerbBearbeitenDialog::Reiter, WettbewerbBearbeitenDialog::ReiterFabrik>
+        registriert;
+    return registriert;
 }
 
 } // namespace
 
-void WettbewerbBearbeitenDialog::setzeBilderReiter(ReiterFabrik fabrik)
+void WettbewerbBearbeitenDialog::setzeReiter(Reiter reiter, ReiterFabrik fabrik)
 {
-    bilderReiter() = std::move(fabrik);
+    if (fabrik)
+        fabriken()[reiter] = std::move(fabrik);
+    else
+        fabriken().erase(reiter);
+}
+
+QWidget *WettbewerbBearbeitenDialog::reiterWidget(Reiter reiter) const
+{
+    const auto gefunden = m_registrierte.find(reiter);
+    return gefunden == m_registrierte.end() ? nullptr : gefunden->second;
 }
 
 WettbewerbBearbeitenDialog::WettbewerbBearbeitenDialog(DatabaseContext &ctx,
                                                        const Wettbewerb &wettbewerb,
-                                                       const Verein *aktiverVerein,
-                                                       bool editierbar, QWidget *parent)
+                                                       const Verein *aktiverVerein, bool editierbar,
+                                                       QWidget *parent)
     : QDialog(parent), m_ctx(ctx), m_wettbewerb(static_cast<Wettbewerb *>(wettbewerb.clone())),
       m_editierbar(editierbar)
 {
     ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Oeffne WettbewerbBearbeitenDialog"));
-    setWindowTitle(tr("Wettbewerb %1").arg(m_wettbewerb->hasName() ? m_wettbewerb->getName()
-                                                                   : QString()));
+    setWindowTitle(
+        tr("Wettbewerb %1").arg(m_wettbewerb->hasName() ? m_wettbewerb->getName() : QString()));
     setModal(true);
 
     m_grunddaten = new WettbewerbGrunddatenWidget(ctx, *m_wettbewerb, editierbar);
@@ -64,20 +74,25 @@ WettbewerbBearbeitenDialog::WettbewerbBearbeitenDialog(DatabaseContext &ctx,
     m_reiter->addTab(m_grunddaten, tr("&Grunddaten"));
     m_reiter->addTab(m_sparten, tr("S&parten"));
     m_reiter->addTab(m_teilnehmer, tr("&Teilnehmer"));
-    if (bilderReiter())
-        m_bilder = bilderReiter()(ctx, *m_wettbewerb, editierbar);
-    m_reiter->addTab(m_bilder ? m_bilder : spaeterReiter(), tr("B&ilder"));
+    // Adds a registered tab, or a disabled placeholder.
+    const auto registrierterReiter = [&](Reiter art, const QString &titel) {
+        const auto fabrik = fabriken().find(art);
+        QWidget *inhalt =
+            fabrik == fabriken().end() ? nullptr : fabrik->second(ctx, *m_wettbewerb, editierbar);
+        const int index = m_reiter->addTab(inhalt ? inhalt : spaeterReiter(), titel);
+        if (inhalt) {
+            m_registrierte[art] = inhalt;
+        } else {
+            m_reiter->setTabEnabled(index, false);
+            m_reiter->setTabToolTip(index, tr("Folgt in einer spaeteren Version"));
+        }
+    };
+    registrierterReiter(Reiter::Bilder, tr("B&ilder"));
     m_reiter->addTab(m_juroren, tr("&Juroren"));
-    m_reiter->addTab(spaeterReiter(), tr("&Wertung"));
-    m_reiter->addTab(spaeterReiter(), tr("E&rgebnisse"));
-    m_reiter->addTab(spaeterReiter(), tr("Statistik"));
-    m_reiter->addTab(spaeterReiter(), tr("E&xport"));
-    for (const int spaeter : {3, 5, 6, 7, 8}) {
-        if (spaeter == 3 && m_bilder)
-            continue;
-        m_reiter->setTabEnabled(spaeter, false);
-        m_reiter->setTabToolTip(spaeter, tr("Folgt in einer spaeteren Version"));
-    }
+    registrierterReiter(Reiter::Wertung, tr("&Wertung"));
+    registrierterReiter(Reiter::Ergebnisse, tr("E&rgebnisse"));
+    registrierterReiter(Reiter::Statistik, tr("Statistik"));
+    registrierterReiter(Reiter::Export, tr("E&xport"));
     connect(m_reiter, &QTabWidget::currentChanged, this, &WettbewerbBearbeitenDialog::tabChanged);
 
     connect(m_grunddaten, &WettbewerbGrunddatenWidget::statusWechselWeiter, this,
@@ -156,8 +171,8 @@ void WettbewerbBearbeitenDialog::updateWidgets()
     m_sparten->aktualisiere();
     m_teilnehmer->aktualisiere();
     m_juroren->aktualisiere();
-    if (m_bilder)
-        QMetaObject::invokeMethod(m_bilder, "aktualisiere");
+    for (const auto &[art, reiter] : m_registrierte)
+        QMetaObject::invokeMethod(reiter, "aktualisiere");
     aktualisiereButtons();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <map>
 #include <memory>
 
 class DatabaseContext;
@@ -30,12 +31,24 @@ public:
                                QWidget *parent = nullptr);
     ~WettbewerbBearbeitenDialog() override;
 
-    // The tab "B&ilder" comes from the images library, which builds on this one: the program
-    // registers how to create it at start-up. The tab has a slot aktualisiere(), called
-    // whenever the dialog updates its widgets. Without a registration the tab stays disabled.
+    // The tabs of the libraries that build on this one ("B&ilder", "&Wertung", "E&rgebnisse",
+    // "Statistik", "E&xport"): the program registers how to create each at start-up. Such a
+    // tab has a slot aktualisiere(), called whenever the dialog updates its widgets. A tab
+    // without a registration stays disabled.
+    enum class Reiter
+    {
+        Bilder,
+        Wertung,
+        Ergebnisse,
+        Statistik,
+        Export
+    };
     using ReiterFabrik = std::function<QWidget *(DatabaseContext &, Wettbewerb &, bool editierbar)>;
-    static void setzeBilderReiter(ReiterFabrik fabrik);
-    QWidget *bilder() const { return m_bilder; }
+    // Registers (or, with an empty factory, removes) the factory of a tab.
+    static void setzeReiter(Reiter reiter, ReiterFabrik fabrik);
+    // The registered tab's widget; null when the tab had no registration.
+    QWidget *reiterWidget(Reiter reiter) const;
+    QWidget *bilder() const { return reiterWidget(Reiter::Bilder); }
 
     Wettbewerb &wettbewerb() const { return *m_wettbewerb; }
     QTabWidget *reiter() const { return m_reiter; }
@@ -68,7 +81,7 @@ private:
     WettbewerbSpartenWidget *m_sparten;
     TeilnehmerListenWidget *m_teilnehmer;
     WettbewerbJurorenWidget *m_juroren;
-    QWidget *m_bilder = nullptr;
+    std::map<Reiter, QWidget *> m_registrierte;
     QLabel *m_statusZeile;
     QPushButton *m_zurueck;
     QPushButton *m_weiter;

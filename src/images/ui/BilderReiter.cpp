@@ -7,7 +7,8 @@ namespace BilderReiter {
 
 void registriere()
 {
-    WettbewerbBearbeitenDialog::setzeBilderReiter(
+    WettbewerbBearbeitenDialog::setzeReiter(
+        WettbewerbBearbeitenDialog::Reiter::Bilder,
         [](DatabaseContext &ctx, Wettbewerb &wettbewerb, bool editierbar) -> QWidget * {
             return new WettbewerbBilderWidget(ctx, wettbewerb, editierbar);
         });
