@@ -4,6 +4,7 @@
 #include "PersistenceContext.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"
+#include "WriteChecks.h"
 #include "entities/Persistent.h"
 
 #include <mysql++/mysql++.h>
@@ -194,33 +195,12 @@ std::vector<std::unique_ptr<Persistent>> EntityController::readBy(const char *at
 
 void EntityController::checkWritePermission(const Persistent &object) const
 {
-    if (m_entity.privilegesChecked() && !m_ctx.mayWrite(m_entity, object))
-        throw NoSuchPrivilegeException(
-            QStringLiteral("Keine Berechtigung."),
-            QStringLiteral("Sie haben keine Berechtigung, dieses Objekt vom Typ %1 auf die "
-                           "Datenbank zu schreiben.  Bitte pruefen Sie Ihre Berechtigungen.")
-                .arg(m_entity.codeName()));
+    WriteChecks::checkWritePermission(m_ctx, m_entity, object);
 }
 
 void EntityController::checkTextWidths(const Persistent &object) const
 {
-    for (const ColumnInfo &column : m_entity.columns()) {
-        if (column.maxLength < 0 || !object.isSetAt(column.row))
-            continue;
-        const QString text = object.rawValueAt(column.row).toString();
-        if (text.size() <= column.maxLength)
-            continue; // never more characters than UTF-16 units
-        const qsizetype length = text.toUcs4().size();
-        if (length > column.maxLength)
-            throw PersistenceException(
-                QStringLiteral("Eingabe zu lang"),
-                QStringLiteral("Der Wert des Attributs %1 von %2 ist %3 Zeichen lang, die "
-                               "Datenbank erlaubt aber hoechstens %4 Zeichen.  Bitte kuerzen Sie "
-                               "die Eingabe.")
-                    .arg(column.attribute->codeName(), m_entity.codeName())
-                    .arg(length)
-                    .arg(column.maxLength));
-    }
+    WriteChecks::checkTextWidths(m_entity, object);
 }
 
 void EntityController::insertOrUpdate(Persistent &object)
@@ -333,8 +313,5 @@ void EntityController::remove(const Persistent &object)
 void EntityController::fail(const SqlStatement &statement, const char *kind,
                             const std::string &message) const
 {
-    m_ctx.logQuery(QString::fromLatin1(m_def.name), 0, QString::fromLatin1(kind),
-                   QStringLiteral("Database error: ") + QString::fromStdString(message),
-                   statement.logCopy(), m_entity.dbName(), m_def.logToDatabase);
-    throw PersistenceException::databaseError(QString::fromStdString(message));
+    WriteChecks::fail(m_ctx, m_def.name, m_def.logToDatabase, m_entity, statement, kind, message);
 }
