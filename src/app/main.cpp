@@ -3,6 +3,7 @@
 #include "LocalServer.h"
 #include "MainWindow.h"
 #include "PersistenceException.h"
+#include "WettbewerbWertungsWidget.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
         preferPrivateServer();
         BilderReiter::registriere();
         MainWindow window;
+        WertungsReiter::registriere([&window] { return window.tastaturen(); });
         if (window.loginCancelled())
             return 0;
         window.showMaximized();
