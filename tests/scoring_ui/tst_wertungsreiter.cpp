@@ -321,6 +321,7 @@ private slots:
         auto runde = gewerteteRunde();
         auto reiter = reiterMit(*runde);
         QVERIFY(reiter->findChild<QPushButton *>("wertungenAnsehen")->isEnabled());
+        reiter->resize(900, 320);
         bild(*reiter, "wertungsreiter");
         QDir().mkpath(QStringLiteral("/work/notes/screens"));
         reiter->grab().save(QStringLiteral("/work/notes/screens/wertungsreiter.png"));

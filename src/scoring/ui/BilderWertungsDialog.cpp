@@ -3,6 +3,7 @@
 #include "BildBearbeitenDialog.h"
 #include "DatabaseContext.h"
 #include "EinzelwertungsListenDialog.h"
+#include "Knoepfe.h"
 #include "Meldungen.h"
 #include "PersistenceException.h"
 #include "controllers/BildController.h"
@@ -86,20 +87,14 @@ BilderWertungsDialog::BilderWertungsDialog(DatabaseContext &ctx, const Wettbewer
     connect(m_liste->tableView(), &QTableView::doubleClicked, this,
             &BilderWertungsDialog::seheEinzelwertungenAn);
 
-    const auto neuerKnopf = [this](const QString &text, const char *name, auto slot) {
-        auto *k = new QPushButton(text);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setAutoDefault(false);
-        connect(k, &QPushButton::clicked, this, slot);
-        return k;
-    };
-    m_details =
-        neuerKnopf(tr("Bilddetails &ansehen"), "details", &BilderWertungsDialog::seheBilddetailsAn);
+    using Knoepfe::knopf;
+    m_details = knopf(this, tr("Bilddetails &ansehen"), "details",
+                      &BilderWertungsDialog::seheBilddetailsAn);
     m_vollbild =
-        neuerKnopf(tr("&Vollbild ansehen"), "vollbild", &BilderWertungsDialog::seheVollbildAn);
-    m_einzelwertungen = neuerKnopf(tr("&Einzelwertungen ansehen"), "einzelwertungen",
-                                   &BilderWertungsDialog::seheEinzelwertungenAn);
-    auto *schliessen = neuerKnopf(tr("S&chliessen"), "schliessen", &QDialog::accept);
+        knopf(this, tr("&Vollbild ansehen"), "vollbild", &BilderWertungsDialog::seheVollbildAn);
+    m_einzelwertungen = knopf(this, tr("&Einzelwertungen ansehen"), "einzelwertungen",
+                              &BilderWertungsDialog::seheEinzelwertungenAn);
+    auto *schliessen = knopf(this, tr("S&chliessen"), "schliessen", &QDialog::accept);
     auto *knoepfe = new QHBoxLayout;
     for (QPushButton *k : {m_details, m_vollbild, m_einzelwertungen})
         knoepfe->addWidget(k);

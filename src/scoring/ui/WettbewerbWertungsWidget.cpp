@@ -4,6 +4,7 @@
 #include "CodeValueConverters.h"
 #include "DatabaseContext.h"
 #include "DurchgangBearbeitenDialog.h"
+#include "Knoepfe.h"
 #include "Meldungen.h"
 #include "PersistenceException.h"
 #include "WertungsHelper.h"
@@ -15,12 +16,10 @@
 #include "entities/Wettbewerb.h"
 #include "joins/DurchgangsListeJoinController.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTableView>
-#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -104,37 +103,25 @@ WettbewerbWertungsWidget::WettbewerbWertungsWidget(DatabaseContext &ctx, Wettbew
     connect(m_liste->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &WettbewerbWertungsWidget::aktualisiere);
 
-    const auto neuerKnopf = [this](const QString &text, const char *name, auto slot) {
-        auto *k = new QPushButton(text);
-        k->setObjectName(QString::fromLatin1(name));
-        k->setAutoDefault(false);
-        connect(k, &QPushButton::clicked, this, slot);
-        return k;
-    };
     using W = WettbewerbWertungsWidget;
-    m_ansehen = neuerKnopf(tr("Einstellungen Anse&hen"), "einstellungenAnsehen",
-                           &W::oeffneEinstellungenAnsehenDialog);
-    m_bearbeiten = neuerKnopf(tr("&Einstellungen bearbeiten"), "einstellungenBearbeiten",
-                              &W::oeffneEinstellungenBearbeitenDialog);
-    m_generieren = neuerKnopf(tr("Reihen&folge Generieren"), "reihenfolgeGenerieren",
-                              &W::reihenfolgeGenerieren);
-    m_speichern = neuerKnopf(tr("Reihe&nfolge Speichern"), "reihenfolgeSpeichern",
-                             &W::reihenfolgeExportieren);
-    m_beginnen = neuerKnopf(tr("Wertung &beginnen\n bzw. fortsetzen"), "wertungBeginnen",
-                            &W::oeffneWertungBeginnenDialog);
+    using Knoepfe::knopf;
+    m_ansehen = knopf(this, tr("Einstellungen Anse&hen"), "einstellungenAnsehen",
+                      &W::oeffneEinstellungenAnsehenDialog);
+    m_bearbeiten = knopf(this, tr("&Einstellungen bearbeiten"), "einstellungenBearbeiten",
+                         &W::oeffneEinstellungenBearbeitenDialog);
+    m_generieren = knopf(this, tr("Reihen&folge Generieren"), "reihenfolgeGenerieren",
+                         &W::reihenfolgeGenerieren);
+    m_speichern = knopf(this, tr("Reihe&nfolge Speichern"), "reihenfolgeSpeichern",
+                        &W::reihenfolgeExportieren);
+    m_beginnen = knopf(this, tr("Wertung &beginnen\n bzw. fortsetzen"), "wertungBeginnen",
+                       &W::oeffneWertungBeginnenDialog);
     m_wertungen =
-        neuerKnopf(tr("Wertungen &ansehen"), "wertungenAnsehen", &W::oeffneBilderAnsehenDialog);
+        knopf(this, tr("Wertungen &ansehen"), "wertungenAnsehen", &W::oeffneBilderAnsehenDialog);
     connect(m_liste->tableView(), &QTableView::doubleClicked, this,
             &W::oeffneEinstellungenAnsehenDialog);
-
-    auto *knoepfe = new QVBoxLayout;
-    for (QPushButton *k :
-         {m_ansehen, m_bearbeiten, m_generieren, m_speichern, m_beginnen, m_wertungen})
-        knoepfe->addWidget(k);
-    knoepfe->addStretch();
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(m_liste, 1);
-    layout->addLayout(knoepfe);
+    Knoepfe::listeMitKnoepfen(
+        this, m_liste,
+        {m_ansehen, m_bearbeiten, m_generieren, m_speichern, m_beginnen, m_wertungen});
     aktualisiereListe();
 }
 
