@@ -228,6 +228,7 @@ BatchController::read(const std::vector<const EntityDescription *> &entities,
                       const SqlStatement &rest)
 {
     SqlStatement statement;
+    statement << "SELECT ";
     std::string list;
     for (const EntityDescription *entity : entities)
         list += (list.empty() ? "" : ", ") + entity->selectList();
