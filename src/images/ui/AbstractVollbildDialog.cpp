@@ -2,6 +2,7 @@
 
 #include "BildDatenLeser.h"
 #include "DatabaseContext.h"
+#include "entities/Bild.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -140,6 +141,17 @@ QPushButton *AbstractVollbildDialog::knopf(const QString &text, const char *name
     k->setAutoDefault(false);
     k->setFocusPolicy(Qt::NoFocus);
     return k;
+}
+
+BildVorlader::Wunsch AbstractVollbildDialog::wunsch(const Bild &bild)
+{
+    return {bild.hasBildDaten() ? bild.getBildDaten() : -1,
+            bild.hasAnzahlRotierSchritte() ? bild.getAnzahlRotierSchritte() : 0};
+}
+
+QString AbstractVollbildDialog::bildTitel(const Bild &bild)
+{
+    return bild.hasTitel() ? bild.getTitel() : QString();
 }
 
 bool AbstractVollbildDialog::kontrollWidgetSichtbar() const

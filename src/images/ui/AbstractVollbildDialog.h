@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+class Bild;
 class DatabaseContext;
 class QFrame;
 class QPushButton;
@@ -81,6 +82,11 @@ public:
     int vorausAnzahl() const { return m_voraus; }
 
     void setVisible(bool visible) override;
+
+    // The picture of an image as the decoder ahead wants it: BildDaten id and rotation steps.
+    static BildVorlader::Wunsch wunsch(const Bild &bild);
+    // The image's title (empty when it has none).
+    static QString bildTitel(const Bild &bild);
 
 public slots:
     void zeigeKontrollWidget();

@@ -42,9 +42,8 @@ const VollbildAnsehenDialog::Angaben &VollbildAnsehenDialog::angaben(int index)
         Angaben neu;
         try {
             if (const auto bild = BildController().readById(m_ctx, id, true)) {
-                neu.wunsch = {bild->hasBildDaten() ? bild->getBildDaten() : -1,
-                              bild->getAnzahlRotierSchritte()};
-                neu.titel = bild->getTitel();
+                neu.wunsch = wunsch(*bild);
+                neu.titel = bildTitel(*bild);
             }
         } catch (const PersistenceException &) {
             // An image that cannot be read shows "Kein Bild vorhanden".
