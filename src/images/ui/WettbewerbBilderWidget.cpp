@@ -8,6 +8,7 @@
 #include "Meldungen.h"
 #include "MessageBoxes.h"
 #include "PersistenceException.h"
+#include "VollbildAnsehenDialog.h"
 #include "WettbewerbsStatus.h"
 #include "controllers/BildController.h"
 #include "controllers/BildDatenController.h"
@@ -141,7 +142,6 @@ WettbewerbBilderWidget::WettbewerbBilderWidget(DatabaseContext &ctx, Wettbewerb 
     m_loeschen = neuerKnopf(tr("&Loeschen"), "loeschen", &WettbewerbBilderWidget::loescheBild);
     m_ungueltige = neuerKnopf(tr("Alle ungueltigen Loeschen"), "ungueltige",
                               &WettbewerbBilderWidget::loescheUngueltigeBilder);
-    m_vollbild->setToolTip(tr("Folgt in einer spaeteren Version"));
     auto *knoepfe = new QVBoxLayout;
     for (QPushButton *k : {m_neu, m_details, m_vollbild, m_bearbeiten, m_loeschen, m_ungueltige})
         knoepfe->addWidget(k);
@@ -233,7 +233,7 @@ void WettbewerbBilderWidget::aktualisiere()
     const bool markiert = markiertesBild() >= 0;
     m_neu->setEnabled(WettbewerbsStatus::erlaubt(stufe, Operation::BildNeu, m_editierbar));
     m_details->setEnabled(markiert);
-    m_vollbild->setEnabled(false);
+    m_vollbild->setEnabled(markiert);
     m_bearbeiten->setEnabled(
         markiert && WettbewerbsStatus::erlaubt(stufe, Operation::BildBearbeiten, m_editierbar));
     m_loeschen->setEnabled(
@@ -277,7 +277,19 @@ void WettbewerbBilderWidget::seheBildDetailsAn()
 
 void WettbewerbBilderWidget::seheVollbildAn()
 {
-    // The full-screen viewer comes with the scoring; the button stays disabled until then.
+    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von Vollbild ansehen"));
+    const qlonglong markiert = markiertesBild();
+    if (markiert < 0)
+        return;
+    std::vector<qlonglong> ids;
+    int start = 0;
+    for (const BildZeile &zeile : m_modell->zeilen()) {
+        if (zeile.bild == markiert)
+            start = int(ids.size());
+        ids.push_back(zeile.bild);
+    }
+    VollbildAnsehenDialog dialog(m_ctx, std::move(ids), start, this);
+    dialog.exec();
 }
 
 void WettbewerbBilderWidget::bearbeiteBild()
