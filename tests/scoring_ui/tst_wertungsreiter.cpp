@@ -3,6 +3,7 @@
 #include "MessageBoxes.h"
 #include "Screenshot.h"
 #include "TestRegistry.h"
+#include "VollbildAnsehenDialog.h"
 #include "WertungsHelper.h"
 #include "WettbewerbBearbeitenDialog.h"
 #include "WettbewerbWertungsWidget.h"
@@ -13,6 +14,7 @@
 #include "entities/JuriertBei.h"
 #include "joins/BilderSucheJoinModel.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
@@ -268,6 +270,7 @@ private slots:
         bool gezeigt = false;
         schliesseNaechstenDialog<QDialog>([](QDialog &) {}, &gezeigt);
         klicke(*reiter, "wertungBeginnen");
+        QCOMPARE(gezeigt, einzelwertungen > 0);
         QCOMPARE(letzteBox(*m_boxen), box);
         QCOMPARE(m_boxen->shown().size(), size_t(1));
         QCOMPARE(zahl("SELECT COUNT(*) FROM EinzelWertung"), einzelwertungen);
@@ -343,6 +346,13 @@ private slots:
         dialog.grab().save(QStringLiteral("/work/notes/screens/bilderwertungen.png"));
 
         liste.selectRow(1);
+        QString zaehler;
+        bool vollbild = false;
+        schliesseNaechstenDialog<VollbildAnsehenDialog>(
+            [&](VollbildAnsehenDialog &d) { zaehler = d.zaehler()->text(); }, &vollbild);
+        klicke(dialog, "vollbild");
+        QVERIFY(vollbild);
+        QCOMPARE(zaehler, QStringLiteral("Aktuelles Bild: 2 von 3"));
         const qlonglong wertung =
             liste.model()->rowObjectAs<BilderSucheJoinModel>(1)->getWertungId();
         QStringList einzeln;

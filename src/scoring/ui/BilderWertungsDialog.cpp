@@ -6,6 +6,7 @@
 #include "Knoepfe.h"
 #include "Meldungen.h"
 #include "PersistenceException.h"
+#include "VollbildAnsehenDialog.h"
 #include "controllers/BildController.h"
 #include "entities/Bild.h"
 #include "entities/Durchgang.h"
@@ -140,8 +141,14 @@ void BilderWertungsDialog::seheBilddetailsAn()
 
 void BilderWertungsDialog::seheVollbildAn()
 {
-    // SLOT: the full-screen viewer is wired in here once it is available.
     m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von Vollbild ansehen"));
+    if (!m_liste->markierteZeile())
+        return;
+    std::vector<qlonglong> ids;
+    for (int zeile = 0; zeile < m_liste->rowCount(); ++zeile)
+        ids.push_back(m_liste->model()->rowObjectAs<BS>(zeile)->getBildId());
+    VollbildAnsehenDialog dialog(m_ctx, std::move(ids), m_liste->selectedRow(), this);
+    dialog.exec();
 }
 
 void BilderWertungsDialog::seheEinzelwertungenAn()

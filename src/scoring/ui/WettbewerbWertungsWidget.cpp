@@ -7,6 +7,7 @@
 #include "Knoepfe.h"
 #include "Meldungen.h"
 #include "PersistenceException.h"
+#include "VollbildWertungsDialog.h"
 #include "WertungsHelper.h"
 #include "WettbewerbBearbeitenDialog.h"
 #include "WettbewerbsStatus.h"
@@ -268,10 +269,11 @@ void WettbewerbWertungsWidget::oeffneWertungBeginnenDialog()
 
 void WettbewerbWertungsWidget::zeigeWertungsDialog(Durchgang &durchgang)
 {
-    // SLOT: the full-screen scoring dialog is wired in here once it is available.
-    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7,
-              QStringLiteral("Wertungsdialog fuer Durchgang ") +
-                  QString::number(durchgang.getId()));
+    VollbildWertungsDialog dialog(m_ctx, m_wettbewerb, durchgang,
+                                  m_tastaturen ? m_tastaturen() : nullptr,
+                                  WertungsHelper::juroren(m_ctx, durchgang), this);
+    dialog.setup();
+    dialog.exec();
 }
 
 void WettbewerbWertungsWidget::oeffneBilderAnsehenDialog()
