@@ -8,16 +8,11 @@
 #include "WettbewerbBearbeitenDialog.h"
 #include "WettbewerbWertungsWidget.h"
 #include "bilderfixture.h"
-#include "controllers/ExternerJurorController.h"
 #include "entities/Durchgang.h"
 #include "entities/ExternerJuror.h"
-#include "entities/JuriertBei.h"
-#include "joins/BilderSucheJoinModel.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTableView>
 #include <QTimer>
 
 using namespace BilderFixture;
@@ -48,6 +43,19 @@ QStringList letzteBox(const RecordingMessageBoxes &boxen)
         return {};
     const auto &box = boxen.shown().back();
     return {box.kind, box.title, box.text};
+}
+
+// The shown values of the columns, blank-separated, rows separated by "|".
+QString zeilen(const ListWidget &liste, std::initializer_list<int> spalten)
+{
+    QStringList text;
+    for (int zeile = 0; zeile < liste.rowCount(); ++zeile) {
+        QStringList werte;
+        for (int spalte : spalten)
+            werte << liste.model()->displayValue(zeile, spalte).toString();
+        text << werte.join(' ');
+    }
+    return text.join('|');
 }
 
 // Closes the next modal dialog once its exec() runs and hands it to `pruefe` first.
@@ -152,47 +160,6 @@ private slots:
         QCOMPARE(zustand(reiter), erwartet);
     }
 
-    // The refusals of "Reihen&folge Generieren", each shown once and storing nothing.
-    void generierenVerweigert_data()
-    {
-        QTest::addColumn<QString>("art");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("ohneSortierung");
-        QTest::addColumn<QString>("titel");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("round started")
-            << "ERSTER_DURCHGANG"
-            << "WIRD_JURIERT" << false << "Generierung nicht moeglich"
-            << "Die Reihenfolge kann nur generiert werden, solange der Durchgang noch nicht "
-               "gestartet ist.";
-        QTest::newRow("first round open")
-            << "ZWEITER_DURCHGANG_MITTLERE"
-            << "ANGELEGT" << false << "Generierung nicht moeglich"
-            << "Die Reihenfolge kann erst generiert werden, wenn der Basisdurchgang "
-               "abgeschlossen ist.";
-        QTest::newRow("no sort order") << "ERSTER_DURCHGANG"
-                                       << "ANGELEGT" << true << "Keine Sortierung angegeben"
-                                       << "Bitte geben Sie eine Sortierung an.";
-    }
-    void generierenVerweigert()
-    {
-        QFETCH(QString, art);
-        QFETCH(QString, status);
-        QFETCH(bool, ohneSortierung);
-        QFETCH(QString, titel);
-        QFETCH(QString, text);
-        auto runde = durchgang(qPrintable(art));
-        runde->setStatus(code(*m_ctx, "DurchgangsStatus", qPrintable(status)));
-        if (ohneSortierung)
-            runde->setSortierModusNull();
-        DurchgangController().insertOrUpdate(*m_ctx, *runde);
-        auto reiter = reiterMit(*runde);
-        reiter->reihenfolgeGenerieren();
-        QCOMPARE(letzteBox(*m_boxen), QStringList({"critical", titel, text}));
-        QCOMPARE(m_boxen->shown().size(), size_t(1));
-        QCOMPARE(zahl("SELECT COUNT(*) FROM Wertung"), 0);
-    }
-
     // A generated order is replaced only after Yes to the question; No keeps its rows.
     void generierenUeberschreiben_data()
     {
@@ -230,52 +197,95 @@ private slots:
             QCOMPARE(TestDatabase::scalar(ids), vorher);
     }
 
-    // The refusals of "Wertung &beginnen" before the question, and the question itself: No
-    // starts nothing, Yes creates a juror score per image and juror and starts the round.
-    void beginnen_data()
+    // The refusals of "Reihen&folge Generieren" and "Wertung &beginnen", each shown once and
+    // changing nothing, and the question before scoring: No starts nothing, Yes creates a
+    // juror score per image and juror, starts the round and opens the scoring dialog.
+    void verweigertOderBegonnen_data()
     {
+        QTest::addColumn<bool>("generieren");
         QTest::addColumn<QString>("art");
+        QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("ja");
         QTest::addColumn<QStringList>("box");
         QTest::addColumn<int>("einzelwertungen");
-        QTest::newRow("summary row")
-            << "GESAMTWERTUNG" << true
-            << QStringList({"critical", "Wertung nicht moeglich",
-                            "Eine Wertung kann nur fuer \"echte\" Durchgaenge durchgefuehrt "
-                            "werden, nicht etwa fuer eine Gesamtwertungszeile."})
+        const auto kritisch = [](const char *titel, const char *text) {
+            return QStringList({"critical", titel, text});
+        };
+        const char *nein = "Generierung nicht moeglich";
+        QTest::newRow("order: round started")
+            << true << "ERSTER_DURCHGANG"
+            << "WIRD_JURIERT" << true
+            << kritisch(nein, "Die Reihenfolge kann nur generiert werden, solange der Durchgang "
+                              "noch nicht gestartet ist.")
             << 0;
-        QTest::newRow("first round open")
-            << "ZWEITER_DURCHGANG_BESTE" << true
-            << QStringList({"critical", "Wertung nicht moeglich",
-                            "Der zweite Durchgang kann erst gestartet werden, nachdem der erste "
-                            "abgeschlossen wurde."})
+        QTest::newRow("order: first round open")
+            << true << "ZWEITER_DURCHGANG_MITTLERE"
+            << "ANGELEGT" << true
+            << kritisch(nein, "Die Reihenfolge kann erst generiert werden, wenn der "
+                              "Basisdurchgang abgeschlossen ist.")
             << 0;
-        QTest::newRow("no") << "ERSTER_DURCHGANG" << false << beginnenFrage() << 0;
-        QTest::newRow("yes") << "ERSTER_DURCHGANG" << true << beginnenFrage() << 6;
+        QTest::newRow("order: no sort order")
+            << true << "ERSTER_DURCHGANG"
+            << "" << true
+            << kritisch("Keine Sortierung angegeben", "Bitte geben Sie eine Sortierung an.") << 0;
+        QTest::newRow("scoring: summary row")
+            << false << "GESAMTWERTUNG"
+            << "ANGELEGT" << true
+            << kritisch("Wertung nicht moeglich",
+                        "Eine Wertung kann nur fuer \"echte\" Durchgaenge durchgefuehrt werden, "
+                        "nicht etwa fuer eine Gesamtwertungszeile.")
+            << 0;
+        QTest::newRow("scoring: first round open")
+            << false << "ZWEITER_DURCHGANG_BESTE"
+            << "ANGELEGT" << true
+            << kritisch("Wertung nicht moeglich", "Der zweite Durchgang kann erst gestartet "
+                                                  "werden, nachdem der erste abgeschlossen wurde.")
+            << 0;
+        const QStringList frage{
+            "question", "Mit der Jurierung beginnen?",
+            "Sobald Sie diese Frage mit Ja beantworten, wird das erste bzw. naechste Bild dieses "
+            "Jurierungsdurchgangs gezeigt.\n\n Wollen Sie jetzt mit der Jurierung beginnen bzw. "
+            "mit ihr fortfahren?"};
+        QTest::newRow("scoring: no") << false << "ERSTER_DURCHGANG"
+                                     << "ANGELEGT" << false << frage << 0;
+        QTest::newRow("scoring: yes") << false << "ERSTER_DURCHGANG"
+                                      << "ANGELEGT" << true << frage << 6;
     }
-    void beginnen()
+    void verweigertOderBegonnen()
     {
+        QFETCH(bool, generieren);
         QFETCH(QString, art);
+        QFETCH(QString, status);
         QFETCH(bool, ja);
         QFETCH(QStringList, box);
         QFETCH(int, einzelwertungen);
         setzeStatus(*m_ctx, *m_daten.wettbewerb, WettbewerbsStatus::WertungLaeuft);
         auto runde = durchgang(qPrintable(art));
-        runde->setReihenfolgeGeneriert(true);
-        DurchgangController().insertOrUpdate(*m_ctx, *runde);
-        if (art == QLatin1String("ERSTER_DURCHGANG"))
+        if (!generieren && art == QLatin1String("ERSTER_DURCHGANG"))
             WertungsHelper::reihenfolgeGenerieren(*m_ctx, *m_daten.wettbewerb, *runde);
+        runde->setReihenfolgeGeneriert(!generieren);
+        if (status.isEmpty())
+            runde->setSortierModusNull();
+        else
+            runde->setStatus(code(*m_ctx, "DurchgangsStatus", qPrintable(status)));
+        DurchgangController().insertOrUpdate(*m_ctx, *runde);
+        const int wertungen = zahl("SELECT COUNT(*) FROM Wertung");
         auto reiter = reiterMit(*runde);
         m_boxen->answer(ja);
         bool gezeigt = false;
         schliesseNaechstenDialog<QDialog>([](QDialog &) {}, &gezeigt);
-        klicke(*reiter, "wertungBeginnen");
-        QCOMPARE(gezeigt, einzelwertungen > 0);
-        QCOMPARE(letzteBox(*m_boxen), box);
+        if (generieren)
+            reiter->reihenfolgeGenerieren();
+        else
+            reiter->oeffneWertungBeginnenDialog();
         QCOMPARE(m_boxen->shown().size(), size_t(1));
+        QCOMPARE(letzteBox(*m_boxen), box);
+        QCOMPARE(gezeigt, einzelwertungen > 0);
+        QCOMPARE(zahl("SELECT COUNT(*) FROM Wertung"), wertungen);
         QCOMPARE(zahl("SELECT COUNT(*) FROM EinzelWertung"), einzelwertungen);
-        QCOMPARE(statusVon(*runde),
-                 QString::fromLatin1(einzelwertungen ? "WIRD_JURIERT" : "ANGELEGT"));
+        if (!generieren)
+            QCOMPARE(statusVon(*runde),
+                     QString::fromLatin1(einzelwertungen ? "WIRD_JURIERT" : "ANGELEGT"));
     }
 
     // A finished round is reopened only after two Yes answers, which clear its scores; a No
@@ -297,19 +307,14 @@ private slots:
         for (bool antwort : {erste, zweite, false})
             m_boxen->answer(antwort);
         klicke(*reiter, "wertungBeginnen");
-        const QString titel = QStringLiteral("Wirklich zur Wertung zurueckkehren?");
-        QCOMPARE(m_boxen->shown().front().title, titel);
-        QVERIFY(m_boxen->shown().front().text.startsWith(
-            "Dieser Durchgang wurde bereits abgeschlossen.  Wollen Sie wirklich zur Wertung "
-            "zurueckkehren?  Da einmal jurierte"));
         const bool offen = erste && zweite;
-        if (erste)
-            QCOMPARE(m_boxen->shown().at(1).text,
-                     QStringLiteral("Wollen Sie dies wirklich tun?  Bestaetigen Sie bitte "
-                                    "nochmals."));
-        QCOMPARE(m_boxen->shown().size(), size_t(offen ? 3 : erste ? 2 : 1));
-        if (offen)
-            QCOMPARE(m_boxen->shown().back().title, QStringLiteral("Mit der Jurierung beginnen?"));
+        QStringList titel;
+        for (const auto &box : m_boxen->shown())
+            titel << box.title;
+        const QString zurueck = QStringLiteral("Wirklich zur Wertung zurueckkehren?");
+        QCOMPARE(titel, offen   ? QStringList({zurueck, zurueck, "Mit der Jurierung beginnen?"})
+                        : erste ? QStringList({zurueck, zurueck})
+                                : QStringList({zurueck}));
         QCOMPARE(zahl("SELECT COUNT(*) FROM EinzelWertung WHERE bewertung IS NOT NULL"),
                  offen ? 0 : 6);
         QCOMPARE(zahl("SELECT COUNT(*) FROM Wertung WHERE bewertung IS NOT NULL"), offen ? 0 : 3);
@@ -326,57 +331,42 @@ private slots:
         QVERIFY(reiter->findChild<QPushButton *>("wertungenAnsehen")->isEnabled());
         reiter->resize(900, 320);
         bild(*reiter, "wertungsreiter");
-        QDir().mkpath(QStringLiteral("/work/notes/screens"));
-        reiter->grab().save(QStringLiteral("/work/notes/screens/wertungsreiter.png"));
 
         BilderWertungsDialog dialog(*m_ctx, *m_daten.wettbewerb, *runde);
-        BilderWertungsListe &liste = *dialog.liste();
-        QCOMPARE(liste.rowCount(), 3);
-        const std::string erwartet = TestDatabase::scalar(
-            "SELECT GROUP_CONCAT(CONCAT(w.positionImDurchgang, ':', b.titel, ':', w.bewertung) "
-            "ORDER BY w.positionImDurchgang SEPARATOR '|') FROM Wertung w JOIN Bild b ON b.id = "
-            "w.bild");
-        QStringList gezeigt;
-        for (int zeile = 0; zeile < 3; ++zeile)
-            gezeigt << liste.model()->displayValue(zeile, 0).toString() + ":" +
-                           liste.model()->displayValue(zeile, 1).toString() + ":" +
-                           liste.model()->displayValue(zeile, 4).toString();
-        QCOMPARE(gezeigt.join('|'), QString::fromStdString(erwartet));
         bild(dialog, "bilderwertungen");
-        dialog.grab().save(QStringLiteral("/work/notes/screens/bilderwertungen.png"));
+        QCOMPARE(zeilen(*dialog.liste(), {0, 1, 4}),
+                 QString::fromStdString(TestDatabase::scalar(
+                     "SELECT GROUP_CONCAT(CONCAT_WS(' ', w.positionImDurchgang, b.titel, "
+                     "w.bewertung) ORDER BY w.positionImDurchgang SEPARATOR '|') FROM Wertung w "
+                     "JOIN Bild b ON b.id = w.bild")));
 
-        liste.selectRow(1);
+        dialog.liste()->selectRow(1);
         QString zaehler;
-        bool vollbild = false;
+        bool gezeigt = false;
         schliesseNaechstenDialog<VollbildAnsehenDialog>(
-            [&](VollbildAnsehenDialog &d) { zaehler = d.zaehler()->text(); }, &vollbild);
+            [&](VollbildAnsehenDialog &d) { zaehler = d.zaehler()->text(); }, &gezeigt);
         klicke(dialog, "vollbild");
-        QVERIFY(vollbild);
+        QVERIFY(gezeigt);
         QCOMPARE(zaehler, QStringLiteral("Aktuelles Bild: 2 von 3"));
-        const qlonglong wertung =
-            liste.model()->rowObjectAs<BilderSucheJoinModel>(1)->getWertungId();
-        QStringList einzeln;
-        bool geoeffnet = false;
+
+        // The external juror Berger comes before the member Mayr 900 (who was added first).
+        const QStringList punkte =
+            QString::fromStdString(
+                TestDatabase::scalar(
+                    "SELECT GROUP_CONCAT(bewertung ORDER BY juror) FROM EinzelWertung WHERE "
+                    "wertung = " +
+                    std::to_string(dialog.liste()->markierteZeile()->getWertungId())))
+                .split(',');
+        QString einzeln;
         schliesseNaechstenDialog<EinzelwertungsListenDialog>(
             [&](EinzelwertungsListenDialog &d) {
-                for (int zeile = 0; zeile < d.liste()->rowCount(); ++zeile)
-                    einzeln << QStringLiteral("%1 %2 %3")
-                                   .arg(d.liste()->model()->displayValue(zeile, 0).toString(),
-                                        d.liste()->model()->displayValue(zeile, 1).toString(),
-                                        d.liste()->model()->displayValue(zeile, 2).toString());
-                d.grab().save(QStringLiteral("/work/notes/screens/einzelwertungen.png"));
+                einzeln = zeilen(*d.liste(), {0, 1, 2});
+                bild(d, "einzelwertungen");
             },
-            &geoeffnet);
+            &gezeigt);
         klicke(dialog, "einzelwertungen");
-        QVERIFY(geoeffnet);
-        const QString punkte = QString::fromStdString(
-            TestDatabase::scalar("SELECT GROUP_CONCAT(bewertung ORDER BY juror) FROM EinzelWertung "
-                                 "WHERE wertung = " +
-                                 std::to_string(wertung)));
-        // The external juror Berger comes before the member Mayr 900.
-        const QStringList werte = punkte.split(',');
-        QCOMPARE(einzeln,
-                 QStringList({"Otto Berger " + werte.at(1), "Eva Mayr 900 " + werte.at(0)}));
+        QVERIFY(gezeigt);
+        QCOMPARE(einzeln, "Otto Berger " + punkte.at(1) + "|Eva Mayr 900 " + punkte.at(0));
     }
 
     // The competition dialog shows the registered tab and refreshes it with its widgets.
@@ -400,14 +390,6 @@ private slots:
     }
 
 private:
-    static QStringList beginnenFrage()
-    {
-        return {"question", "Mit der Jurierung beginnen?",
-                "Sobald Sie diese Frage mit Ja beantworten, wird das erste bzw. naechste Bild "
-                "dieses Jurierungsdurchgangs gezeigt.\n\n Wollen Sie jetzt mit der Jurierung "
-                "beginnen bzw. mit ihr fortfahren?"};
-    }
-
     // The round of the category of that kind; a summary row ("GESAMTWERTUNG") is made.
     std::unique_ptr<Durchgang> durchgang(const char *art)
     {
