@@ -10,9 +10,11 @@
 #include "bilderfixture.h"
 #include "entities/Durchgang.h"
 #include "entities/ExternerJuror.h"
+#include "joins/BilderSucheJoinModel.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 
 using namespace BilderFixture;
