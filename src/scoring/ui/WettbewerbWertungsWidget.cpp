@@ -47,19 +47,19 @@ void DurchgangsListe::createTableView()
                                                                    QString::fromLatin1(typ));
     };
     std::map<int, ColumnDescription> columns;
-    columns.emplace(DL::sparteNameRow, ColumnDescription(tr("Sparte"), 160));
+    columns.emplace(DL::sparteNameRow, ColumnDescription(tr("Sparte"), 140));
     columns.emplace(DL::durchgangJugendRow,
                     ColumnDescription(tr("Jugend"), 70, SortAsText, code("Jugend")));
     columns.emplace(DL::durchgangArtRow,
-                    ColumnDescription(tr("Durchgang"), 150, SortAsText,
+                    ColumnDescription(tr("Durchgang"), 140, SortAsText,
                                       std::make_unique<DurchgangsNameVariantConverter>(context())));
     columns.emplace(DL::durchgangStatusRow,
-                    ColumnDescription(tr("Status"), 120, SortAsText, code("DurchgangsStatus")));
+                    ColumnDescription(tr("Status"), 100, SortAsText, code("DurchgangsStatus")));
     columns.emplace(
         DL::durchgangSortierModusRow,
-        ColumnDescription(tr("Sortierung"), 130, SortAsText, code("SpartenSortierModus")));
+        ColumnDescription(tr("Sortierung"), 100, SortAsText, code("SpartenSortierModus")));
     columns.emplace(DL::durchgangReihenfolgeGeneriertRow,
-                    ColumnDescription(tr("Reihenfolge generiert"), 90, SortAsText,
+                    ColumnDescription(tr("Reihenfolge generiert"), 140, SortAsText,
                                       std::make_unique<BoolConverter>()));
     setTableView(
         new QTableView,
