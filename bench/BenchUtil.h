@@ -5,7 +5,10 @@
 
 #include <QElapsedTimer>
 
+#include <mysql.h>
+
 #include <cstdio>
+#include <cstdlib>
 
 #include <algorithm>
 #include <functional>
@@ -40,6 +43,21 @@ inline std::unique_ptr<DatabaseContext> openFreshContext()
     }
     TestDatabase::reinstall();
     return TestDatabase::openContext();
+}
+
+// A connection of the MariaDB C API to "kdb" on the test server as its administrator, for
+// raw baselines; ends the program when it cannot connect.
+inline MYSQL *rawConnection()
+{
+    MYSQL *mysql = mysql_init(nullptr);
+    mysql_options(mysql, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+    const std::string password = TestDatabase::adminPassword();
+    if (!mysql_real_connect(mysql, nullptr, TestDatabase::adminUser().c_str(), password.c_str(),
+                            "kdb", 0, TestDatabase::socketAddress().socket.c_str(), 0)) {
+        std::fprintf(stderr, "raw connection failed: %s\n", mysql_error(mysql));
+        std::exit(1);
+    }
+    return mysql;
 }
 
 } // namespace BenchUtil

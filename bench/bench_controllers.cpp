@@ -32,15 +32,7 @@ class Raw
 public:
     Raw()
     {
-        m_mysql = mysql_init(nullptr);
-        mysql_options(m_mysql, MYSQL_SET_CHARSET_NAME, "utf8mb4");
-        const std::string password = TestDatabase::adminPassword();
-        if (!mysql_real_connect(m_mysql, nullptr, TestDatabase::adminUser().c_str(),
-                                password.c_str(), "kdb", 0,
-                                TestDatabase::socketAddress().socket.c_str(), 0)) {
-            std::fprintf(stderr, "raw connection failed: %s\n", mysql_error(m_mysql));
-            std::exit(1);
-        }
+        m_mysql = BenchUtil::rawConnection();
         pinSqlMode();
         const DataModel model;
         for (const AttributeDescription *a :

@@ -48,17 +48,7 @@ double ohneAusgabe(const std::function<void()> &work)
 class Raw
 {
 public:
-    Raw()
-    {
-        m_mysql = mysql_init(nullptr);
-        const std::string password = TestDatabase::adminPassword();
-        if (!mysql_real_connect(m_mysql, nullptr, TestDatabase::adminUser().c_str(),
-                                password.c_str(), "kdb", 0,
-                                TestDatabase::socketAddress().socket.c_str(), 0)) {
-            std::fprintf(stderr, "raw connection failed: %s\n", mysql_error(m_mysql));
-            std::exit(1);
-        }
-    }
+    Raw() : m_mysql(BenchUtil::rawConnection()) {}
     ~Raw() { mysql_close(m_mysql); }
 
     void run(const std::string &sql)
@@ -110,8 +100,8 @@ int main(int argc, char **argv)
     auto kategorie = legeKategorieAn(*ctx);
     std::vector<std::unique_ptr<Mitglied>> mitglieder;
     for (int m = 0; m < 250; ++m)
-        mitglieder.push_back(teilnehmer(*ctx, kategorie.wettbewerb(),
-                                        QStringLiteral("%1-%2").arg(m % 17).arg(m)));
+        mitglieder.push_back(
+            teilnehmer(*ctx, kategorie.wettbewerb(), QStringLiteral("%1-%2").arg(m % 17).arg(m)));
     {
         Transaction transaktion(*ctx);
         for (int b = 0; b < bilder; ++b)
@@ -125,16 +115,15 @@ int main(int argc, char **argv)
 
     std::vector<double> generieren;
     for (int r = 0; r < repetitions; ++r)
-        generieren.push_back(ohneAusgabe([&] {
-            WertungsHelper::reihenfolgeGenerieren(*ctx, kategorie.wettbewerb(), *runde);
-        }));
+        generieren.push_back(ohneAusgabe(
+            [&] { WertungsHelper::reihenfolgeGenerieren(*ctx, kategorie.wettbewerb(), *runde); }));
 
     const std::string runde_ = std::to_string(runde->getId());
     std::vector<std::string> wertungen;
     for (const QString &id :
-         QString::fromStdString(TestDatabase::scalar(
-                                    "SELECT GROUP_CONCAT(id) FROM Wertung WHERE durchgang = " +
-                                    runde_))
+         QString::fromStdString(
+             TestDatabase::scalar("SELECT GROUP_CONCAT(id) FROM Wertung WHERE durchgang = " +
+                                  runde_))
              .split(QLatin1Char(',')))
         wertungen.push_back(id.toStdString());
     std::vector<std::string> juroren;

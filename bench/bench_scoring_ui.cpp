@@ -101,6 +101,21 @@ void tastendruecke()
     }
     zeile("key to stored and shown median", BenchUtil::median(zeiten));
     zeile("key to stored and shown p99", p99(zeiten));
+
+    // The floor: the same number of single-row updates of a juror score, sent raw, each
+    // committed on its own as the dialog's are.
+    MYSQL *roh = BenchUtil::rawConnection();
+    const std::string erste = TestDatabase::scalar("SELECT MIN(id) FROM EinzelWertung");
+    std::vector<double> rohZeiten;
+    for (size_t i = 0; i < zeiten.size(); ++i) {
+        const std::string sql = "UPDATE EinzelWertung SET bewertung = " +
+                                std::to_string(1 + i % 10) + " WHERE id = " +
+                                std::to_string(std::stoll(erste) + qlonglong(i));
+        rohZeiten.push_back(BenchUtil::millisecondsOf([&] { mysql_query(roh, sql.c_str()); }));
+    }
+    mysql_close(roh);
+    zeile("key to stored and shown raw update p99", p99(rohZeiten));
+    zeile("key to stored and shown ratio", p99(zeiten) / p99(rohZeiten), "");
 }
 
 // Confirming until the next picture is painted, for every image of the round but the last.

@@ -28,16 +28,6 @@ namespace {
 constexpr const char *kJuroren = "WettbewerbJurorenWidget";
 constexpr const char *kJurorDialog = "JurorBearbeitenDialog";
 
-// The person of a seat: the member or the external juror; null when it cannot be read.
-std::unique_ptr<Person> person(DatabaseContext &ctx, const JuriertBei &juror)
-{
-    if (juror.hasMitglied())
-        return MitgliedController().readById(ctx, juror.getMitglied(), true);
-    if (juror.hasExternerJuror())
-        return ExternerJurorController().readById(ctx, juror.getExternerJuror(), true);
-    return nullptr;
-}
-
 std::vector<std::unique_ptr<SpartenJurierung>> zuordnungen(DatabaseContext &ctx,
                                                            const QString &attribut, qlonglong id)
 {
@@ -101,6 +91,15 @@ std::optional<Meldung> JurorService::fuegeHinzu(DatabaseContext &ctx, const Wett
                           QStringLiteral("Externer Juror schon zugeordnet"),
                           QStringLiteral("Der externe Juror %1 %2 ist dem Wettbewerb bereits "
                                          "zugeordnet.  Bitte waehlen Sie eine andere Person aus."));
+}
+
+std::unique_ptr<Person> JurorService::person(DatabaseContext &ctx, const JuriertBei &juror)
+{
+    if (juror.hasMitglied())
+        return MitgliedController().readById(ctx, juror.getMitglied(), true);
+    if (juror.hasExternerJuror())
+        return ExternerJurorController().readById(ctx, juror.getExternerJuror(), true);
+    return nullptr;
 }
 
 std::vector<std::unique_ptr<JuriertBei>>

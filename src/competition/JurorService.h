@@ -12,6 +12,7 @@ class DatabaseContext;
 class ExternerJuror;
 class JuriertBei;
 class Mitglied;
+class Person;
 class Sparte;
 class SpartenJurierung;
 class Wettbewerb;
@@ -58,6 +59,9 @@ public:
     // Deletes the seat with its category assignments in one transaction and releases the
     // keyboard assigned to it.
     static void entferne(DatabaseContext &ctx, const JuriertBei &juror);
+
+    // The person of a seat: the member or the external juror; null when it cannot be read.
+    static std::unique_ptr<Person> person(DatabaseContext &ctx, const JuriertBei &juror);
 
     // The jurors of a category: every seat of the competition that judges all categories or
     // has an assignment to the category, by id ("Lade Juroren..." ... "Juroren geladen.").

@@ -45,8 +45,7 @@ IdSequence idSequence(mysqlpp::Connection &connection)
 
 BatchController::BatchController(PersistenceContext &ctx, const ControllerDef &def)
     : m_ctx(ctx), m_def(def), m_entity(*ctx.dataModel().entities().at(def.entityIndex))
-{
-}
+{}
 
 std::pair<qulonglong, qulonglong> BatchController::execute(const SqlStatement &statement,
                                                            const char *kind)
@@ -78,8 +77,7 @@ void BatchController::insertAll(const std::vector<Persistent *> &objects)
         WriteChecks::checkWritePermission(m_ctx, m_entity, *object);
         WriteChecks::checkTextWidths(m_entity, *object);
     }
-    const IdSequence ids =
-        objects.size() > 1 ? idSequence(m_ctx.connection()) : IdSequence();
+    const IdSequence ids = objects.size() > 1 ? idSequence(m_ctx.connection()) : IdSequence();
 
     std::vector<const ColumnInfo *> columns;
     std::string head = "INSERT INTO " + m_entity.dbName().toStdString() + " (";
@@ -208,8 +206,7 @@ void BatchController::setAll(const std::vector<Persistent *> &objects, int row,
     }
     const QDateTime now = m_ctx.now();
     SqlWriter writer(m_ctx.connection());
-    std::string head = "UPDATE " + m_entity.dbName().toStdString() + " SET " + column->name +
-                       " = ";
+    std::string head = "UPDATE " + m_entity.dbName().toStdString() + " SET " + column->name + " = ";
     writer.appendLiteral(head, typed, column->metaType);
     head += ", mut_tist = ";
     writer.appendLiteral(head, QVariant(now), QMetaType::QDateTime);
@@ -252,15 +249,15 @@ BatchController::read(const std::vector<const EntityDescription *> &entities,
                     object.reset(static_cast<Persistent *>(entity->classInfo().create()));
                 for (const ColumnInfo &column : entity->columns()) {
                     if (object && field < fields && row[field])
-                        object->loadValueAt(column.row, EntityController::fromColumnText(
-                                                            row[field], lengths[field],
-                                                            column.metaType));
+                        object->loadValueAt(
+                            column.row, EntityController::fromColumnText(row[field], lengths[field],
+                                                                         column.metaType));
                     ++field;
                 }
                 objects.push_back(std::move(object));
             }
-            if (objects.front() && (!m_entity.privilegesChecked() ||
-                                    m_ctx.mayRead(m_entity, *objects.front())))
+            if (objects.front() &&
+                (!m_entity.privilegesChecked() || m_ctx.mayRead(m_entity, *objects.front())))
                 rows.push_back(std::move(objects));
         }
     } catch (const mysqlpp::Exception &error) {
@@ -284,8 +281,7 @@ std::vector<std::pair<std::unique_ptr<Persistent>, std::unique_ptr<Persistent>>>
 BatchController::selectWith(const ControllerDef &second, const SqlStatement &rest)
 {
     std::vector<std::pair<std::unique_ptr<Persistent>, std::unique_ptr<Persistent>>> pairs;
-    for (auto &row :
-         read({&m_entity, m_ctx.dataModel().entities().at(second.entityIndex)}, rest))
+    for (auto &row : read({&m_entity, m_ctx.dataModel().entities().at(second.entityIndex)}, rest))
         pairs.emplace_back(std::move(row[0]), std::move(row[1]));
     return pairs;
 }

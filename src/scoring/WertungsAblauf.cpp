@@ -4,6 +4,7 @@
 #include "BatchController.h"
 #include "DatabaseContext.h"
 #include "Fehlermeldung.h"
+#include "JurorService.h"
 #include "RecordSnapshot.h"
 #include "SqlWriter.h"
 #include "Transaction.h"
@@ -12,13 +13,12 @@
 #include "controllers/BildController.h"
 #include "controllers/DurchgangController.h"
 #include "controllers/EinzelWertungController.h"
-#include "controllers/ExternerJurorController.h"
-#include "controllers/MitgliedController.h"
 #include "controllers/WertungController.h"
 #include "entities/Bild.h"
 #include "entities/Durchgang.h"
 #include "entities/EinzelWertung.h"
 #include "entities/JuriertBei.h"
+#include "entities/Person.h"
 #include "entities/Wertung.h"
 
 #include <algorithm>
@@ -35,15 +35,6 @@ struct WertungsAblauf::Zeile
 
 namespace {
 
-std::unique_ptr<Person> personVon(DatabaseContext &ctx, const JuriertBei &juror)
-{
-    if (juror.hasMitglied())
-        return MitgliedController().readById(ctx, juror.getMitglied(), true);
-    if (juror.hasExternerJuror())
-        return ExternerJurorController().readById(ctx, juror.getExternerJuror(), true);
-    return nullptr;
-}
-
 // The ids of the round's images, as a subquery.
 std::string bilderDes(qlonglong durchgang)
 {
@@ -52,15 +43,14 @@ std::string bilderDes(qlonglong durchgang)
 
 } // namespace
 
-WertungsAblauf::WertungsAblauf(DatabaseContext &ctx, Wettbewerb &wettbewerb,
-                               Durchgang &durchgang,
+WertungsAblauf::WertungsAblauf(DatabaseContext &ctx, Wettbewerb &wettbewerb, Durchgang &durchgang,
                                std::vector<std::unique_ptr<JuriertBei>> juroren)
     : m_ctx(ctx), m_wettbewerb(wettbewerb), m_durchgang(durchgang), m_juroren(std::move(juroren))
 {
     QHash<qlonglong, size_t> jurorIndex;
     for (size_t i = 0; i < m_juroren.size(); ++i) {
         jurorIndex.insert(m_juroren[i]->getId(), i);
-        if (const auto person = personVon(ctx, *m_juroren[i])) {
+        if (const auto person = JurorService::person(ctx, *m_juroren[i])) {
             m_vornamen.insert(m_juroren[i]->getId(),
                               person->hasVorname() ? person->getVorname() : QString());
             m_nachnamen.insert(m_juroren[i]->getId(),
@@ -89,13 +79,11 @@ WertungsAblauf::WertungsAblauf(DatabaseContext &ctx, Wettbewerb &wettbewerb,
     const std::string bilder = bilderDes(durchgang.getId());
     SqlStatement bildRest;
     bildRest << "WHERE bild.id IN " << bilder;
-    for (auto &bild :
-         BatchController(ctx, BildController::controllerDef()).selectWhere(bildRest)) {
+    for (auto &bild : BatchController(ctx, BildController::controllerDef()).selectWhere(bildRest)) {
         const auto zeilen = zeilenVonBild.value(bild->getId());
         for (size_t i = 0; i < zeilen.size(); ++i)
-            zeilen[i]->bild.reset(i + 1 < zeilen.size()
-                                      ? static_cast<Bild *>(bild->clone())
-                                      : static_cast<Bild *>(bild.release()));
+            zeilen[i]->bild.reset(i + 1 < zeilen.size() ? static_cast<Bild *>(bild->clone())
+                                                        : static_cast<Bild *>(bild.release()));
     }
     // The competition-local numbers, without reading the pictures.
     SqlStatement nummern;
@@ -234,10 +222,9 @@ std::vector<WertungsAblauf::Einzelwertung> WertungsAblauf::einzelWertungen() con
         if (!einzel)
             continue;
         const qlonglong juror = einzel->getJuror();
-        liste.push_back({einzel->getId(), juror, m_vornamen.value(juror),
-                         m_nachnamen.value(juror),
-                         einzel->hasBewertung() ? std::optional<int>(einzel->getBewertung())
-                                                : std::nullopt});
+        liste.push_back(
+            {einzel->getId(), juror, m_vornamen.value(juror), m_nachnamen.value(juror),
+             einzel->hasBewertung() ? std::optional<int>(einzel->getBewertung()) : std::nullopt});
     }
     return liste;
 }
@@ -358,9 +345,8 @@ WertungsAblauf::Bestaetigung WertungsAblauf::bestaetige()
     setzeNaechsteOffeneWertung();
     if (m_index >= 0)
         return Bestaetigung::Weiter;
-    aendereDurchgang([this](Durchgang &durchgang) {
-        WertungsHelper::setzeStatus(m_ctx, durchgang, "BEENDET");
-    });
+    aendereDurchgang(
+        [this](Durchgang &durchgang) { WertungsHelper::setzeStatus(m_ctx, durchgang, "BEENDET"); });
     return Bestaetigung::Abgeschlossen;
 }
 

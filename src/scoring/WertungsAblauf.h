@@ -123,10 +123,10 @@ public:
     const std::vector<std::unique_ptr<JuriertBei>> &juroren() const { return m_juroren; }
 
     // The messages of the dialog.
-    static Meldung unvollstaendigMeldung();  // information "Wertung nicht vollstaendig"
-    static Meldung abgeschlossenMeldung();   // information "Wertung abgeschlossen"
+    static Meldung unvollstaendigMeldung();     // information "Wertung nicht vollstaendig"
+    static Meldung abgeschlossenMeldung();      // information "Wertung abgeschlossen"
     static Meldung keinVorherigesBildMeldung(); // information "Kein vorheriges Bild vorhanden"
-    static Meldung unterbrechenFrage();      // question "Wirklich unterbrechen?"
+    static Meldung unterbrechenFrage();         // question "Wirklich unterbrechen?"
 
 private:
     struct Zeile; // a score row with its image, number and juror scores
@@ -145,6 +145,6 @@ private:
     QHash<qlonglong, QString> m_vornamen;
     QHash<qlonglong, QString> m_nachnamen;
     std::vector<std::unique_ptr<Zeile>> m_zeilen; // by position
-    QHash<qlonglong, int> m_indexVonWertung;     // Wertung id -> index
+    QHash<qlonglong, int> m_indexVonWertung;      // Wertung id -> index
     int m_index = -1;
 };

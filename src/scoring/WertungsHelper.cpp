@@ -57,18 +57,17 @@ std::vector<BildMitNummer> bilderMitEinreichern(DatabaseContext &ctx, const SqlS
         auto *einreicher = static_cast<Mitglied *>(mitglied.get());
         if (!nimm(einreicher))
             continue;
-        bilder.push_back({downcast<Bild>(std::move(bild)),
-                          einreicher && einreicher->hasMitgliedsNummerKomplett()
-                              ? einreicher->getMitgliedsNummerKomplett()
-                              : QString()});
+        bilder.push_back(
+            {downcast<Bild>(std::move(bild)), einreicher && einreicher->hasMitgliedsNummerKomplett()
+                                                  ? einreicher->getMitgliedsNummerKomplett()
+                                                  : QString()});
     }
     return bilder;
 }
 
 std::vector<std::unique_ptr<Wertung>> wertungenDes(DatabaseContext &ctx, qlonglong durchgang)
 {
-    return WertungController().select(ctx, {{QStringLiteral("durchgang"), durchgang}}, true,
-                                      false);
+    return WertungController().select(ctx, {{QStringLiteral("durchgang"), durchgang}}, true, false);
 }
 
 // The juror scores of all score rows of a round, one statement.
@@ -104,6 +103,22 @@ QString codeText(DatabaseContext &ctx, const Record &record, int row)
     return code && code->hasKurzText() ? code->getKurzText() : QString();
 }
 
+// Runs the writes of `arbeit` in one transaction; on a failure the round object is as it was.
+void inEinerTransaktion(DatabaseContext &ctx, Durchgang &durchgang,
+                        const std::function<void()> &arbeit)
+{
+    RecordSnapshot snapshot;
+    snapshot.take(durchgang);
+    try {
+        Transaction transaktion(ctx);
+        arbeit();
+        transaktion.commit();
+    } catch (...) {
+        snapshot.restore();
+        throw;
+    }
+}
+
 // Writes what the order generation prints, at once.
 void drucke(const std::string &text)
 {
@@ -113,8 +128,8 @@ void drucke(const std::string &text)
 
 } // namespace
 
-bool WertungsHelper::istCode(DatabaseContext &ctx, const Record &record, int row,
-                             const char *typ, const char *wert)
+bool WertungsHelper::istCode(DatabaseContext &ctx, const Record &record, int row, const char *typ,
+                             const char *wert)
 {
     return record.isSetAt(row) &&
            ctx.codeManager().isCodeValue(record.rawValueAt(row).toLongLong(),
@@ -123,12 +138,11 @@ bool WertungsHelper::istCode(DatabaseContext &ctx, const Record &record, int row
 
 void WertungsHelper::setzeStatus(DatabaseContext &ctx, Durchgang &durchgang, const char *status)
 {
-    durchgang.setStatus(ctx.codeManager().idOf(QStringLiteral("DurchgangsStatus"),
-                                               QString::fromLatin1(status)));
+    durchgang.setStatus(
+        ctx.codeManager().idOf(QStringLiteral("DurchgangsStatus"), QString::fromLatin1(status)));
 }
 
-bool WertungsHelper::istStatus(DatabaseContext &ctx, const Durchgang &durchgang,
-                               const char *status)
+bool WertungsHelper::istStatus(DatabaseContext &ctx, const Durchgang &durchgang, const char *status)
 {
     return istCode(ctx, durchgang, Durchgang::statusRow, "DurchgangsStatus", status);
 }
@@ -165,9 +179,9 @@ std::vector<BildMitNummer> bilderUndNummern(DatabaseContext &ctx, const Wettbewe
 
 } // namespace
 
-std::vector<std::unique_ptr<Bild>>
-WertungsHelper::bilderDesDurchgangs(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
-                                    const Durchgang &durchgang)
+std::vector<std::unique_ptr<Bild>> WertungsHelper::bilderDesDurchgangs(DatabaseContext &ctx,
+                                                                       const Wettbewerb &wettbewerb,
+                                                                       const Durchgang &durchgang)
 {
     std::vector<std::unique_ptr<Bild>> bilder;
     for (auto &eintrag : bilderUndNummern(ctx, wettbewerb, durchgang))
@@ -227,11 +241,9 @@ WertungsHelper::filtereWertungen(DatabaseContext &ctx, const Durchgang &durchgan
         return durchgang.isSetAt(row) ? std::optional<double>(durchgang.rawValueAt(row).toDouble())
                                       : std::nullopt;
     };
-    const Rangauswahl auswahl =
-        waehleNachRang(bewertungen, optional(Durchgang::minRangRow),
-                       optional(Durchgang::maxRangRow),
-                       istCode(ctx, durchgang, Durchgang::artRow, "DurchgangsArt",
-                               "ZWEITER_DURCHGANG_BESTE"));
+    const Rangauswahl auswahl = waehleNachRang(
+        bewertungen, optional(Durchgang::minRangRow), optional(Durchgang::maxRangRow),
+        istCode(ctx, durchgang, Durchgang::artRow, "DurchgangsArt", "ZWEITER_DURCHGANG_BESTE"));
     std::vector<std::unique_ptr<Wertung>> gewaehlt;
     if (auswahl.anzahl == 0) {
         log(ctx, QStringLiteral("Keine Bewertung vorhanden, also leerer Rueckgabevektor."));
@@ -287,7 +299,8 @@ Meldung WertungsHelper::ueberschreibFrage()
 std::optional<Meldung> WertungsHelper::pruefeSortierung(DatabaseContext &ctx,
                                                         const Durchgang &durchgang)
 {
-    const bool generiert = durchgang.hasReihenfolgeGeneriert() && durchgang.getReihenfolgeGeneriert();
+    const bool generiert =
+        durchgang.hasReihenfolgeGeneriert() && durchgang.getReihenfolgeGeneriert();
     if (generiert || durchgang.hasSortierModus())
         return std::nullopt;
     return melde(ctx, kWidget, QStringLiteral("Keine Sortierung angegeben"),
@@ -342,10 +355,7 @@ void WertungsHelper::reihenfolgeGenerieren(DatabaseContext &ctx, const Wettbewer
         return;
     log(ctx, QStringLiteral("Durchgang ist im Status Neu"));
 
-    RecordSnapshot snapshot;
-    snapshot.take(durchgang);
-    try {
-        Transaction transaktion(ctx);
+    inEinerTransaktion(ctx, durchgang, [&] {
         // The previous order with its juror scores.
         BatchController(ctx, EinzelWertungController::controllerDef())
             .removeAll(einzelWertungenDes(ctx, durchgang.getId()));
@@ -386,7 +396,8 @@ void WertungsHelper::reihenfolgeGenerieren(DatabaseContext &ctx, const Wettbewer
             nummern.push_back(eintrag.mitgliedsnummer);
         const std::vector<size_t> reihenfolge = sortiere(ctx, durchgang, nummern);
 
-        log(ctx, QStringLiteral("Sortierung beendet, lege nun Wertungen und Einzelwertungen an..."));
+        log(ctx,
+            QStringLiteral("Sortierung beendet, lege nun Wertungen und Einzelwertungen an..."));
         std::vector<std::unique_ptr<Wertung>> wertungen;
         wertungen.reserve(reihenfolge.size());
         std::string ausgabe;
@@ -396,10 +407,10 @@ void WertungsHelper::reihenfolgeGenerieren(DatabaseContext &ctx, const Wettbewer
             wertung->setDurchgang(durchgang.getId());
             wertung->setBild(bild.getId());
             wertung->setPositionImDurchgang(int(wertungen.size()) + 1);
-            ausgabe += "Setze Bild " +
-                       (bild.hasTitel() ? bild.getTitel() : QStringLiteral("(kein Titel)"))
-                           .toStdString() +
-                       " an Position " + std::to_string(wertungen.size() + 1) + '\n';
+            ausgabe +=
+                "Setze Bild " +
+                (bild.hasTitel() ? bild.getTitel() : QStringLiteral("(kein Titel)")).toStdString() +
+                " an Position " + std::to_string(wertungen.size() + 1) + '\n';
             wertungen.push_back(std::move(wertung));
         }
         BatchController(ctx, WertungController::controllerDef()).insertAll(wertungen);
@@ -407,11 +418,7 @@ void WertungsHelper::reihenfolgeGenerieren(DatabaseContext &ctx, const Wettbewer
         log(ctx, QStringLiteral("... Anlegen beendet."));
         durchgang.setReihenfolgeGeneriert(true);
         DurchgangController().insertOrUpdate(ctx, durchgang);
-        transaktion.commit();
-    } catch (...) {
-        snapshot.restore();
-        throw;
-    }
+    });
 }
 
 std::optional<Meldung> WertungsHelper::pruefeWertungBeginnen(DatabaseContext &ctx,
@@ -452,10 +459,7 @@ std::vector<Meldung> WertungsHelper::wiederOeffnenFragen()
 
 void WertungsHelper::wiederOeffnen(DatabaseContext &ctx, Durchgang &durchgang)
 {
-    RecordSnapshot snapshot;
-    snapshot.take(durchgang);
-    try {
-        Transaction transaktion(ctx);
+    inEinerTransaktion(ctx, durchgang, [&] {
         BatchController(ctx, EinzelWertungController::controllerDef())
             .setAll(einzelWertungenDes(ctx, durchgang.getId()), EinzelWertung::bewertungRow,
                     QVariant());
@@ -463,11 +467,7 @@ void WertungsHelper::wiederOeffnen(DatabaseContext &ctx, Durchgang &durchgang)
             .setAll(wertungenDes(ctx, durchgang.getId()), Wertung::bewertungRow, QVariant());
         setzeStatus(ctx, durchgang, "WIRD_JURIERT");
         DurchgangController().insertOrUpdate(ctx, durchgang);
-        transaktion.commit();
-    } catch (...) {
-        snapshot.restore();
-        throw;
-    }
+    });
 }
 
 std::optional<Meldung> WertungsHelper::pruefeReferenz(DatabaseContext &ctx,
@@ -495,10 +495,7 @@ void WertungsHelper::starte(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
 {
     if (!istStatus(ctx, durchgang, "ANGELEGT"))
         return;
-    RecordSnapshot snapshot;
-    snapshot.take(durchgang);
-    try {
-        Transaction transaktion(ctx);
+    inEinerTransaktion(ctx, durchgang, [&] {
         const auto juroren =
             JurorService::jurorenDerSparte(ctx, wettbewerb.getId(), durchgang.getSparte());
         auto wertungen = wertungenDes(ctx, durchgang.getId());
@@ -528,10 +525,6 @@ void WertungsHelper::starte(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
         log(ctx, QStringLiteral("EinzelWertungen angelegt."));
         setzeStatus(ctx, durchgang, "WIRD_JURIERT");
         DurchgangController().insertOrUpdate(ctx, durchgang);
-        transaktion.commit();
-    } catch (...) {
-        snapshot.restore();
-        throw;
-    }
+    });
     log(ctx, QStringLiteral("Durchgang wurde nun auf Gestartet gesetzt."), 8);
 }

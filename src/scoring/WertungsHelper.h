@@ -35,9 +35,9 @@ public:
     // taken when the category's durchgangsModus is "JUGEND_ALS_ERWACHSENE", else when the
     // submitter's youth (Jugendregel) equals the round's jugend ("Ja" youth, "Nein" or empty
     // adults). Images and their submitters are read with one statement.
-    static std::vector<std::unique_ptr<Bild>>
-    bilderDesDurchgangs(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
-                        const Durchgang &durchgang);
+    static std::vector<std::unique_ptr<Bild>> bilderDesDurchgangs(DatabaseContext &ctx,
+                                                                  const Wettbewerb &wettbewerb,
+                                                                  const Durchgang &durchgang);
 
     // ---- the rank filter of second rounds ----
 
@@ -55,8 +55,8 @@ public:
     // minWert <= total < maxWert, or total <= maxWert when `beste` (the BESTE round), so that a
     // total on a boundary goes to the better round.
     static Rangauswahl waehleNachRang(const std::vector<std::optional<int>> &bewertungen,
-                                      std::optional<double> minRang,
-                                      std::optional<double> maxRang, bool beste);
+                                      std::optional<double> minRang, std::optional<double> maxRang,
+                                      bool beste);
     // The filter with the round's settings on the reference round's score rows, with its log
     // lines; returns the chosen rows in the given order.
     static std::vector<std::unique_ptr<Wertung>>

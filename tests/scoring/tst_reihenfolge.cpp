@@ -68,10 +68,10 @@ private slots:
         QTest::newRow("mittlere") << fuenf << 33.3 << 66.6 << false << QList<int>{4, 5};
         QTest::newRow("beste") << fuenf << 66.6 << 100.0 << true << QList<int>{0, 3};
         QTest::newRow("schlechte") << fuenf << 0.0 << 33.3 << false << QList<int>{1};
-        QTest::newRow("one image, schlechte") << QList<int>{-1, 17} << 0.0 << 33.3 << false
-                                              << QList<int>{};
-        QTest::newRow("one image, beste") << QList<int>{17, -1} << 66.6 << 100.0 << true
-                                          << QList<int>{0};
+        QTest::newRow("one image, schlechte")
+            << QList<int>{-1, 17} << 0.0 << 33.3 << false << QList<int>{};
+        QTest::newRow("one image, beste")
+            << QList<int>{17, -1} << 66.6 << 100.0 << true << QList<int>{0};
         QTest::newRow("ties on the boundary go up")
             << QList<int>{12, 12, 12, 20, 20} << 0.0 << 33.3 << false << QList<int>{};
         QTest::newRow("no totals") << QList<int>{-1, -1} << 0.0 << 100.0 << true << QList<int>{};
@@ -150,11 +150,12 @@ private slots:
         bild(*m_ctx, *jung, *kategorie.sparte, "J2 ungueltig", false);
         const auto anderes = legeSparteAn(*m_ctx, kategorie.wettbewerb(), "Farbe");
         bild(*m_ctx, *erwachsen, *anderes, "Farbe");
-        const auto runde =
-            durchgang(*m_ctx, *kategorie.sparte, "ERSTER_DURCHGANG", jugend);
+        const auto runde = durchgang(*m_ctx, *kategorie.sparte, "ERSTER_DURCHGANG", jugend);
         QStringList gefunden;
-        MIT_MELDUNG(for (const auto &b : WertungsHelper::bilderDesDurchgangs(
-                             *m_ctx, kategorie.wettbewerb(), *runde)) gefunden.append(b->getTitel()));
+        MIT_MELDUNG(
+            for (const auto &b
+                 : WertungsHelper::bilderDesDurchgangs(*m_ctx, kategorie.wettbewerb(), *runde))
+                gefunden.append(b->getTitel()));
         QCOMPARE(gefunden, titel);
     }
 
@@ -192,7 +193,7 @@ private slots:
 
         QStringList erwartet;
         if (sortierModus == "VEREIN_MITGLIED") {
-            erwartet = QStringList{"001-12 #2", "001-3 #1", "001-3 #3",
+            erwartet = QStringList{"001-12 #2", "001-3 #1",  "001-3 #3",
                                    "002-10 #0", "002-10 #5", "003-1 #4"};
         } else {
             SeededRandom zufall(42);
@@ -221,7 +222,8 @@ private slots:
         TestDatabase::run("INSERT INTO EinzelWertung (wertung, juror, bewertung) SELECT id, " +
                           std::to_string(seat->getId()) +
                           ", 5 FROM Wertung WHERE durchgang = " + runde_);
-        const std::string alteIds = "SELECT GROUP_CONCAT(id) FROM Wertung WHERE durchgang = " + runde_;
+        const std::string alteIds =
+            "SELECT GROUP_CONCAT(id) FROM Wertung WHERE durchgang = " + runde_;
         const std::string vorher = TestDatabase::scalar(alteIds);
 
         stoere("Durchgang", "UPDATE");
@@ -235,9 +237,9 @@ private slots:
         QVERIFY(WertungsHelper::pruefeReihenfolgeGenerieren(*m_ctx, *runde) == std::nullopt);
         WertungsHelper::reihenfolgeGenerieren(*m_ctx, kategorie.wettbewerb(), *runde);
         QCOMPARE(anzahl("EinzelWertung"), 0);
-        QCOMPARE(anzahl("Wertung", "durchgang = " + runde_ + " AND FIND_IN_SET(id, '" + vorher +
-                                       "')"),
-                 0);
+        QCOMPARE(
+            anzahl("Wertung", "durchgang = " + runde_ + " AND FIND_IN_SET(id, '" + vorher + "')"),
+            0);
         QCOMPARE(TestDatabase::scalar("SELECT GROUP_CONCAT(positionImDurchgang ORDER BY "
                                       "positionImDurchgang) FROM Wertung WHERE durchgang = " +
                                       runde_),
@@ -264,7 +266,8 @@ private slots:
                  QStringLiteral("Der zweite Durchgang kann erst gestartet werden, nachdem der "
                                 "erste abgeschlossen wurde."));
         TestDatabase::run("UPDATE Wertung w JOIN Bild b ON w.bild = b.id SET w.bewertung = "
-                          "b.titel WHERE w.durchgang = " + std::to_string(erster->getId()));
+                          "b.titel WHERE w.durchgang = " +
+                          std::to_string(erster->getId()));
         WertungsHelper::setzeStatus(*m_ctx, *erster, "BEENDET");
         DurchgangController().insertOrUpdate(*m_ctx, *erster);
         QVERIFY(WertungsHelper::pruefeReihenfolgeGenerieren(*m_ctx, *beste) == std::nullopt);

@@ -116,8 +116,9 @@ private slots:
             QVERIFY(ablauf->setzeManuell(ablauf->juroren()[1]->getId(), 2));
             ablauf->reagiere();
             const auto ergebnis = ablauf->bestaetige();
-            QCOMPARE(ergebnis, QByteArray(titel) == "B3" ? WertungsAblauf::Bestaetigung::Abgeschlossen
-                                                         : WertungsAblauf::Bestaetigung::Weiter);
+            QCOMPARE(ergebnis, QByteArray(titel) == "B3"
+                                   ? WertungsAblauf::Bestaetigung::Abgeschlossen
+                                   : WertungsAblauf::Bestaetigung::Weiter);
         }
         QVERIFY(!ablauf->aktuelleWertung());
         QVERIFY(WertungsHelper::istBeendet(*m_ctx, *neuGelesen(*m_ctx, *m_runde)));
@@ -167,11 +168,13 @@ private slots:
         QTest::addColumn<int>("wert");         // -1: nothing entered
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("text");
-        const QString bis8 = "Bitte geben Sie eine Bewertung im zulaessigen Bereich von 1 bis 8 ein.";
+        const QString bis8 =
+            "Bitte geben Sie eine Bewertung im zulaessigen Bereich von 1 bis 8 ein.";
         QTest::newRow("empty") << 8 << -1 << "Keine Bewertung eingegeben" << bis8;
         QTest::newRow("too high") << 8 << 9 << "Bewertung nicht zulaessig" << bis8;
         QTest::newRow("too low") << 8 << 0 << "Bewertung nicht zulaessig" << bis8;
-        QTest::newRow("allowed") << 8 << 8 << "" << "";
+        QTest::newRow("allowed") << 8 << 8 << ""
+                                 << "";
         QTest::newRow("no max: 10") << 0 << 11 << "Bewertung nicht zulaessig"
                                     << "Bitte geben Sie eine Bewertung im zulaessigen Bereich "
                                        "von 1 bis 10 ein.";
@@ -197,8 +200,8 @@ private:
 
     std::unique_ptr<WertungsAblauf> neuerAblauf()
     {
-        auto ablauf = std::make_unique<WertungsAblauf>(
-            *m_ctx, wettbewerb(), *m_runde, WertungsHelper::juroren(*m_ctx, *m_runde));
+        auto ablauf = std::make_unique<WertungsAblauf>(*m_ctx, wettbewerb(), *m_runde,
+                                                       WertungsHelper::juroren(*m_ctx, *m_runde));
         ablauf->setzeNaechsteOffeneWertung();
         return ablauf;
     }

@@ -7,6 +7,7 @@
 #include "PersistenceException.h"
 #include "TeilnehmerService.h"
 #include "WertungsHelper.h"
+#include "bilderfixture.h"
 #include "competitionfixture.h"
 #include "controllers/BildController.h"
 #include "controllers/BildDatenController.h"
@@ -19,6 +20,8 @@
 namespace WertungsFixture {
 
 using namespace CompetitionFixture;
+using BilderFixture::teilnahmeVon;
+using BilderFixture::teilnehmer;
 
 struct Kategorie
 {
@@ -29,8 +32,7 @@ struct Kategorie
 };
 
 // A competition with the category "Natur" in the given durchgangsModus.
-inline Kategorie legeKategorieAn(DatabaseContext &ctx,
-                                 const char *modus = "ERWACHSENE_UND_JUGEND")
+inline Kategorie legeKategorieAn(DatabaseContext &ctx, const char *modus = "ERWACHSENE_UND_JUGEND")
 {
     Kategorie kategorie{legeWettbewerbAn(ctx), nullptr};
     kategorie.sparte = SparteService::neueSparte(ctx, kategorie.wettbewerb());
@@ -59,22 +61,6 @@ inline std::unique_ptr<Durchgang> neuGelesen(DatabaseContext &ctx, const Durchga
     return DurchgangController().readById(ctx, runde.getId());
 }
 
-// A member of the competition's club taking part in it.
-inline std::unique_ptr<Mitglied> teilnehmer(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
-                                            const QString &nummer, bool jugend = false)
-{
-    auto mitglied = std::make_unique<Mitglied>();
-    mitglied->setVorname(QStringLiteral("Eva"));
-    mitglied->setNachname(QStringLiteral("Mayr ") + nummer);
-    mitglied->setVerein(wettbewerb.getVerein());
-    mitglied->setMitgliedsNummerKomplett(nummer);
-    mitglied->setJugend(code(ctx, "Jugend", jugend ? "Ja" : "Nein"));
-    mitglied->setDatumGeburt(QDate(2012, 5, 1));
-    MitgliedController().insertOrUpdate(ctx, *mitglied);
-    TeilnehmerService::fuegeHinzu(ctx, wettbewerb, *mitglied);
-    return mitglied;
-}
-
 // An image of the member in the category titled `titel`, whose competition-local number is
 // the title too; returns its id.
 inline qlonglong bild(DatabaseContext &ctx, const Mitglied &mitglied, const Sparte &sparte,
@@ -85,10 +71,7 @@ inline qlonglong bild(DatabaseContext &ctx, const Mitglied &mitglied, const Spar
     daten.setNummerProWettbewerb(titel);
     BildDatenController().insertOrUpdate(ctx, daten);
     Bild neu;
-    neu.setWettbewerbsTeilnahme(WettbewerbsTeilnahmeController()
-                                    .select(ctx, {{QStringLiteral("mitglied"), mitglied.getId()}})
-                                    .front()
-                                    ->getId());
+    neu.setWettbewerbsTeilnahme(teilnahmeVon(ctx, mitglied));
     neu.setSparte(sparte.getId());
     neu.setTitel(titel);
     neu.setGueltig(gueltig);
@@ -118,16 +101,15 @@ inline QStringList reihenfolge(qlonglong durchgang)
         "SELECT GROUP_CONCAT(b.titel ORDER BY w.positionImDurchgang SEPARATOR ',') FROM Wertung w "
         "JOIN Bild b ON w.bild = b.id WHERE w.durchgang = " +
         std::to_string(durchgang));
-    return titel.empty() ? QStringList()
-                         : QString::fromStdString(titel).split(QLatin1Char(','));
+    return titel.empty() ? QStringList() : QString::fromStdString(titel).split(QLatin1Char(','));
 }
 
 } // namespace WertungsFixture
 
 // Shows the message of a PersistenceException that a test did not expect.
-#define MIT_MELDUNG(anweisung)                                                                    \
+#define MIT_MELDUNG(anweisung)                                                                     \
     try {                                                                                          \
         anweisung;                                                                                 \
-    } catch (const PersistenceException &fehler_) {                                               \
-        QFAIL(qPrintable(fehler_.longText().simplified()));                                       \
+    } catch (const PersistenceException &fehler_) {                                                \
+        QFAIL(qPrintable(fehler_.longText().simplified()));                                        \
     }
