@@ -312,6 +312,12 @@ void WertungsAblauf::aktualisiereGesamtwertung()
         if (einzel && einzel->hasBewertung())
             summe += einzel->getBewertung();
     }
+    const auto gespeichert = [summe](const Record &record, int row) {
+        return record.isSetAt(row) && record.rawValueAt(row).toInt() == summe;
+    };
+    if (gespeichert(*zeile.wertung, Wertung::bewertungRow) &&
+        (!zeile.bild || gespeichert(*zeile.bild, Bild::bewertungRow)))
+        return; // confirming right after the last key press: stored already
     RecordSnapshot snapshot;
     snapshot.take(*zeile.wertung);
     if (zeile.bild)

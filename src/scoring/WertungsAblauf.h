@@ -100,7 +100,8 @@ public:
     // juror has scored, the total is stored; returns alleGewertet().
     bool reagiere();
     // The total of the current image: the sum of its juror scores that have a value, stored in
-    // the score row and the image in one transaction (both objects unchanged on a failure).
+    // the score row and the image in one transaction (both objects unchanged on a failure);
+    // not written again when both hold it already.
     void aktualisiereGesamtwertung();
 
     // Confirm: Unvollstaendig when a juror score is missing; else stores the total and goes to

@@ -152,10 +152,9 @@ private slots:
         bild(*m_ctx, *erwachsen, *anderes, "Farbe");
         const auto runde = durchgang(*m_ctx, *kategorie.sparte, "ERSTER_DURCHGANG", jugend);
         QStringList gefunden;
-        MIT_MELDUNG(
-            for (const auto &b
-                 : WertungsHelper::bilderDesDurchgangs(*m_ctx, kategorie.wettbewerb(), *runde))
-                gefunden.append(b->getTitel()));
+        for (const auto &b :
+             WertungsHelper::bilderDesDurchgangs(*m_ctx, kategorie.wettbewerb(), *runde))
+            gefunden.append(b->getTitel());
         QCOMPARE(gefunden, titel);
     }
 

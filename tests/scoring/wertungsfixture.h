@@ -4,8 +4,6 @@
 // members taking part, images (with competition-local numbers, without pictures) and jurors.
 
 #include "JurorService.h"
-#include "PersistenceException.h"
-#include "TeilnehmerService.h"
 #include "WertungsHelper.h"
 #include "bilderfixture.h"
 #include "competitionfixture.h"
@@ -13,9 +11,6 @@
 #include "controllers/BildDatenController.h"
 #include "controllers/DurchgangController.h"
 #include "controllers/JuriertBeiController.h"
-#include "controllers/MitgliedController.h"
-#include "controllers/WertungController.h"
-#include "controllers/WettbewerbsTeilnahmeController.h"
 
 namespace WertungsFixture {
 
@@ -105,11 +100,3 @@ inline QStringList reihenfolge(qlonglong durchgang)
 }
 
 } // namespace WertungsFixture
-
-// Shows the message of a PersistenceException that a test did not expect.
-#define MIT_MELDUNG(anweisung)                                                                     \
-    try {                                                                                          \
-        anweisung;                                                                                 \
-    } catch (const PersistenceException &fehler_) {                                                \
-        QFAIL(qPrintable(fehler_.longText().simplified()));                                        \
-    }
