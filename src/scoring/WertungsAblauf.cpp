@@ -265,8 +265,14 @@ bool WertungsAblauf::speichereEinzelwertung(EinzelWertung &einzel, int wert)
         return false;
     const QVariant alt = einzel.rawValueAt(EinzelWertung::bewertungRow);
     einzel.loadValueAt(EinzelWertung::bewertungRow, QVariant(wert));
+    const auto schreibe = [&] { EinzelWertungController().insertOrUpdate(m_ctx, einzel); };
     try {
-        EinzelWertungController().insertOrUpdate(m_ctx, einzel);
+        // The score that completes the image is stored with the total it makes: one commit,
+        // and never a complete image without its total.
+        if (alleGewertet())
+            speichereGesamtwertung(schreibe);
+        else
+            schreibe();
     } catch (...) {
         einzel.loadValueAt(EinzelWertung::bewertungRow, alt);
         throw;
@@ -302,11 +308,15 @@ bool WertungsAblauf::reagiere()
 
 void WertungsAblauf::aktualisiereGesamtwertung()
 {
+    speichereGesamtwertung({});
+}
+
+void WertungsAblauf::speichereGesamtwertung(const std::function<void()> &dazu)
+{
     if (m_index < 0)
         return;
     Zeile &zeile = *m_zeilen[size_t(m_index)];
     const QString bildId = zeile.bild ? QString::number(zeile.bild->getId()) : QString();
-    log(QStringLiteral("Aktualisiere Gesamtwertung von Bild ") + bildId);
     int summe = 0;
     for (const auto &einzel : zeile.einzel) {
         if (einzel && einzel->hasBewertung())
@@ -316,14 +326,21 @@ void WertungsAblauf::aktualisiereGesamtwertung()
         return record.isSetAt(row) && record.rawValueAt(row).toInt() == summe;
     };
     if (gespeichert(*zeile.wertung, Wertung::bewertungRow) &&
-        (!zeile.bild || gespeichert(*zeile.bild, Bild::bewertungRow)))
-        return; // confirming right after the last key press: stored already
+        (!zeile.bild || gespeichert(*zeile.bild, Bild::bewertungRow))) {
+        // Confirming right after the last key press: stored already.
+        if (dazu)
+            dazu();
+        return;
+    }
+    log(QStringLiteral("Aktualisiere Gesamtwertung von Bild ") + bildId);
     RecordSnapshot snapshot;
     snapshot.take(*zeile.wertung);
     if (zeile.bild)
         snapshot.take(*zeile.bild);
     try {
         Transaction transaktion(m_ctx);
+        if (dazu)
+            dazu();
         zeile.wertung->setBewertung(summe);
         WertungController().insertOrUpdate(m_ctx, *zeile.wertung);
         if (zeile.bild) {

@@ -90,8 +90,9 @@ public:
     // when no juror has the device, the juror is not one of the category's, there is no
     // current image or the number is outside minBewertung()..maxBewertung(); otherwise the
     // juror's score of the current image takes the number (overwriting) and is saved (true).
-    // If saving fails the score keeps its previous value and the PersistenceException
-    // propagates.
+    // The score that completes the image is saved together with the image's total, in one
+    // transaction. If saving fails the score keeps its previous value and the
+    // PersistenceException propagates.
     bool tastendruck(qlonglong device, int zahl);
     // The same for a score entered by hand for a juror seat; false when the seat has no row
     // for the current image. Check the value with pruefeManuell() first.
@@ -135,6 +136,9 @@ private:
     bool logt(int level = 7) const;
     EinzelWertung *einzelwertungVon(qlonglong juror) const;
     bool speichereEinzelwertung(EinzelWertung &einzel, int wert);
+    // Stores the current image's total (unless stored already) in one transaction with the
+    // writes of `dazu`, which run first.
+    void speichereGesamtwertung(const std::function<void()> &dazu);
     void setzeAktuell(int index);
     // Changes and updates the round; on a failure the object is as it was.
     void aendereDurchgang(const std::function<void(Durchgang &)> &aenderung);
