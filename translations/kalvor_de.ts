@@ -366,6 +366,52 @@ Es sollte baldmoeglichst geaendert werden.</source>
     </message>
 </context>
 <context>
+    <name>BilderWertungsDialog</name>
+    <message>
+        <source>Wertungen des Durchgangs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilddetails &amp;ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vollbild ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einzelwertungen ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BilderWertungsListe</name>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoolConverter</name>
     <message>
         <source>Ja</source>
@@ -452,6 +498,33 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
 </context>
 <context>
+    <name>DurchgangsListe</name>
+    <message>
+        <source>Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Durchgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sortierung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihenfolge generiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DurchgangsNameVariantConverter</name>
     <message>
         <source>1</source>
@@ -498,6 +571,63 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     </message>
     <message>
         <source>&amp;Letzter Eintrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EinzelwertungBearbeitenDialog</name>
+    <message>
+        <source>Neue Bewertung anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zur Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juror:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EinzelwertungsListe</name>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EinzelwertungsListenDialog</name>
+    <message>
+        <source>Einzelwertungen zu Bild %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2896,6 +3026,86 @@ Bitte waehlen Sie einen anderen Verein aus.</source>
     </message>
 </context>
 <context>
+    <name>VollbildAnsehenDialog</name>
+    <message>
+        <source>Schaltflaeche &amp;verbergen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelles Bild: %1 von %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VollbildFlaeche</name>
+    <message>
+        <source>Kein Bild vorhanden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VollbildSchirm</name>
+    <message>
+        <source>Bildschirm fuer das Vollbild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auf welchem Bildschirm (Projektor) sollen die Bilder gezeigt werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VollbildWertungsDialog</name>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schaltflaeche weitgehend 
+ &amp;verbergen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schaltflaeche immer 
+ &amp;zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bewertung eingeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zurueck 
+ (zum vorherigen Bild)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertung bestaetigen 
+ (zum &amp;naechsten Bild)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jurierung unterbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bildnummer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WettbewerbAnlegenDialog</name>
     <message>
         <source>Wettbewerb anlegen</source>
@@ -3001,10 +3211,6 @@ Bitte waehlen Sie einen anderen Verein aus.</source>
     </message>
     <message>
         <source>Alle ungueltigen Loeschen</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Folgt in einer spaeteren Version</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3142,6 +3348,34 @@ Bitte waehlen Sie einen anderen Verein aus.</source>
     </message>
     <message>
         <source>&amp;Loeschen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbWertungsWidget</name>
+    <message>
+        <source>Einstellungen Anse&amp;hen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihen&amp;folge Generieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe&amp;nfolge Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertung &amp;beginnen
+ bzw. fortsetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertungen &amp;ansehen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

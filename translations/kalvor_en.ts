@@ -371,6 +371,52 @@ clockwise</translation>
     </message>
 </context>
 <context>
+    <name>BilderWertungsDialog</name>
+    <message>
+        <source>Wertungen des Durchgangs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilddetails &amp;ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vollbild ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einzelwertungen ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BilderWertungsListe</name>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation type="unfinished">Title</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoolConverter</name>
     <message>
         <source>Ja</source>
@@ -459,6 +505,33 @@ Please enter the date as dd.mm.yyyy.</translation>
     </message>
 </context>
 <context>
+    <name>DurchgangsListe</name>
+    <message>
+        <source>Sparte</source>
+        <translation type="unfinished">Category</translation>
+    </message>
+    <message>
+        <source>Jugend</source>
+        <translation type="unfinished">Youth</translation>
+    </message>
+    <message>
+        <source>Durchgang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished">State</translation>
+    </message>
+    <message>
+        <source>Sortierung</source>
+        <translation type="unfinished">Order</translation>
+    </message>
+    <message>
+        <source>Reihenfolge generiert</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DurchgangsNameVariantConverter</name>
     <message>
         <source>1</source>
@@ -505,6 +578,63 @@ Please enter the date as dd.mm.yyyy.</translation>
     </message>
     <message>
         <source>&amp;Letzter Eintrag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EinzelwertungBearbeitenDialog</name>
+    <message>
+        <source>Neue Bewertung anlegen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Informationen zur Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Juror:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bild:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EinzelwertungsListe</name>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EinzelwertungsListenDialog</name>
+    <message>
+        <source>Einzelwertungen zu Bild %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2922,6 +3052,86 @@ Please select another club.</translation>
     </message>
 </context>
 <context>
+    <name>VollbildAnsehenDialog</name>
+    <message>
+        <source>Schaltflaeche &amp;verbergen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;chliessen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aktuelles Bild: %1 von %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VollbildFlaeche</name>
+    <message>
+        <source>Kein Bild vorhanden</source>
+        <translation type="unfinished">No picture</translation>
+    </message>
+</context>
+<context>
+    <name>VollbildSchirm</name>
+    <message>
+        <source>Bildschirm fuer das Vollbild</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auf welchem Bildschirm (Projektor) sollen die Bilder gezeigt werden?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VollbildWertungsDialog</name>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished">First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bewertung</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schaltflaeche weitgehend 
+ &amp;verbergen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Schaltflaeche immer 
+ &amp;zeigen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Bewertung eingeben</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zurueck 
+ (zum vorherigen Bild)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertung bestaetigen 
+ (zum &amp;naechsten Bild)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jurierung unterbre&amp;chen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bildnummer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WettbewerbAnlegenDialog</name>
     <message>
         <source>Wettbewerb anlegen</source>
@@ -3028,10 +3238,6 @@ Please select another club.</translation>
     <message>
         <source>Alle ungueltigen Loeschen</source>
         <translation>Delete all invalid</translation>
-    </message>
-    <message>
-        <source>Folgt in einer spaeteren Version</source>
-        <translation>Follows in a later version</translation>
     </message>
     <message>
         <source>%1 Bilder gefunden</source>
@@ -3177,6 +3383,34 @@ Please select another club.</translation>
     <message>
         <source>&amp;Loeschen</source>
         <translation>&amp;Delete</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbWertungsWidget</name>
+    <message>
+        <source>Einstellungen Anse&amp;hen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Einstellungen bearbeiten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihen&amp;folge Generieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reihe&amp;nfolge Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertung &amp;beginnen
+ bzw. fortsetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wertungen &amp;ansehen</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
