@@ -5,237 +5,241 @@
     <name>Auswahldialog</name>
     <message>
         <source>Abbre&amp;chen</source>
-        <translation type="unfinished">&amp;Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
 </context>
 <context>
     <name>BenutzerBearbeitenDialog</name>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished">&amp;Save changes</translation>
+        <translation>&amp;Save changes</translation>
     </message>
     <message>
         <source>Neuen Benutzer anlegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create new user</translation>
     </message>
     <message>
         <source>Neuen Benutzer &amp;speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save new user</translation>
     </message>
     <message>
         <source>Informationen zum Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>Information about the user</translation>
     </message>
     <message>
         <source>Passwort Aendern</source>
-        <translation type="unfinished">Change password</translation>
+        <translation>Change password</translation>
     </message>
     <message>
         <source>Benutzer bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit user</translation>
     </message>
     <message>
         <source>Benutzername</source>
-        <translation type="unfinished">User name</translation>
+        <translation>User name</translation>
     </message>
     <message>
         <source>Passwort</source>
-        <translation type="unfinished">Password</translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>Passwort (Wiederholung)</source>
-        <translation type="unfinished"></translation>
+        <translation>Password (repeat)</translation>
     </message>
     <message>
         <source>Anmeldeberechtigt für GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>May log in to the GUI</translation>
     </message>
     <message>
         <source>Anmeldeberechtigt für Web</source>
-        <translation type="unfinished"></translation>
+        <translation>May log in to the web</translation>
     </message>
     <message>
         <source>Mitglied</source>
-        <translation type="unfinished">Member</translation>
+        <translation>Member</translation>
     </message>
     <message>
         <source>Mitgliedsnummer</source>
-        <translation type="unfinished">Member number</translation>
+        <translation>Member number</translation>
     </message>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">First name</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>&amp;Mitglied waehlen</source>
-        <translation type="unfinished">Select &amp;member</translation>
+        <translation>Select &amp;member</translation>
     </message>
     <message>
         <source>Mitglied &amp;entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Remove member</translation>
     </message>
 </context>
 <context>
     <name>BenutzerListe</name>
     <message>
         <source>Benutzername</source>
-        <translation type="unfinished">User name</translation>
+        <translation>User name</translation>
     </message>
     <message>
         <source>Mitgliedsnummer</source>
-        <translation type="unfinished">Member number</translation>
+        <translation>Member number</translation>
     </message>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">First name</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
 </context>
 <context>
     <name>BenutzerSuche</name>
     <message>
         <source>Egal?</source>
-        <translation type="unfinished"></translation>
+        <translation>Any?</translation>
     </message>
     <message>
         <source>Benutzername</source>
-        <translation type="unfinished">User name</translation>
+        <translation>User name</translation>
     </message>
     <message>
         <source>Mitgliedsnummer</source>
-        <translation type="unfinished">Member number</translation>
+        <translation>Member number</translation>
     </message>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">First name</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Anmeldeberechtigt für GUI-Anwendung</source>
-        <translation type="unfinished"></translation>
+        <translation>May log in to the GUI application</translation>
     </message>
     <message>
         <source>Anmeldeberechtigt für Webschnittstelle</source>
-        <translation type="unfinished"></translation>
+        <translation>May log in to the web interface</translation>
     </message>
 </context>
 <context>
     <name>BenutzerSucheDialog</name>
     <message>
         <source>Benutzer suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search for user</translation>
     </message>
     <message>
         <source>Gefundene Benutzer, bitte einen davon auswaehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Users found, please select one of them</translation>
     </message>
     <message>
         <source>Benutzer auswaehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select user</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>BenutzerVerwaltung</name>
     <message>
         <source>Benutzer suchen</source>
-        <translation type="unfinished"></translation>
+        <translation>Search for user</translation>
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished">&amp;Search</translation>
+        <translation>&amp;Search</translation>
     </message>
     <message>
         <source>Suchfelder &amp;zuruecksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset search &amp;fields</translation>
     </message>
     <message>
         <source>Benutzerverwaltung</source>
-        <translation type="unfinished"></translation>
+        <translation>User administration</translation>
     </message>
     <message>
         <source>Moeglicherweise durch Neu, Bearbeiten oder Loeschen veraendertes Suchergebnis</source>
-        <translation type="unfinished">Search result, possibly changed by New, Edit or Delete</translation>
+        <translation>Search result, possibly changed by New, Edit or Delete</translation>
     </message>
     <message>
         <source>&amp;Neu</source>
-        <translation type="unfinished">&amp;New</translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>Loesch&amp;en</source>
-        <translation type="unfinished"></translation>
+        <translation>De&amp;lete</translation>
     </message>
     <message>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished">&amp;Edit</translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Datenberechtigungen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit &amp;data permissions</translation>
     </message>
     <message>
         <source>&amp;Passwort zuruecksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset &amp;password</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Root darf nicht geloescht werden</source>
-        <translation type="unfinished"></translation>
+        <translation>Root may not be deleted</translation>
     </message>
     <message>
         <source>Der root-Benutzer kann nicht geloescht werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The root user cannot be deleted.</translation>
     </message>
     <message>
         <source>Benutzer wirklich loeschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Really delete user?</translation>
     </message>
     <message>
         <source>Wollen Sie den Benutzer %1 wirklich loeschen?
 
  Falls Sie mit Ja antworten, kann er nicht mehr wiederhergestellt werden. Dies gilt auch für eventuell vorhandene Berechtigungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete the user %1?
+
+ If you answer Yes, the user cannot be restored. This also applies to any permissions the user may have.</translation>
     </message>
     <message>
         <source>Passwort erfolgreich zurueckgesetzt</source>
-        <translation type="unfinished"></translation>
+        <translation>Password reset successfully</translation>
     </message>
     <message>
         <source>Das Passwort des Benutzers %1 wurde auf %2 gesetzt.
 
 Es sollte baldmoeglichst geaendert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The password of the user %1 was set to %2.
+
+It should be changed as soon as possible.</translation>
     </message>
 </context>
 <context>
     <name>BerechtigungsModusDialog</name>
     <message>
         <source>Berechtigungen ein- oder ausschalten</source>
-        <translation type="unfinished"></translation>
+        <translation>Switch permissions on or off</translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished">&amp;Save changes</translation>
+        <translation>&amp;Save changes</translation>
     </message>
     <message>
         <source>Berechtigungsmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission mode</translation>
     </message>
 </context>
 <context>
@@ -374,46 +378,46 @@ clockwise</translation>
     <name>BilderWertungsDialog</name>
     <message>
         <source>Wertungen des Durchgangs</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores of the round</translation>
     </message>
     <message>
         <source>Bilddetails &amp;ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View image &amp;details</translation>
     </message>
     <message>
         <source>&amp;Vollbild ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Full screen</translation>
     </message>
     <message>
         <source>&amp;Einzelwertungen ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View &amp;juror scores</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>BilderWertungsListe</name>
     <message>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Titel</source>
-        <translation type="unfinished">Title</translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">First name</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Bewertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
 </context>
 <context>
@@ -508,27 +512,27 @@ Please enter the date as dd.mm.yyyy.</translation>
     <name>DurchgangsListe</name>
     <message>
         <source>Sparte</source>
-        <translation type="unfinished">Category</translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Jugend</source>
-        <translation type="unfinished">Youth</translation>
+        <translation>Youth</translation>
     </message>
     <message>
         <source>Durchgang</source>
-        <translation type="unfinished"></translation>
+        <translation>Round</translation>
     </message>
     <message>
         <source>Status</source>
-        <translation type="unfinished">State</translation>
+        <translation>State</translation>
     </message>
     <message>
         <source>Sortierung</source>
-        <translation type="unfinished">Order</translation>
+        <translation>Order</translation>
     </message>
     <message>
         <source>Reihenfolge generiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Order generated</translation>
     </message>
 </context>
 <context>
@@ -554,249 +558,249 @@ Please enter the date as dd.mm.yyyy.</translation>
     <name>Eintragsansicht</name>
     <message>
         <source>Nicht importiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Not imported</translation>
     </message>
     <message>
         <source>&amp;Erster Eintrag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;First entry</translation>
     </message>
     <message>
         <source>Zehn Eintraege &amp;zurueck</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten entries &amp;back</translation>
     </message>
     <message>
         <source>&amp;Vorheriger Eintrag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Previous entry</translation>
     </message>
     <message>
         <source>&amp;Naechster Eintrag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Next entry</translation>
     </message>
     <message>
         <source>Zehn Eintraege v&amp;or</source>
-        <translation type="unfinished"></translation>
+        <translation>Ten entries f&amp;orward</translation>
     </message>
     <message>
         <source>&amp;Letzter Eintrag</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Last entry</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>EinzelwertungBearbeitenDialog</name>
     <message>
         <source>Neue Bewertung anlegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create new score</translation>
     </message>
     <message>
         <source>Bewertung bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit score</translation>
     </message>
     <message>
         <source>Informationen zur Bewertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Information about the score</translation>
     </message>
     <message>
         <source>&amp;Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Juror:</source>
-        <translation type="unfinished"></translation>
+        <translation>Juror:</translation>
     </message>
     <message>
         <source>Bild:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image:</translation>
     </message>
     <message>
         <source>Bewertung:</source>
-        <translation type="unfinished"></translation>
+        <translation>Score:</translation>
     </message>
 </context>
 <context>
     <name>EinzelwertungsListe</name>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">First name</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Bewertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
 </context>
 <context>
     <name>EinzelwertungsListenDialog</name>
     <message>
         <source>Einzelwertungen zu Bild %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juror scores for image %1</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>EvdevKeyboardManager</name>
     <message>
         <source>Keine Leseberechtigung fuer %1 Tastatur(en) unter /dev/input: Tastaturen koennen nicht zugeordnet werden, Wertungen lassen sich aber von Hand eingeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>No read permission for %1 keypad(s) in /dev/input: keypads cannot be assigned, but scores can be entered by hand.</translation>
     </message>
 </context>
 <context>
     <name>EventLogCategoryChooseDialog</name>
     <message>
         <source>Choose a category</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose a category</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Kategorie &amp;waehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Select category</translation>
     </message>
     <message>
         <source>&amp;Keine Kategorie waehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select &amp;no category</translation>
     </message>
 </context>
 <context>
     <name>EventLogEditDialog</name>
     <message>
         <source>Ausgabe auf Konsole</source>
-        <translation type="unfinished"></translation>
+        <translation>Output to console</translation>
     </message>
     <message>
         <source>Ausgabe in EventLog-Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Output to EventLog table</translation>
     </message>
     <message>
         <source>&amp;Kategorie waehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select &amp;category</translation>
     </message>
     <message>
         <source>Kategorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Code-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Code location</translation>
     </message>
     <message>
         <source>Level-Operand</source>
-        <translation type="unfinished"></translation>
+        <translation>Level operand</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
 </context>
 <context>
     <name>EventLogList</name>
     <message>
         <source>Zeitstempel</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp</translation>
     </message>
     <message>
         <source>Log-Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Log level</translation>
     </message>
     <message>
         <source>Kategorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
 </context>
 <context>
     <name>EventLogSettingsWidget</name>
     <message>
         <source>Kategorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Code-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Code location</translation>
     </message>
     <message>
         <source>Level-Operand</source>
-        <translation type="unfinished"></translation>
+        <translation>Level operand</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Konsolenausgabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Console output</translation>
     </message>
     <message>
         <source>Datenbankausgabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Database output</translation>
     </message>
 </context>
 <context>
     <name>EventLogViewDialog</name>
     <message>
         <source>Logeintrag ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View log entry</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Rechner</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Kategorie</source>
-        <translation type="unfinished"></translation>
+        <translation>Category</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Level</translation>
     </message>
     <message>
         <source>Zeitstempel</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp</translation>
     </message>
     <message>
         <source>Logeintrag importiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Log entry imported</translation>
     </message>
     <message>
         <source>Code-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Code location</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>&amp;Session Ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View &amp;session</translation>
     </message>
 </context>
 <context>
     <name>EventLogWidget</name>
     <message>
         <source>&amp;Ansehen</source>
-        <translation type="unfinished">&amp;View</translation>
+        <translation>&amp;View</translation>
     </message>
 </context>
 <context>
@@ -1278,65 +1282,65 @@ Please enter the date as dd.mm.yyyy.</translation>
     <name>LogRegeln</name>
     <message>
         <source>Kein Log-Level angegeben.</source>
-        <translation type="unfinished"></translation>
+        <translation>No log level specified.</translation>
     </message>
     <message>
         <source>Kein Log-Level angegeben</source>
-        <translation type="unfinished"></translation>
+        <translation>No log level specified</translation>
     </message>
     <message>
         <source>Falls ein Log-Level-Operand angegeben wird, muss auch ein Log-Level angegeben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>If a log level operand is specified, a log level must be specified too.</translation>
     </message>
     <message>
         <source>Illegaler Log-Level-Operand</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid log level operand</translation>
     </message>
     <message>
         <source>Als Log-Level-Operand duerfen nur &lt;,&lt;=,=,&gt;=,&gt; verwendet werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Only &lt;,&lt;=,=,&gt;=,&gt; may be used as the log level operand.</translation>
     </message>
     <message>
         <source>Kein Log-Level-Operand angegeben</source>
-        <translation type="unfinished"></translation>
+        <translation>No log level operand specified</translation>
     </message>
     <message>
         <source>Falls ein Log-Level angegeben wird, muss auch ein Log-Level-Operand angegeben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>If a log level is specified, a log level operand must be specified too.</translation>
     </message>
     <message>
         <source>Log-Level nicht korrekt eingegeben</source>
-        <translation type="unfinished"></translation>
+        <translation>Log level entered incorrectly</translation>
     </message>
     <message>
         <source>Der Log-Level ist eine ganze Zahl, ueblicherweise im Bereich 0 bis 9.</source>
-        <translation type="unfinished"></translation>
+        <translation>The log level is a whole number, usually in the range 0 to 9.</translation>
     </message>
 </context>
 <context>
     <name>LogSettingsAdminDialog</name>
     <message>
         <source>Log-Einstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Log settings</translation>
     </message>
 </context>
 <context>
     <name>LogViewDialog</name>
     <message>
         <source>&amp;Ereignisse</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Events</translation>
     </message>
     <message>
         <source>&amp;Datenbankzugriffe</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Database accesses</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Log-Meldungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Log messages</translation>
     </message>
 </context>
 <context>
@@ -1708,11 +1712,11 @@ Did you spell your user name and password correctly?</translation>
     </message>
     <message>
         <source>Interner Fehler</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal error</translation>
     </message>
     <message>
         <source>Keine eindeutige Benutzer-Instanz gefunden</source>
-        <translation type="unfinished"></translation>
+        <translation>No unique user instance found</translation>
     </message>
 </context>
 <context>
@@ -1759,7 +1763,7 @@ Please note that this discards in particular all changes made in the Titles tab.
     </message>
     <message>
         <source>&amp;Web-Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Web user</translation>
     </message>
 </context>
 <context>
@@ -1908,43 +1912,47 @@ Please note that this discards in particular all changes made in the Titles tab.
     <name>MitgliedWebWidget</name>
     <message>
         <source>Passwort gleich Geburtsdatum</source>
-        <translation type="unfinished"></translation>
+        <translation>Password same as date of birth</translation>
     </message>
     <message>
         <source>Passwort gleich Mitgliedsnr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Password same as member no.</translation>
     </message>
     <message>
         <source>Web-Benutzer a&amp;nlegen
 (Benutzername gleich Mitgliedsnr. und
 %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Create web user
+(user name same as member no. and
+%1)</translation>
     </message>
     <message>
         <source>Passwort 
  &amp;zuruecksetzen 
 (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reset 
+ password 
+(%1)</translation>
     </message>
     <message>
         <source>Status Web-Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>Web user state</translation>
     </message>
     <message>
         <source>Benutzer mit Benutzername %1 vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>User with user name %1 exists.</translation>
     </message>
     <message>
         <source>Kein Benutzer %1 vorhanden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No user %1 exists.</translation>
     </message>
     <message>
         <source>Passwort zurueckgesetzt</source>
-        <translation type="unfinished"></translation>
+        <translation>Password reset</translation>
     </message>
     <message>
         <source>Das Passwort wurde erfolgreich zurueckgesetzt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The password was reset successfully.</translation>
     </message>
 </context>
 <context>
@@ -2107,269 +2115,269 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     <name>QObject</name>
     <message>
         <source>Neue Einstellungen anlegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create new settings</translation>
     </message>
     <message>
         <source>Einstellungen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit settings</translation>
     </message>
     <message>
         <source>Informationen zur Einstellung</source>
-        <translation type="unfinished"></translation>
+        <translation>Information about the setting</translation>
     </message>
     <message>
         <source>Neue Einstellungen &amp;speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save new settings</translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished">&amp;Save changes</translation>
+        <translation>&amp;Save changes</translation>
     </message>
 </context>
 <context>
     <name>QueryLogEditDialog</name>
     <message>
         <source>Ausgabe auf Konsole</source>
-        <translation type="unfinished"></translation>
+        <translation>Output to console</translation>
     </message>
     <message>
         <source>Ausgabe in QueryLog-Tabelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Output to QueryLog table</translation>
     </message>
     <message>
         <source>Art der Abfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of query</translation>
     </message>
     <message>
         <source>Betroffene Entitaet</source>
-        <translation type="unfinished"></translation>
+        <translation>Affected entity</translation>
     </message>
 </context>
 <context>
     <name>QueryLogList</name>
     <message>
         <source>Zeitstempel</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp</translation>
     </message>
     <message>
         <source>Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Location</translation>
     </message>
     <message>
         <source># Datensaetze</source>
-        <translation type="unfinished"></translation>
+        <translation># Records</translation>
     </message>
     <message>
         <source>Tabellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables</translation>
     </message>
     <message>
         <source>Abfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Query</translation>
     </message>
 </context>
 <context>
     <name>QueryLogSettingsWidget</name>
     <message>
         <source>Art der Abfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of query</translation>
     </message>
     <message>
         <source>Betroffene Entitaet</source>
-        <translation type="unfinished"></translation>
+        <translation>Affected entity</translation>
     </message>
     <message>
         <source>Konsolenausgabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Console output</translation>
     </message>
     <message>
         <source>Datenbank-Ausgabe</source>
-        <translation type="unfinished"></translation>
+        <translation>Database output</translation>
     </message>
 </context>
 <context>
     <name>QueryLogViewDialog</name>
     <message>
         <source>Logeintrag ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View log entry</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Rechner</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Zeitstempel</source>
-        <translation type="unfinished"></translation>
+        <translation>Timestamp</translation>
     </message>
     <message>
         <source>Logeintrag importiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Log entry imported</translation>
     </message>
     <message>
         <source>Abfrage-Art</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of query</translation>
     </message>
     <message>
         <source>Anzahl Datensaetze</source>
-        <translation type="unfinished"></translation>
+        <translation>Number of records</translation>
     </message>
     <message>
         <source>Code-Standort</source>
-        <translation type="unfinished"></translation>
+        <translation>Code location</translation>
     </message>
     <message>
         <source>Tabellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tables</translation>
     </message>
     <message>
         <source>Extra-Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra info</translation>
     </message>
     <message>
         <source>Abfrage</source>
-        <translation type="unfinished"></translation>
+        <translation>Query</translation>
     </message>
 </context>
 <context>
     <name>QueryLogWidget</name>
     <message>
         <source>&amp;Ansehen</source>
-        <translation type="unfinished">&amp;View</translation>
+        <translation>&amp;View</translation>
     </message>
 </context>
 <context>
     <name>Regelwidget</name>
     <message>
         <source>Hi&amp;nzufuegen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Add</translation>
     </message>
     <message>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished">&amp;Edit</translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Loeschen</source>
-        <translation type="unfinished">&amp;Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
 </context>
 <context>
     <name>SessionAdminDialog</name>
     <message>
         <source>Sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions</translation>
     </message>
     <message>
         <source>&amp;Ansehen</source>
-        <translation type="unfinished">&amp;View</translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
     <name>SessionChooseDialog</name>
     <message>
         <source>Session auswaehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select session</translation>
     </message>
     <message>
         <source>Gefundene Sessions, bitte eine davon auswaehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sessions found, please select one of them</translation>
     </message>
     <message>
         <source>Aus&amp;waehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Select</translation>
     </message>
     <message>
         <source>&amp;Keine auswaehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select &amp;none</translation>
     </message>
 </context>
 <context>
     <name>SessionList</name>
     <message>
         <source>Gestartet</source>
-        <translation type="unfinished"></translation>
+        <translation>Started</translation>
     </message>
     <message>
         <source>Beendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ended</translation>
     </message>
     <message>
         <source>Benutzername</source>
-        <translation type="unfinished">User name</translation>
+        <translation>User name</translation>
     </message>
     <message>
         <source>Rechner</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Rueckgabewert</source>
-        <translation type="unfinished"></translation>
+        <translation>Return value</translation>
     </message>
 </context>
 <context>
     <name>SessionViewDialog</name>
     <message>
         <source>Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Rechner</source>
-        <translation type="unfinished"></translation>
+        <translation>Computer</translation>
     </message>
     <message>
         <source>Verbindung zu</source>
-        <translation type="unfinished"></translation>
+        <translation>Connected to</translation>
     </message>
     <message>
         <source>Gestartet</source>
-        <translation type="unfinished"></translation>
+        <translation>Started</translation>
     </message>
     <message>
         <source>Beendet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ended</translation>
     </message>
     <message>
         <source>Betriebssystem</source>
-        <translation type="unfinished"></translation>
+        <translation>Operating system</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Rückgabewert</source>
-        <translation type="unfinished"></translation>
+        <translation>Return value</translation>
     </message>
     <message>
         <source>Meldung</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Datenmodellversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Data model version</translation>
     </message>
     <message>
         <source>Programmversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Program version</translation>
     </message>
     <message>
         <source>Generatorversion</source>
-        <translation type="unfinished"></translation>
+        <translation>Generator version</translation>
     </message>
     <message>
         <source>Importiert</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported</translation>
     </message>
     <message>
         <source>Session ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View session</translation>
     </message>
 </context>
 <context>
@@ -2461,64 +2469,64 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     <name>Suchfelder</name>
     <message>
         <source>Bitte geben Sie eine gueltige Zahl ein, oder lassen Sie das Feld leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter a valid number or leave the field empty.</translation>
     </message>
 </context>
 <context>
     <name>Suchformular</name>
     <message>
         <source>Session &amp;Waehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;elect session</translation>
     </message>
     <message>
         <source>&amp;Kategorie Waehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select &amp;category</translation>
     </message>
     <message>
         <source>&amp;Suchen</source>
-        <translation type="unfinished">&amp;Search</translation>
+        <translation>&amp;Search</translation>
     </message>
     <message>
         <source>Suche &amp;zuruecksetzen</source>
-        <translation type="unfinished">&amp;Reset search</translation>
+        <translation>&amp;Reset search</translation>
     </message>
     <message>
         <source>&amp;Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>Benutzer %1 auf Rechner %2 ab %3</source>
-        <translation type="unfinished"></translation>
+        <translation>User %1 on computer %2 from %3</translation>
     </message>
     <message>
         <source>(ohne Benutzername)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no user name)</translation>
     </message>
     <message>
         <source>(ohne Rechnername)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no computer name)</translation>
     </message>
     <message>
         <source>(ohne Beginn-Zeitstempel)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no start timestamp)</translation>
     </message>
 </context>
 <context>
     <name>TastaturZuordnungVariantConverter</name>
     <message>
         <source>Ja</source>
-        <translation type="unfinished">Yes</translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>Nein</source>
-        <translation type="unfinished">No</translation>
+        <translation>No</translation>
     </message>
 </context>
 <context>
     <name>TastaturZuordnungsDialog</name>
     <message>
         <source>Tastatur zuordnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Assign keypad</translation>
     </message>
     <message>
         <source>Damit das Programm weiss, mit welcher Tastatur ein Juror wertet, ist es noetig diese vorher zuzuordnen.  Dazu dient dieses Fenster. 
@@ -2526,20 +2534,25 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
  Aktuell soll damit %1 %2 eine Tastatur zugeordnet werden.  %1 %2, bitte druecken Sie jetzt auf ihrem Jurierungsgeraet eine beliebige Zifferntaste.  Alle anderen Juroren benuetzen bitte waehrenddessen ihre Tastaturen nicht. 
 
  Der erkannte Wertungscode wird anschliessend hier angezeigt.  Sie koennen also diesen Dialog auch zum Testen Ihrer Tastatur verwenden.</source>
-        <translation type="unfinished"></translation>
+        <translation>For the program to know which keypad a juror scores with, the keypad has to be assigned beforehand.  This window is for that. 
+
+ A keypad is now to be assigned to %1 %2.  %1 %2, please press any digit key on your judging device now.  All other jurors, please do not use your keypads meanwhile. 
+
+ The recognised score code will then be shown here.  So you can also use this dialog to test your keypad.</translation>
     </message>
     <message>
         <source>Erkannte Wertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Recognised score</translation>
     </message>
     <message>
         <source>Tastaturzuordnung 
 bestaetigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm keypad 
+assignment</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -2665,139 +2678,142 @@ bestaetigen</source>
     <name>Trefferbereich</name>
     <message>
         <source>Suche</source>
-        <translation type="unfinished"></translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>%1 Treffer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hits</translation>
     </message>
     <message>
         <source>Wirklich loeschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Really delete?</translation>
     </message>
     <message>
         <source>Wollen Sie wirklich gemaess der Selektion in den Suchfeldern %1 Logeintraege loeschen?  Bitte beachten Sie:
 
 Falls keine Suchkriterien angegeben sind, werden ALLE Logeintraege geloescht.
 Die Loeschung der Logeintraege kann NICHT RUECKGÄNGIG gemacht werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete %1 log entries according to the selection in the search fields?  Please note:
+
+If no search criteria are given, ALL log entries are deleted.
+The deletion of the log entries can NOT BE UNDONE.</translation>
     </message>
     <message>
         <source>Logeintraege werden geloescht ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting log entries ...</translation>
     </message>
     <message>
         <source>Abbre&amp;chen</source>
-        <translation type="unfinished">&amp;Cancel</translation>
+        <translation>&amp;Cancel</translation>
     </message>
     <message>
         <source>%1 Logeintraege geloescht</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 log entries deleted</translation>
     </message>
 </context>
 <context>
     <name>VDBBearbeitenDialog</name>
     <message>
         <source>Neue Berechtigung anlegen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create new permission</translation>
     </message>
     <message>
         <source>Berechtigung bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit permission</translation>
     </message>
     <message>
         <source>Informationen zur Berechtigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Information about the permission</translation>
     </message>
     <message>
         <source>Neue Berechtigung &amp;speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save new permission</translation>
     </message>
     <message>
         <source>Aenderungen &amp;speichern</source>
-        <translation type="unfinished">&amp;Save changes</translation>
+        <translation>&amp;Save changes</translation>
     </message>
     <message>
         <source>&amp;Verein auswaehlen</source>
-        <translation type="unfinished"></translation>
+        <translation>Select &amp;club</translation>
     </message>
     <message>
         <source>Ausgehend vom Verein</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting from the club</translation>
     </message>
     <message>
         <source>ist dem Benutzer</source>
-        <translation type="unfinished"></translation>
+        <translation>the user</translation>
     </message>
     <message>
         <source>von Objekten des Typs</source>
-        <translation type="unfinished"></translation>
+        <translation>on objects of the type</translation>
     </message>
     <message>
         <source>mit dem Zugriffsrecht</source>
-        <translation type="unfinished"></translation>
+        <translation>with the access right</translation>
     </message>
     <message>
         <source>erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>is permitted.</translation>
     </message>
     <message>
         <source>Fehler: Vereinsreferenz in der Berechtigung nicht aufloesbar oder nicht eindeutig.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: the club reference in the permission cannot be resolved or is not unique.</translation>
     </message>
 </context>
 <context>
     <name>VDBListe</name>
     <message>
         <source>Vereinsnummer</source>
-        <translation type="unfinished"></translation>
+        <translation>Club number</translation>
     </message>
     <message>
         <source>Vereinsname</source>
-        <translation type="unfinished">Club name</translation>
+        <translation>Club name</translation>
     </message>
     <message>
         <source>Berechtigungsart</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind of permission</translation>
     </message>
     <message>
         <source>Objekttyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Object type</translation>
     </message>
     <message>
         <source>Zugriffsrecht</source>
-        <translation type="unfinished"></translation>
+        <translation>Access right</translation>
     </message>
 </context>
 <context>
     <name>VDBVerwaltung</name>
     <message>
         <source>Verwaltung der Datenberechtigungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Data permission administration</translation>
     </message>
     <message>
         <source>Alle Datenberechtigungen des Benutzers</source>
-        <translation type="unfinished"></translation>
+        <translation>All data permissions of the user</translation>
     </message>
     <message>
         <source>&amp;Neu</source>
-        <translation type="unfinished">&amp;New</translation>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>&amp;Ansehen</source>
-        <translation type="unfinished">&amp;View</translation>
+        <translation>&amp;View</translation>
     </message>
     <message>
         <source>&amp;Bearbeiten</source>
-        <translation type="unfinished">&amp;Edit</translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Loeschen</source>
-        <translation type="unfinished">&amp;Delete</translation>
+        <translation>&amp;Delete</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
 </context>
 <context>
@@ -3055,80 +3071,84 @@ Please select another club.</translation>
     <name>VollbildAnsehenDialog</name>
     <message>
         <source>Schaltflaeche &amp;verbergen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hide buttons</translation>
     </message>
     <message>
         <source>S&amp;chliessen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Close</translation>
     </message>
     <message>
         <source>Aktuelles Bild: %1 von %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Current image: %1 of %2</translation>
     </message>
 </context>
 <context>
     <name>VollbildFlaeche</name>
     <message>
         <source>Kein Bild vorhanden</source>
-        <translation type="unfinished">No picture</translation>
+        <translation>No picture</translation>
     </message>
 </context>
 <context>
     <name>VollbildSchirm</name>
     <message>
         <source>Bildschirm fuer das Vollbild</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen for the full-screen display</translation>
     </message>
     <message>
         <source>Auf welchem Bildschirm (Projektor) sollen die Bilder gezeigt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>On which screen (projector) should the images be shown?</translation>
     </message>
 </context>
 <context>
     <name>VollbildWertungsDialog</name>
     <message>
         <source>Vorname</source>
-        <translation type="unfinished">First name</translation>
+        <translation>First name</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation type="unfinished"></translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Bewertung</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Schaltflaeche weitgehend 
  &amp;verbergen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostly &amp;hide 
+ the buttons</translation>
     </message>
     <message>
         <source>Schaltflaeche immer 
  &amp;zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Always &amp;show 
+ the buttons</translation>
     </message>
     <message>
         <source>&amp;Bewertung eingeben</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enter score</translation>
     </message>
     <message>
         <source>Zurueck 
  (zum vorherigen Bild)</source>
-        <translation type="unfinished"></translation>
+        <translation>Back 
+ (to the previous image)</translation>
     </message>
     <message>
         <source>Wertung bestaetigen 
  (zum &amp;naechsten Bild)</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm score 
+ (to the &amp;next image)</translation>
     </message>
     <message>
         <source>Jurierung unterbre&amp;chen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause judging</translation>
     </message>
     <message>
         <source>Bildnummer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Image number: %1</translation>
     </message>
 </context>
 <context>
@@ -3389,28 +3409,29 @@ Please select another club.</translation>
     <name>WettbewerbWertungsWidget</name>
     <message>
         <source>Einstellungen Anse&amp;hen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;View settings</translation>
     </message>
     <message>
         <source>&amp;Einstellungen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit settings</translation>
     </message>
     <message>
         <source>Reihen&amp;folge Generieren</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Generate order</translation>
     </message>
     <message>
         <source>Reihe&amp;nfolge Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;order</translation>
     </message>
     <message>
         <source>Wertung &amp;beginnen
  bzw. fortsetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Begin or
+ resume scoring</translation>
     </message>
     <message>
         <source>Wertungen &amp;ansehen</source>
-        <translation type="unfinished"></translation>
+        <translation>View &amp;scores</translation>
     </message>
 </context>
 <context>
