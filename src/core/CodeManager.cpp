@@ -1,6 +1,7 @@
 #include "CodeManager.h"
 
 #include "DatabaseContext.h"
+#include "Record.h"
 #include "controllers/CodeTypeController.h"
 #include "controllers/CodeValueController.h"
 
@@ -103,11 +104,18 @@ std::unique_ptr<CodeValue> CodeManager::getCodeValue(const QString &typeName,
     return value ? std::unique_ptr<CodeValue>(value->clone()) : nullptr;
 }
 
-bool CodeManager::isCodeValue(qlonglong id, const QString &typeName,
-                              const QString &valueName) const
+bool CodeManager::isCodeValue(qlonglong id, const QString &typeName, const QString &valueName) const
 {
     const CodeValue *value = require(typeName, valueName);
     return value && value->getId() == id;
+}
+
+bool CodeManager::isCodeValueAt(const Record &record, int row, const char *typeName,
+                                const char *valueName) const
+{
+    return record.isSetAt(row) &&
+           isCodeValue(record.rawValueAt(row).toLongLong(), QString::fromLatin1(typeName),
+                       QString::fromLatin1(valueName));
 }
 
 std::unique_ptr<CodeValue> CodeManager::getCodeValueById(qlonglong id) const

@@ -9,6 +9,7 @@
 
 class CodeValue;
 class DatabaseContext;
+class Record;
 
 // The catalogue of all code values of a context, loaded from CodeType and CodeValue.
 // Every lookup hands out a copy that the caller owns.
@@ -24,7 +25,11 @@ public:
     std::unique_ptr<CodeValue> getCodeValue(const QString &typeName,
                                             const QString &valueName) const;
     bool isCodeValue(qlonglong id, const QString &typeName, const QString &valueName) const;
-    std::unique_ptr<CodeValue> getCodeValueById(qlonglong id) const;    // null when unknown
+    // Whether the code attribute at `row` of the record holds the named value (false when
+    // empty); type and value names in Latin-1.
+    bool isCodeValueAt(const Record &record, int row, const char *typeName,
+                       const char *valueName) const;
+    std::unique_ptr<CodeValue> getCodeValueById(qlonglong id) const; // null when unknown
     std::unique_ptr<CodeValue> getCodeValueByName(const QString &valueName) const;
 
     // The id of a named value; -1 when the tables lack it.

@@ -36,13 +36,6 @@ void log(DatabaseContext &ctx, const char *ort, const QString &text, int level =
     ctx.log(QStringLiteral("Bild"), QString::fromLatin1(ort), level, text);
 }
 
-bool istCode(DatabaseContext &ctx, bool vorhanden, qlonglong id, const char *typ,
-             const char *wert)
-{
-    return vorhanden && ctx.codeManager().isCodeValue(id, QString::fromLatin1(typ),
-                                                      QString::fromLatin1(wert));
-}
-
 // A refusal of the late-entry processing, also logged the way the main window logs them.
 Meldung spaeteMeldung(DatabaseContext &ctx, const QString &titel, const QString &text)
 {
@@ -61,17 +54,16 @@ std::unique_ptr<Durchgang> ersterDurchgang(DatabaseContext &ctx, const Wettbewer
                               ? MitgliedController().readById(ctx, teilnahme->getMitglied(), true)
                               : nullptr;
     const bool alsErwachsene =
-        sparte && istCode(ctx, sparte->hasDurchgangsModus(),
-                          sparte->hasDurchgangsModus() ? sparte->getDurchgangsModus() : 0,
-                          "DurchgangsModus", "JUGEND_ALS_ERWACHSENE");
+        sparte && ctx.codeManager().isCodeValueAt(*sparte, Sparte::durchgangsModusRow,
+                                                  "DurchgangsModus", "JUGEND_ALS_ERWACHSENE");
     const bool jugend =
         !alsErwachsene && mitglied && Jugendregel::istJugend(ctx, *mitglied, wettbewerb);
     for (auto &runde : DurchgangController().select(
              ctx, {{QStringLiteral("sparte"), bild.getSparte()}}, true, false)) {
-        if (istCode(ctx, runde->hasArt(), runde->hasArt() ? runde->getArt() : 0, "DurchgangsArt",
-                    "ERSTER_DURCHGANG") &&
-            istCode(ctx, runde->hasJugend(), runde->hasJugend() ? runde->getJugend() : 0,
-                    "Jugend", jugend ? "Ja" : "Nein"))
+        if (ctx.codeManager().isCodeValueAt(*runde, Durchgang::artRow, "DurchgangsArt",
+                                            "ERSTER_DURCHGANG") &&
+            ctx.codeManager().isCodeValueAt(*runde, Durchgang::jugendRow, "Jugend",
+                                            jugend ? "Ja" : "Nein"))
             return std::move(runde);
     }
     return nullptr;
@@ -236,8 +228,8 @@ std::optional<Meldung> BildService::pruefeUndVerarbeiteFuerSpaetenStatus(
             QStringLiteral("Es wurde kein Erster Durchgang zu diesem Bild gefunden.  Diesen "
                            "sollte es aber bereits geben.\n\nDies ist ein interner Fehler.  "
                            "Bitte kontaktieren Sie den Administrator."));
-    if (!istCode(ctx, runde->hasStatus(), runde->hasStatus() ? runde->getStatus() : 0,
-                 "DurchgangsStatus", "ANGELEGT"))
+    if (!ctx.codeManager().isCodeValueAt(*runde, Durchgang::statusRow, "DurchgangsStatus",
+                                         "ANGELEGT"))
         return spaeteMeldung(ctx, QStringLiteral("Wertung schon begonnen"),
                              QStringLiteral("Die Wertung zu diesem Bild hat schon begonnen oder "
                                             "ist schon abgeschlossen.  Daher kann das Bild "

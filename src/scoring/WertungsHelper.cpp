@@ -128,14 +128,6 @@ void drucke(const std::string &text)
 
 } // namespace
 
-bool WertungsHelper::istCode(DatabaseContext &ctx, const Record &record, int row, const char *typ,
-                             const char *wert)
-{
-    return record.isSetAt(row) &&
-           ctx.codeManager().isCodeValue(record.rawValueAt(row).toLongLong(),
-                                         QString::fromLatin1(typ), QString::fromLatin1(wert));
-}
-
 void WertungsHelper::setzeStatus(DatabaseContext &ctx, Durchgang &durchgang, const char *status)
 {
     durchgang.setStatus(
@@ -144,7 +136,8 @@ void WertungsHelper::setzeStatus(DatabaseContext &ctx, Durchgang &durchgang, con
 
 bool WertungsHelper::istStatus(DatabaseContext &ctx, const Durchgang &durchgang, const char *status)
 {
-    return istCode(ctx, durchgang, Durchgang::statusRow, "DurchgangsStatus", status);
+    return ctx.codeManager().isCodeValueAt(durchgang, Durchgang::statusRow, "DurchgangsStatus",
+                                           status);
 }
 
 std::vector<std::unique_ptr<JuriertBei>> WertungsHelper::juroren(DatabaseContext &ctx,
@@ -162,10 +155,10 @@ std::vector<BildMitNummer> bilderUndNummern(DatabaseContext &ctx, const Wettbewe
 {
     const auto sparte = SparteController().readById(ctx, durchgang.getSparte(), true);
     const bool alleGemeinsam =
-        sparte && WertungsHelper::istCode(ctx, *sparte, Sparte::durchgangsModusRow,
-                                          "DurchgangsModus", "JUGEND_ALS_ERWACHSENE");
+        sparte && ctx.codeManager().isCodeValueAt(*sparte, Sparte::durchgangsModusRow,
+                                                  "DurchgangsModus", "JUGEND_ALS_ERWACHSENE");
     const bool jugendRunde =
-        WertungsHelper::istCode(ctx, durchgang, Durchgang::jugendRow, "Jugend", "Ja");
+        ctx.codeManager().isCodeValueAt(durchgang, Durchgang::jugendRow, "Jugend", "Ja");
     SqlStatement rest;
     rest << "WHERE bild.sparte = " << std::to_string(durchgang.getSparte())
          << " AND bild.gueltig = TRUE";
@@ -243,7 +236,8 @@ WertungsHelper::filtereWertungen(DatabaseContext &ctx, const Durchgang &durchgan
     };
     const Rangauswahl auswahl = waehleNachRang(
         bewertungen, optional(Durchgang::minRangRow), optional(Durchgang::maxRangRow),
-        istCode(ctx, durchgang, Durchgang::artRow, "DurchgangsArt", "ZWEITER_DURCHGANG_BESTE"));
+        ctx.codeManager().isCodeValueAt(durchgang, Durchgang::artRow, "DurchgangsArt",
+                                        "ZWEITER_DURCHGANG_BESTE"));
     std::vector<std::unique_ptr<Wertung>> gewaehlt;
     if (auswahl.anzahl == 0) {
         log(ctx, QStringLiteral("Keine Bewertung vorhanden, also leerer Rueckgabevektor."));
@@ -287,21 +281,30 @@ std::optional<Meldung> WertungsHelper::pruefeReihenfolgeGenerieren(DatabaseConte
     return std::nullopt;
 }
 
-Meldung WertungsHelper::ueberschreibFrage()
+namespace {
+
+bool istGeneriert(const Durchgang &durchgang)
 {
+    return durchgang.hasReihenfolgeGeneriert() && durchgang.getReihenfolgeGeneriert();
+}
+
+} // namespace
+
+std::optional<Meldung> WertungsHelper::ueberschreibFrage(const Durchgang &durchgang)
+{
+    if (!istGeneriert(durchgang))
+        return std::nullopt;
     const QString titel = QStringLiteral("Reihenfolge war bereits generiert");
-    return {titel,
-            QStringLiteral("Die Reihenfolge war bereits generiert.  Soll sie ueberschrieben "
-                           "werden?"),
-            titel};
+    return Meldung{titel,
+                   QStringLiteral("Die Reihenfolge war bereits generiert.  Soll sie "
+                                  "ueberschrieben werden?"),
+                   titel};
 }
 
 std::optional<Meldung> WertungsHelper::pruefeSortierung(DatabaseContext &ctx,
                                                         const Durchgang &durchgang)
 {
-    const bool generiert =
-        durchgang.hasReihenfolgeGeneriert() && durchgang.getReihenfolgeGeneriert();
-    if (generiert || durchgang.hasSortierModus())
+    if (istGeneriert(durchgang) || durchgang.hasSortierModus())
         return std::nullopt;
     return melde(ctx, kWidget, QStringLiteral("Keine Sortierung angegeben"),
                  QStringLiteral("Bitte geben Sie eine Sortierung an."));
@@ -313,7 +316,8 @@ std::vector<size_t> WertungsHelper::sortiere(DatabaseContext &ctx, const Durchga
     log(ctx, QStringLiteral("Beginne mit Sortierung der Bilder gemaess Einstellung..."));
     std::vector<size_t> reihenfolge;
     const auto modus = [&](const char *wert) {
-        return istCode(ctx, durchgang, Durchgang::sortierModusRow, "SpartenSortierModus", wert);
+        return ctx.codeManager().isCodeValueAt(durchgang, Durchgang::sortierModusRow,
+                                               "SpartenSortierModus", wert);
     };
     if (!durchgang.hasSortierModus() || modus("ZUFAELLIG")) {
         log(ctx, QStringLiteral("Sortiere zufaellig."));
@@ -428,7 +432,7 @@ std::optional<Meldung> WertungsHelper::pruefeWertungBeginnen(DatabaseContext &ct
             QStringLiteral("Aufruf von Wertung Beginnen"));
     for (const char *art : {"ERSTER_DURCHGANG", "ZWEITER_DURCHGANG_SCHLECHTE",
                             "ZWEITER_DURCHGANG_MITTLERE", "ZWEITER_DURCHGANG_BESTE"}) {
-        if (istCode(ctx, durchgang, Durchgang::artRow, "DurchgangsArt", art))
+        if (ctx.codeManager().isCodeValueAt(durchgang, Durchgang::artRow, "DurchgangsArt", art))
             return std::nullopt;
     }
     return melde(ctx, kWidget, QStringLiteral("Wertung nicht moeglich"),

@@ -70,9 +70,10 @@ public:
     // reference round is not "BEENDET".
     static std::optional<Meldung> pruefeReihenfolgeGenerieren(DatabaseContext &ctx,
                                                               const Durchgang &durchgang);
-    // Step 3: when durchgang.reihenfolgeGeneriert is true, ask ueberschreibFrage() (Yes goes
-    // on); otherwise pruefeSortierung() must return none.
-    static Meldung ueberschreibFrage();
+    // Step 3: the question "Reihenfolge war bereits generiert" when the round's order was
+    // generated before (only Yes goes on); none otherwise. Then pruefeSortierung() must
+    // return none.
+    static std::optional<Meldung> ueberschreibFrage(const Durchgang &durchgang);
     // The refusal "Keine Sortierung angegeben" for a round without sortierModus whose order
     // was not generated before; none otherwise.
     static std::optional<Meldung> pruefeSortierung(DatabaseContext &ctx,
@@ -116,9 +117,6 @@ public:
 
     // ---- codes ----
 
-    // Whether the attribute at `row` holds the named value of the code type.
-    static bool istCode(DatabaseContext &ctx, const Record &record, int row, const char *typ,
-                        const char *wert);
     // Whether the round's status is the named value of "DurchgangsStatus".
     static bool istStatus(DatabaseContext &ctx, const Durchgang &durchgang, const char *status);
     // Sets the round's status to the named value of "DurchgangsStatus" (not saved).

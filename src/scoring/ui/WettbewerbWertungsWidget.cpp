@@ -1,6 +1,7 @@
 #include "WettbewerbWertungsWidget.h"
 
 #include "BilderWertungsDialog.h"
+#include "CodeManager.h"
 #include "CodeValueConverters.h"
 #include "DatabaseContext.h"
 #include "DurchgangBearbeitenDialog.h"
@@ -146,8 +147,8 @@ void WettbewerbWertungsWidget::aktualisiere()
     const WettbewerbsStatus::Stufe stufe = WettbewerbsStatus::stufe(m_ctx, m_wettbewerb);
     const DL *zeile = m_liste->markierteZeile();
     const auto status = [&](const char *wert) {
-        return zeile && WertungsHelper::istCode(m_ctx, *zeile, DL::durchgangStatusRow,
-                                                "DurchgangsStatus", wert);
+        return zeile && m_ctx.codeManager().isCodeValueAt(*zeile, DL::durchgangStatusRow,
+                                                          "DurchgangsStatus", wert);
     };
     const bool generiert = zeile && zeile->hasDurchgangReihenfolgeGeneriert() &&
                            zeile->getDurchgangReihenfolgeGeneriert();
@@ -208,10 +209,11 @@ void WettbewerbWertungsWidget::reihenfolgeGenerieren()
             Meldungen::zeige(this, *verweigert);
             return;
         }
-        if (durchgang->hasReihenfolgeGeneriert() && durchgang->getReihenfolgeGeneriert()) {
-            if (!Meldungen::frage(this, WertungsHelper::ueberschreibFrage()))
+        if (const auto frage = WertungsHelper::ueberschreibFrage(*durchgang)) {
+            if (!Meldungen::frage(this, *frage))
                 return;
-        } else if (const auto ohne = WertungsHelper::pruefeSortierung(m_ctx, *durchgang)) {
+        }
+        if (const auto ohne = WertungsHelper::pruefeSortierung(m_ctx, *durchgang)) {
             Meldungen::zeige(this, *ohne);
             return;
         }
