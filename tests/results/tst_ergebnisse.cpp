@@ -40,7 +40,11 @@ class ErgebnisTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { REQUIRE_TEST_DATABASE(); }
+    void initTestCase()
+    {
+        REQUIRE_TEST_DATABASE();
+        langeListen();
+    }
     void init()
     {
         TestDatabase::reinstall();
