@@ -2,6 +2,7 @@
 
 #include "BatchController.h"
 #include "CodeManager.h"
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "JoinAuszug.h"
 #include "Jugendregel.h"
@@ -595,7 +596,7 @@ std::pair<int, int> annahmen(Lauf &lauf)
 struct Art
 {
     const ControllerDef &def;
-    const char *alias;    // the table alias of BatchController
+    const char *entitaet; // the entity's code name
     const char *name;     // "Teilnehmerwertungen" in the run's lines
     const char *einzeln;  // "Teilnehmer-Wertungen" in deleting and writing
     const char *loesche;  // "Loesche alle Teilnehmer-Wertungen..."
@@ -610,7 +611,8 @@ void ersetze(Lauf &lauf, const Protokoll &wlog, const Art &art,
 {
     BatchController batch(lauf.ctx, art.def);
     SqlStatement rest;
-    rest << "WHERE " << art.alias << ".wettbewerb = " << std::to_string(lauf.wettbewerb.getId());
+    rest << "WHERE " << lauf.ctx.dataModel().entity(QString::fromLatin1(art.entitaet))->alias()
+         << ".wettbewerb = " << std::to_string(lauf.wettbewerb.getId());
     const auto alte = batch.selectWhere(rest);
     if (!alte.empty()) {
         wlog(5, QStringLiteral("Es sind bereits ") + QString::fromLatin1(art.name) +
@@ -699,7 +701,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<TeilnehmerWertung>> teilnehmer[2];
     ersetze<TeilnehmerWertung>(
         lauf, wlog,
-        {TeilnehmerWertungController::controllerDef(), "teilnehmerWertung", "Teilnehmerwertungen",
+        {TeilnehmerWertungController::controllerDef(), "TeilnehmerWertung", "Teilnehmerwertungen",
          "Teilnehmer-Wertungen", "Loesche alle Teilnehmer-Wertungen..."},
         teilnehmer, [&](qlonglong jugend) { return teilnehmerWertungen(lauf, eingabe, jugend); },
         zahlen.teilnehmer);
@@ -707,7 +709,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<TeilnehmerKombinationsWertung>> kombinationen[2];
     ersetze<TeilnehmerKombinationsWertung>(
         lauf, wlog,
-        {TeilnehmerKombinationsWertungController::controllerDef(), "teilnehmerKombinationsWertung",
+        {TeilnehmerKombinationsWertungController::controllerDef(), "TeilnehmerKombinationsWertung",
          "TeilnehmerKombinationsWertungen", "TeilnehmerKombinationsWertungen",
          "Loesche alle TeilnehmerKombinationsWertungen..."},
         kombinationen,
@@ -719,7 +721,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<VereinsWertung>> vereine[2];
     ersetze<VereinsWertung>(
         lauf, wlog,
-        {VereinsWertungController::controllerDef(), "vereinsWertung", "VereinsWertungen",
+        {VereinsWertungController::controllerDef(), "VereinsWertung", "VereinsWertungen",
          "Vereins-Wertungen", "Loesche alle Vereins-Wertungen..."},
         vereine,
         [&](qlonglong jugend) {
@@ -730,7 +732,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<VereinsKombinationsWertung>> vereinsKombinationen[2];
     ersetze<VereinsKombinationsWertung>(
         lauf, wlog,
-        {VereinsKombinationsWertungController::controllerDef(), "vereinsKombinationsWertung",
+        {VereinsKombinationsWertungController::controllerDef(), "VereinsKombinationsWertung",
          "VereinsKombinationsWertungen", "VereinsKombinationsWertungen",
          "Loesche alle VereinsKombinationsWertungen..."},
         vereinsKombinationen,

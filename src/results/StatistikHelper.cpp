@@ -2,6 +2,7 @@
 
 #include "BatchController.h"
 #include "CodeManager.h"
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "JoinAuszug.h"
 #include "SqlWriter.h"
@@ -88,7 +89,8 @@ int berechneStatistik(DatabaseContext &ctx, const Wettbewerb &wettbewerb)
     Transaction transaktion(ctx);
     BatchController alte(ctx, StatistikDataController::controllerDef());
     SqlStatement rest;
-    rest << "WHERE statistikData.wettbewerb = " << std::to_string(id);
+    rest << "WHERE " << ctx.dataModel().entity(QStringLiteral("StatistikData"))->alias()
+         << ".wettbewerb = " << std::to_string(id);
     alte.removeAll(alte.selectWhere(rest));
 
     const auto sparten = SparteController().select(ctx, {{QStringLiteral("wettbewerb"), id}});

@@ -37,11 +37,7 @@ class ZufallsTest : public QObject
     };
 
 private slots:
-    void initTestCase()
-    {
-        REQUIRE_TEST_DATABASE();
-        langeListen();
-    }
+    void initTestCase() { REQUIRE_TEST_DATABASE(); }
 
     void vergleich_data()
     {
@@ -53,6 +49,7 @@ private slots:
     {
         QFETCH(quint32, seed);
         TestDatabase::reinstall();
+        langeListen();
         auto ctx = TestDatabase::openContext();
         QRandomGenerator zufall(seed);
         const auto wahl = [&](int n) { return int(zufall.bounded(n)); };
