@@ -1,10 +1,12 @@
 #include "JoinAuszug.h"
 
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "EntityController.h"
 #include "JoinController.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"
+#include "entities/Persistent.h"
 
 #include <mysql++/mysql++.h>
 
@@ -79,4 +81,31 @@ JoinAuszug::lese(const std::vector<std::pair<int, QVariant>> &bedingungen)
     m_ctx.logStatement(m_def.name, int(zeilen.size()), "SELECT", QString(), statement, entities,
                        m_def.logToDatabase);
     return zeilen;
+}
+
+std::vector<std::unique_ptr<Persistent>> nurIds(DatabaseContext &ctx, const ControllerDef &def,
+                                                const QString &attribut, qlonglong wert)
+{
+    const EntityDescription &entity = *ctx.dataModel().entities().at(size_t(def.entityIndex));
+    SqlStatement statement;
+    statement << "SELECT id FROM " << entity.dbName() << " WHERE "
+              << entity.attribute(attribut)->dbName() << " = " << std::to_string(wert);
+    std::vector<std::unique_ptr<Persistent>> objekte;
+    try {
+        mysqlpp::Query query = ctx.connection().query();
+        mysqlpp::UseQueryResult result = query.use(statement.text().data(), statement.text().size());
+        while (const MYSQL_ROW roh = result.fetch_raw_row()) {
+            std::unique_ptr<Persistent> objekt(static_cast<Persistent *>(entity.classInfo().create()));
+            objekt->setId(std::atoll(roh[0]));
+            objekte.push_back(std::move(objekt));
+        }
+    } catch (const mysqlpp::Exception &fehler) {
+        ctx.logQuery(QString::fromLatin1(def.name), 0, QStringLiteral("SELECT"),
+                     QStringLiteral("Database error: ") + QString::fromUtf8(fehler.what()),
+                     statement.logCopy(), entity.dbName(), def.logToDatabase);
+        throw PersistenceException::databaseError(QString::fromUtf8(fehler.what()));
+    }
+    ctx.logStatement(def.name, int(objekte.size()), "SELECT", QString(), statement, entity.dbName(),
+                     def.logToDatabase);
+    return objekte;
 }

@@ -2,7 +2,6 @@
 
 #include "BatchController.h"
 #include "CodeManager.h"
-#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "JoinAuszug.h"
 #include "SqlWriter.h"
@@ -87,11 +86,8 @@ int berechneStatistik(DatabaseContext &ctx, const Wettbewerb &wettbewerb)
 {
     const qlonglong id = wettbewerb.getId();
     Transaction transaktion(ctx);
-    BatchController alte(ctx, StatistikDataController::controllerDef());
-    SqlStatement rest;
-    rest << "WHERE " << ctx.dataModel().entity(QStringLiteral("StatistikData"))->alias()
-         << ".wettbewerb = " << std::to_string(id);
-    alte.removeAll(alte.selectWhere(rest));
+    BatchController(ctx, StatistikDataController::controllerDef())
+        .removeAll(nurIds(ctx, StatistikDataController::controllerDef(), QStringLiteral("wettbewerb"), id));
 
     const auto sparten = SparteController().select(ctx, {{QStringLiteral("wettbewerb"), id}});
     const int teilnahmen = int(
