@@ -17,9 +17,6 @@
 
 #include <mysql.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 
@@ -36,13 +33,7 @@ public:
     Raw() : m_mysql(BenchUtil::rawConnection()) {}
     ~Raw() { mysql_close(m_mysql); }
 
-    void run(const std::string &sql)
-    {
-        if (mysql_real_query(m_mysql, sql.data(), sql.size()) != 0) {
-            std::fprintf(stderr, "raw statement failed: %s\n", mysql_error(m_mysql));
-            std::exit(1);
-        }
-    }
+    void run(const std::string &sql) { BenchUtil::runRaw(m_mysql, sql); }
 
     // Reads every row of the query and touches every field; returns the number of rows.
     int lies(const std::string &sql)
@@ -65,21 +56,6 @@ public:
 private:
     MYSQL *m_mysql;
 };
-
-// Runs `work` with standard output going to /dev/null, as a terminal nobody reads takes it.
-double ohneAusgabe(const std::function<void()> &work)
-{
-    std::fflush(stdout);
-    const int gerettet = dup(STDOUT_FILENO);
-    const int nichts = open("/dev/null", O_WRONLY);
-    dup2(nichts, STDOUT_FILENO);
-    const double ms = BenchUtil::millisecondsOf(work);
-    std::fflush(stdout);
-    dup2(gerettet, STDOUT_FILENO);
-    close(nichts);
-    close(gerettet);
-    return ms;
-}
 
 // Multi-row INSERT statements of the drawn clubs, members, participations and images.
 void zieheWettbewerb(DatabaseContext &ctx, Raw &raw, const Wettbewerb &wettbewerb,
@@ -163,13 +139,13 @@ int main(int argc, char **argv)
     ErgebnisHelper::Ergebniszahlen zahlen;
     int knoten = 0;
     for (int i = 0; i < wiederholungen; ++i) {
-        ergebnisse.push_back(ohneAusgabe(
+        ergebnisse.push_back(BenchUtil::millisecondsWithoutOutput(
             [&] { zahlen = ErgebnisHelper::berechneUndUeberschreibeErgebnisse(*ctx, wettbewerb); }));
         roh.push_back(BenchUtil::millisecondsOf([&] {
             if (raw.lies(eingabe) != kBilder || raw.lies(bilder) != kBilder)
                 std::fprintf(stderr, "raw baseline read too few rows\n");
         }));
-        statistik.push_back(ohneAusgabe([&] { knoten = StatistikHelper::berechneStatistik(*ctx, wettbewerb); }));
+        statistik.push_back(BenchUtil::millisecondsWithoutOutput([&] { knoten = StatistikHelper::berechneStatistik(*ctx, wettbewerb); }));
     }
     std::fprintf(stderr, "%d + %d participant results, %d + %d combinations, %d + %d club results, "
                  "%d + %d club combinations, %d of %d images accepted, %d statistics nodes\n",
