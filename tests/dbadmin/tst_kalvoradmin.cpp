@@ -1,16 +1,22 @@
 // kalvor-admin as its users run it: the built program against the throwaway test server, and
 // private servers set up in fresh directories under /tmp.
 
+#include "DatabaseContext.h"
 #include "DatabaseInstaller.h"
+#include "ErgebnisHelper.h"
 #include "LocalServer.h"
 #include "SchemaStatements.h"
 #include "ServerConnection.h"
+#include "StatistikHelper.h"
 #include "TestDatabase.h"
+#include "ToolContext.h"
+#include "ergebnisfixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -240,6 +246,26 @@ private slots:
             << "--socket applies only to --host localhost";
         QTest::newRow("extra argument")
             << QStringList{"local", status, "now"} << "Unexpected argument \"now\"";
+        const QStringList w1{"--competition", "W1"};
+        QTest::newRow("results without command") << QStringList{"results"}
+                                                 << "\"results\" needs compute, show or pdf.";
+        QTest::newRow("results, unknown command")
+            << QStringList{"results", "print"} + w1 << "Unknown command \"results print\"";
+        QTest::newRow("results without competition")
+            << QStringList{"results", "compute"} + tcpLogin() << "needs --competition";
+        QTest::newRow("results, unknown format")
+            << QStringList{"results", "show", "--format", "xml"} + w1 + tcpLogin()
+            << "Unknown format \"xml\"; use text or csv.";
+        QTest::newRow("results, format of show only")
+            << QStringList{"results", "compute", "--format", "csv"} + w1 + tcpLogin()
+            << "--format does not apply";
+        QTest::newRow("results pdf without file")
+            << QStringList{"results", "pdf"} + w1 + tcpLogin() << "needs --out";
+        QTest::newRow("results, flag of user add")
+            << QStringList{"results", "show", "--gui"} + w1 + tcpLogin() << "--gui does not apply";
+        QTest::newRow("results, local and a host")
+            << QStringList{"results", "show", "--local", "--host", "localhost"} + w1
+            << "--host does not apply";
     }
 
     void commandLineErrors()
@@ -545,7 +571,180 @@ private slots:
                        "PID " + QByteArray::number(*running.begin()));
     }
 
+    // ---- results ----------------------------------------------------------------------------
+
+    // compute prints the counts it stored (adults, youth) and the statistics nodes.
+    void resultsCompute()
+    {
+        legeErgebnisseAn(false);
+        const Run run = runAdmin(QStringList{"results", "compute", "--competition", "W1"} +
+                                 tcpLogin());
+        VERIFY_SUCCESS(run, "");
+        QStringList expected;
+        for (const char *table : {"TeilnehmerWertung", "TeilnehmerKombinationsWertung",
+                                  "VereinsWertung", "VereinsKombinationsWertung"})
+            for (const char *youth : {"Nein", "Ja"})
+                expected << QString::fromStdString(TestDatabase::scalar(
+                    std::string("SELECT COUNT(*) FROM ") + table +
+                    " WHERE jugend = (SELECT v.id FROM CodeValue v JOIN CodeType t ON "
+                    "v.type = t.id WHERE t.name = 'Jugend' AND v.name = '" +
+                    youth + "')"));
+        const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 10);
+        QCOMPARE(lines.first(), "Teilnehmerwertungen Erwachsene: 8");
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(lines[i].section(": ", 1), expected[i]);
+        QCOMPARE(lines[8], QStringLiteral("Angenommene Bilder: %1 von %2")
+                               .arg(QString::fromStdString(TestDatabase::scalar(
+                                        "SELECT COUNT(*) FROM Bild WHERE angenommen")),
+                                    QString::fromStdString(TestDatabase::scalar(
+                                        "SELECT COUNT(*) FROM Bild WHERE bewertungString "
+                                        "IS NOT NULL"))));
+        QCOMPARE(lines[9], "Statistikeinträge: " +
+                               QString::fromStdString(
+                                   TestDatabase::scalar("SELECT COUNT(*) FROM StatistikData")));
+    }
+
+    // CSV: one header, the ranking and age class first, fields with ";" or quotes quoted.
+    void resultsShowCsv()
+    {
+        legeErgebnisseAn(true);
+        TestDatabase::run("UPDATE Verein SET name = 'Licht;blick \"Süd\"' WHERE name = 'Lichtblick'");
+        const Run run = runAdmin(
+            QStringList{"results", "show", "--format", "csv", "--competition", "W1"} + socketLogin());
+        VERIFY_SUCCESS(run, "");
+        const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 31);
+        QCOMPARE(lines[0], "Rangliste;Altersklasse;Rang;Verein;Sparte;Mitgliedsnummer;Vorname;"
+                           "Nachname;Punkte;Vereinsnummer;Vereinsname");
+        QCOMPARE(lines[1], "Teilnehmer;Erwachsene;1;Fotoklub;Portrait;1-002;Bernd;Adler;27;;");
+        QVERIFY(lines.contains(
+            "Vereine;Jugend;1;;Jugendfoto;;;;19;;\"Licht;blick \"\"Süd\"\"\""));
+        QCOMPARE(lines.last().section(';', 0, 1), "Vereins-Kombination;Jugend");
+    }
+
+    // Text: the eight rankings under their titles, each in aligned columns.
+    void resultsShowText()
+    {
+        legeErgebnisseAn(true);
+        const Run run = runAdmin(QStringList{"results", "show", "--competition", "W1"} + tcpLogin());
+        VERIFY_SUCCESS(run, "");
+        const QStringList blocks = QString::fromUtf8(run.out).split("\n\n", Qt::SkipEmptyParts);
+        QStringList titles;
+        for (const QString &block : blocks) {
+            const QStringList lines = block.split('\n', Qt::SkipEmptyParts);
+            titles << lines[0];
+            QCOMPARE(lines[1], QString(lines[0].size(), '='));
+            for (const QString &line : lines.mid(3))
+                QCOMPARE(line.size(), lines[2].size());
+        }
+        QCOMPARE(titles, QStringList({"Teilnehmer – Erwachsene", "Teilnehmer – Jugend",
+                                      "Teilnehmer-Kombination – Erwachsene",
+                                      "Teilnehmer-Kombination – Jugend", "Vereine – Erwachsene",
+                                      "Vereine – Jugend", "Vereins-Kombination – Erwachsene",
+                                      "Vereins-Kombination – Jugend"}));
+        QVERIFY2(blocks[0].split('\n')[3].contains(QRegularExpression(
+                     "^ +1  Fotoklub +Portrait +1-002 +Bernd +Adler +27$")),
+                 qPrintable(blocks[0]));
+    }
+
+    void resultsPdf()
+    {
+        legeErgebnisseAn(true);
+        const QString file = m_scratch.filePath("results.pdf");
+        const Run run = runAdmin(QStringList{"results", "pdf", "--competition", "W1", "--out", file} +
+                                 socketLogin());
+        VERIFY_SUCCESS(run, "Wrote the results of the competition W1 to " + file.toUtf8() +
+                                " (6 pages).\n");
+        QVERIFY(readFile(file).startsWith("%PDF-"));
+    }
+
+    // Failures: one line, exit code 1, the results as they were and no PDF.
+    void resultsFailures_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        const QString wrong = m_scratch.filePath("wrong.password");
+        const QString pdf = m_scratch.filePath("failed.pdf");
+        const QStringList actions[] = {{"compute"}, {"show"}, {"pdf", "--out", pdf}};
+        for (const QStringList &action : actions) {
+            const QStringList results = QStringList{"results"} + action;
+            QTest::addRow("%s, no such competition", qPrintable(action[0]))
+                << results + QStringList{"--competition", "W9"} + tcpLogin() << QString()
+                << "kalvor-admin: There is no competition with the number W9.\n";
+            QTest::addRow("%s, wrong password", qPrintable(action[0]))
+                << results + QStringList{"--competition", "W1"} + tcpLogin(wrong) << QString()
+                << "Access denied";
+            QTest::addRow("%s, no private server", qPrintable(action[0]))
+                << results + QStringList{"--competition", "W1", "--local", "--datadir",
+                                         m_scratch.filePath("none")}
+                << QString() << "No private server has been set up in";
+        }
+        QTest::newRow("compute, a table missing in the middle")
+            << QStringList{"results", "compute", "--competition", "W1"} + tcpLogin()
+            << "VereinsKombinationsWertung" << "Interner Datenbankfehler";
+    }
+
+    void resultsFailures()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        legeErgebnisseAn(true);
+        const QStringList before = resultSnapshot();
+        if (!damage.isEmpty())
+            TestDatabase::run("RENAME TABLE " + damage.toStdString() + " TO Weg");
+        const Run run = runAdmin(arguments);
+        if (!damage.isEmpty())
+            TestDatabase::run("RENAME TABLE Weg TO " + damage.toStdString());
+        VERIFY_ONE_ERROR_LINE(run, 1, message.toUtf8());
+        QCOMPARE(resultSnapshot(), before);
+        QVERIFY(!QFileInfo::exists(m_scratch.filePath("failed.pdf")));
+    }
+
+    // --local logs in as root of the running private server.
+    void resultsOnThePrivateServer()
+    {
+        const LocalServer server(m_local);
+        QVERIFY2(server.isRunning(), "needs localStartRecovers");
+        {
+            const auto ctx = openKalvorContext(
+                {server.socketAddress(), "root", readPasswordFile(server.passwordFile())});
+            ErgebnisFixture::legeErgebniswettbewerbAn(*ctx);
+        }
+        const Run run = runAdmin(
+            {"results", "compute", "--local", "--datadir", m_local, "--competition", "W1"});
+        VERIFY_SUCCESS(run, "Vereins-Kombinationswertungen Jugend: 2\n");
+    }
+
 private:
+    // The fixture competition W1 in a fresh kdb, its results computed when `computed`.
+    static void legeErgebnisseAn(bool computed)
+    {
+        TestDatabase::reinstall();
+        const auto ctx = TestDatabase::openContext();
+        auto competition = ErgebnisFixture::legeErgebniswettbewerbAn(*ctx);
+        if (computed) {
+            ErgebnisHelper::berechneUndUeberschreibeErgebnisse(*ctx, competition.wettbewerb());
+            StatistikHelper::berechneStatistik(*ctx, competition.wettbewerb());
+        }
+    }
+
+    // The checksums of the tables that the results commands write.
+    static QStringList resultSnapshot()
+    {
+        QStringList snapshot;
+        auto connection = TestDatabase::connectAsAdmin("kdb");
+        for (const mysqlpp::Row &row :
+             connection->query("CHECKSUM TABLE TeilnehmerWertung, TeilnehmerKombinationsWertung, "
+                               "VereinsWertung, VereinsKombinationsWertung, StatistikData, Bild, "
+                               "Sparte")
+                 .store())
+            snapshot << QString::fromStdString(std::string(row[0].c_str()) + "=" + row[1].c_str());
+        return snapshot;
+    }
+
     QTemporaryDir m_scratch{"/tmp/kalvor-admin-test.XXXXXX"};
     QString m_local; // the private server's directory
 };
