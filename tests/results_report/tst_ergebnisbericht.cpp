@@ -90,11 +90,28 @@ private slots:
         QCOMPARE(beschreibe(leseVerteilungen(*m_ctx, w.wettbewerb())), erwartet);
     }
 
-    // The PDF: one title page, two pages of rankings, three of thresholds and charts; the
-    // page pictures are the same pages (saved for a reviewer).
+    // The PDF: one title page, pages of rankings (a long one continued on the next pages under
+    // its repeated heading and column titles), three of thresholds and charts; the page
+    // pictures are the same pages (saved for a reviewer).
+    void pdfUndSeitenbilder_data()
+    {
+        QTest::addColumn<int>("weitere");
+        QTest::addColumn<int>("erwartet");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("small") << 0 << 6 << "report-page";
+        QTest::newRow("long ranking") << 60 << 9 << "report-long-page";
+    }
     void pdfUndSeitenbilder()
     {
+        QFETCH(int, weitere);
+        QFETCH(int, erwartet);
+        QFETCH(QString, name);
         auto w = legeErgebniswettbewerbAn(*m_ctx);
+        for (int i = 1; i <= weitere; ++i)
+            bild(*m_ctx,
+                 teilnehmer(*m_ctx, w.wettbewerb(), w.lichtblick, QStringLiteral("Vorname%1").arg(i),
+                            QStringLiteral("Nachname"), QStringLiteral("3-%1").arg(i), false),
+                 w.sparten[Offen]->getId(), QStringLiteral("Bild %1").arg(i), i % 10);
         w.wettbewerb().setDatum(QDate(2026, 11, 14));
         WettbewerbController().insertOrUpdate(*m_ctx, w.wettbewerb());
         ErgebnisHelper::berechneUndUeberschreibeErgebnisse(*m_ctx, w.wettbewerb());
@@ -105,8 +122,8 @@ private slots:
         QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(QString::fromLatin1(pdf)
                      .count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))),
-                 6);
-        QCOMPARE(seiten, 6);
+                 erwartet);
+        QCOMPARE(seiten, erwartet);
         QCOMPARE(QDir(ordner.path()).entryList(QDir::Files), QStringList{"ergebnisse.pdf"});
 
         const std::vector<QImage> bilder = ErgebnisBericht::seitenAlsBilder(*m_ctx, w.wettbewerb(), 100);
@@ -114,7 +131,7 @@ private slots:
         const QString ziel = qEnvironmentVariable("KALVOR_SCREENSHOT_DIR", "/work/notes/screens");
         QDir().mkpath(ziel);
         for (size_t i = 0; i < bilder.size(); ++i)
-            QVERIFY(bilder[i].save(QStringLiteral("%1/report-page-%2.png").arg(ziel).arg(i + 1)));
+            QVERIFY(bilder[i].save(QStringLiteral("%1/%2-%3.png").arg(ziel, name).arg(i + 1)));
     }
 
     // A target that cannot be written: the failure is reported and nothing is left behind.
