@@ -26,8 +26,6 @@
 namespace {
 
 const QString kOrt = QStringLiteral("WettbewerbErgebnisWidget");
-constexpr Rangliste kArten[] = {Rangliste::Teilnehmer, Rangliste::TeilnehmerKombination,
-                                Rangliste::Vereine, Rangliste::VereinsKombination};
 
 size_t index(Rangliste art, bool jugend)
 {
@@ -53,7 +51,10 @@ RanglistenListe *neueListe(DatabaseContext &ctx, Rangliste art)
 
 WettbewerbErgebnisWidget::WettbewerbErgebnisWidget(DatabaseContext &ctx, Wettbewerb &wettbewerb,
                                                    bool berechnen, QWidget *parent)
-    : QWidget(parent), m_ctx(ctx), m_wettbewerb(wettbewerb)
+    : QWidget(parent), m_ctx(ctx), m_wettbewerb(wettbewerb),
+      m_berechnung([](DatabaseContext &c, const Wettbewerb &w) {
+          ErgebnisHelper::berechneUndUeberschreibeErgebnisse(c, w);
+      })
 {
     m_status = new QLineEdit;
     m_status->setObjectName(QStringLiteral("status"));
@@ -62,10 +63,8 @@ WettbewerbErgebnisWidget::WettbewerbErgebnisWidget(DatabaseContext &ctx, Wettbew
     statusZeile->addWidget(new QLabel(tr("Status")));
     statusZeile->addWidget(m_status, 1);
 
-    const QString titel[] = {tr("Tei&lnehmer"), tr("Teilnehmer-&Kombination"), tr("&Vereine"),
-                             tr("Vereins-K&ombination")};
     m_ranglisten = new QTabWidget;
-    for (Rangliste art : kArten) {
+    for (Rangliste art : Ranglisten::alle) {
         auto *altersklassen = new QTabWidget;
         for (bool jugend : {false, true}) {
             RanglistenListe *liste = neueListe(ctx, art);
@@ -74,7 +73,7 @@ WettbewerbErgebnisWidget::WettbewerbErgebnisWidget(DatabaseContext &ctx, Wettbew
             connect(liste->tableView(), &QTableView::doubleClicked, this,
                     [this, liste](const QModelIndex &zelle) { zeigeBilder(liste, zelle.row()); });
         }
-        m_ranglisten->addTab(altersklassen, titel[int(art)]);
+        m_ranglisten->addTab(altersklassen, Ranglisten::titel(art));
     }
 
     using W = WettbewerbErgebnisWidget;
@@ -121,7 +120,7 @@ void WettbewerbErgebnisWidget::aktualisiere()
         for (bool jugend : {false, true}) {
             const qlonglong altersklasse = codes.idOf(
                 QStringLiteral("Jugend"), jugend ? QStringLiteral("Ja") : QStringLiteral("Nein"));
-            for (Rangliste art : kArten)
+            for (Rangliste art : Ranglisten::alle)
                 liste(art, jugend)->lade(m_wettbewerb, altersklasse);
         }
     } catch (const PersistenceException &fehler) {
@@ -133,7 +132,7 @@ void WettbewerbErgebnisWidget::aktualisiere()
 void WettbewerbErgebnisWidget::setzeStatusText()
 {
     bool vorhanden = false;
-    for (Rangliste art : kArten)
+    for (Rangliste art : Ranglisten::alle)
         vorhanden = vorhanden || liste(art, false)->rowCount() > 0;
     m_status->setText(WettbewerbsStatus::ergebnisHinweis(
         WettbewerbsStatus::stufe(m_ctx, m_wettbewerb), vorhanden));
@@ -142,7 +141,7 @@ void WettbewerbErgebnisWidget::setzeStatusText()
 bool WettbewerbErgebnisWidget::berechneUndUeberschreibeErgebnisse()
 {
     try {
-        ErgebnisHelper::berechneUndUeberschreibeErgebnisse(m_ctx, m_wettbewerb);
+        m_berechnung(m_ctx, m_wettbewerb);
     } catch (const ErgebnisFehler &fehler) {
         showError(m_ctx, this, kOrt, fehler.meldung.titel, fehler.meldung.text);
         return false;

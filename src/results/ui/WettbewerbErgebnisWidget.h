@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class DatabaseContext;
 class QLineEdit;
@@ -34,6 +35,10 @@ public:
     // then shows them; a failure is shown and leaves the stored results and the tab as they
     // were. True on success.
     bool berechneUndUeberschreibeErgebnisse();
+    // The computation that berechneUndUeberschreibeErgebnisse runs (the results services
+    // unless a test puts another in its place).
+    using Berechnung = std::function<void(DatabaseContext &, const Wettbewerb &)>;
+    void setzeBerechnung(Berechnung berechnung) { m_berechnung = std::move(berechnung); }
 
 public slots:
     void berechneErgebnisse();
@@ -51,6 +56,7 @@ private:
 
     DatabaseContext &m_ctx;
     Wettbewerb &m_wettbewerb;
+    Berechnung m_berechnung;
     QLineEdit *m_status;
     QTabWidget *m_ranglisten;
     std::array<RanglistenListe *, 8> m_listen{}; // kind × (adults, youth)
