@@ -175,6 +175,8 @@ private slots:
         QCOMPARE(reiter->liste(Rangliste::Teilnehmer, false)->rowCount() +
                      reiter->liste(Rangliste::Teilnehmer, true)->rowCount(),
                  gespeichert);
+        dialog.reiter()->setCurrentWidget(reiter);
+        bild(dialog, QStringLiteral("results-tab"));
 
         TestDatabase::run("UPDATE Bild SET bewertung = 10 WHERE bewertung IS NOT NULL");
         dialog.zurueckButton()->click();
@@ -194,8 +196,6 @@ private slots:
                                 "3 Bernd Adler Natur 16|4 Dora Engel Natur 16|"
                                 "5 Anna Berger Portrait 13|6 Clara Jung Offen 9|"
                                 "7 Anna Berger Offen 5|8 Dora Engel Portrait 0"));
-        reiter.resize(900, 520);
-        bild(reiter, QStringLiteral("results-tab"));
     }
 
     // The tree is built when the tab is shown; nodes without text show the fallbacks.
@@ -219,8 +219,8 @@ private slots:
         QVERIFY(zeilen.value(3).startsWith("  Anzahl Annahmen: "));
         QVERIFY(zeilen.contains("    Jugendliche"));
         QVERIFY(!reiter->diagramme().empty());
-        dialog.resize(900, 800);
-        bild(*reiter, QStringLiteral("statistics-tab"));
+        dialog.resize(900, 900);
+        bild(dialog, QStringLiteral("statistics-tab"));
 
         TestDatabase::run("UPDATE StatistikData SET text = NULL WHERE label IN "
                           "('WettbewerbsInfo', 'TeilnehmerAnzahlWettbewerb')");
