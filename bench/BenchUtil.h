@@ -7,6 +7,9 @@
 
 #include <mysql.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -58,6 +61,31 @@ inline MYSQL *rawConnection()
         std::exit(1);
     }
     return mysql;
+}
+
+// Runs a statement on a raw connection; ends the program when it fails.
+inline void runRaw(MYSQL *mysql, const std::string &sql)
+{
+    if (mysql_real_query(mysql, sql.data(), sql.size()) != 0) {
+        std::fprintf(stderr, "raw statement failed: %s\n", mysql_error(mysql));
+        std::exit(1);
+    }
+}
+
+// Milliseconds that `work` takes with standard output (what the loggers print) going to
+// /dev/null, as a terminal nobody reads would take it.
+inline double millisecondsWithoutOutput(const std::function<void()> &work)
+{
+    std::fflush(stdout);
+    const int saved = dup(STDOUT_FILENO);
+    const int devNull = open("/dev/null", O_WRONLY);
+    dup2(devNull, STDOUT_FILENO);
+    const double ms = millisecondsOf(work);
+    std::fflush(stdout);
+    dup2(saved, STDOUT_FILENO);
+    close(devNull);
+    close(saved);
+    return ms;
 }
 
 } // namespace BenchUtil

@@ -15,9 +15,6 @@
 
 #include <mysql.h>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -28,22 +25,6 @@ namespace {
 
 constexpr int kJuroren = 7;
 
-// Runs `work` with standard output (the lines the order generation prints) going to
-// /dev/null, as a terminal nobody reads would take them.
-double ohneAusgabe(const std::function<void()> &work)
-{
-    std::fflush(stdout);
-    const int gerettet = dup(STDOUT_FILENO);
-    const int nichts = open("/dev/null", O_WRONLY);
-    dup2(nichts, STDOUT_FILENO);
-    const double ms = BenchUtil::millisecondsOf(work);
-    std::fflush(stdout);
-    dup2(gerettet, STDOUT_FILENO);
-    close(nichts);
-    close(gerettet);
-    return ms;
-}
-
 // The raw baseline: its own C API connection sending one multi-row INSERT.
 class Raw
 {
@@ -51,13 +32,7 @@ public:
     Raw() : m_mysql(BenchUtil::rawConnection()) {}
     ~Raw() { mysql_close(m_mysql); }
 
-    void run(const std::string &sql)
-    {
-        if (mysql_real_query(m_mysql, sql.data(), sql.size()) != 0) {
-            std::fprintf(stderr, "raw statement failed: %s\n", mysql_error(m_mysql));
-            std::exit(1);
-        }
-    }
+    void run(const std::string &sql) { BenchUtil::runRaw(m_mysql, sql); }
 
     // One row per score row and juror, in one transaction.
     void insert(const std::vector<std::string> &wertungen, const std::vector<std::string> &juroren)
@@ -115,7 +90,7 @@ int main(int argc, char **argv)
 
     std::vector<double> generieren;
     for (int r = 0; r < repetitions; ++r)
-        generieren.push_back(ohneAusgabe(
+        generieren.push_back(BenchUtil::millisecondsWithoutOutput(
             [&] { WertungsHelper::reihenfolgeGenerieren(*ctx, kategorie.wettbewerb(), *runde); }));
 
     const std::string runde_ = std::to_string(runde->getId());

@@ -8,19 +8,20 @@
 #include "SqlWriter.h"
 #include "Transaction.h"
 #include "controllers/BildController.h"
-#include "controllers/MitgliedController.h"
 #include "controllers/SparteController.h"
 #include "controllers/TeilnehmerKombinationsWertungController.h"
 #include "controllers/TeilnehmerWertungController.h"
 #include "controllers/VereinsKombinationsWertungController.h"
 #include "controllers/VereinsWertungController.h"
 #include "entities/Wettbewerb.h"
+#include "joins/BilderNachWettbewerbJoinController.h"
 #include "joins/TeilnehmerErgebnisJoinController.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace {
@@ -205,18 +206,23 @@ std::vector<const Zeile *> sammle(Lauf &lauf, const Eingabe &eingabe, qlonglong 
         const char *text;
     };
     const Codes &c = lauf.codes;
-    std::vector<Abfrage> abfragen;
-    if (jugendFilter == c.ja)
-        abfragen = {{c.nurJugend, NurJugend, " Ergebnistupel fuer NUR_JUGEND bei Jugend"},
-                    {c.beide, NurJugend, " Ergebnistupel fuer ERWACHSENE_UND_JUGEND bei Jugend"},
-                    {c.nurErwachsene, NurJugend, " Ergebnistupel fuer NUR_ERWACHSENE bei Jugendlichen"}};
-    else if (jugendFilter == c.nein)
-        abfragen = {{c.nurErwachsene, KeineJugend, " Ergebnistupel fuer NUR_ERWACHSENE bei Erwachsenen"},
-                    {c.beide, KeineJugend, " Ergebnistupel fuer ERWACHSENE_UND_JUGEND bei Erwachsenen"},
-                    {c.jugendAlsErwachsene, Alle, " Ergebnistupel fuer JUGEND_ALS_ERW bei Erwachsenen"},
-                    {c.nurJugend, KeineJugend, " Ergebnistupel fuer NUR_JUGEND bei Erwachsenen"}};
+    const Abfrage jugend[] = {
+        {c.nurJugend, NurJugend, " Ergebnistupel fuer NUR_JUGEND bei Jugend"},
+        {c.beide, NurJugend, " Ergebnistupel fuer ERWACHSENE_UND_JUGEND bei Jugend"},
+        {c.nurErwachsene, NurJugend, " Ergebnistupel fuer NUR_ERWACHSENE bei Jugendlichen"}};
+    const Abfrage erwachsene[] = {
+        {c.nurErwachsene, KeineJugend, " Ergebnistupel fuer NUR_ERWACHSENE bei Erwachsenen"},
+        {c.beide, KeineJugend, " Ergebnistupel fuer ERWACHSENE_UND_JUGEND bei Erwachsenen"},
+        {c.jugendAlsErwachsene, Alle, " Ergebnistupel fuer JUGEND_ALS_ERW bei Erwachsenen"},
+        {c.nurJugend, KeineJugend, " Ergebnistupel fuer NUR_JUGEND bei Erwachsenen"}};
+    // Any other filter collects nothing.
+    const Abfrage *anfang = jugendFilter == c.ja ? std::begin(jugend)
+                            : jugendFilter == c.nein ? std::begin(erwachsene) : nullptr;
+    const Abfrage *ende = jugendFilter == c.ja ? std::end(jugend)
+                          : jugendFilter == c.nein ? std::end(erwachsene) : nullptr;
     std::vector<const Zeile *> gesammelt;
-    for (const Abfrage &abfrage : abfragen) {
+    for (const Abfrage *it = anfang; it != ende; ++it) {
+        const Abfrage &abfrage = *it;
         int geliefert = 0;
         for (size_t i = 0; i < eingabe.zeilen.size(); ++i) {
             const Zeile &zeile = eingabe.zeilen[i];
@@ -479,7 +485,7 @@ vereinsKombinationsWertungen(Lauf &lauf, const std::vector<std::unique_ptr<Verei
 
 struct Annahmebild
 {
-    std::unique_ptr<Persistent> bild; // a Bild
+    std::unique_ptr<Bild> bild; // only its id: what the marks are written to
     std::optional<qlonglong> sparte;
     std::optional<int> bewertung;
     std::optional<qlonglong> jugend; // the member's stored youth code
@@ -488,25 +494,20 @@ struct Annahmebild
 // The competition's images with their members' youth codes, one statement.
 std::vector<Annahmebild> leseAnnahmebilder(Lauf &lauf)
 {
-    SqlStatement rest;
-    rest << "JOIN WettbewerbsTeilnahme wettbewerbsTeilnahme ON "
-            "bild.wettbewerbsTeilnahme = wettbewerbsTeilnahme.id "
-            "JOIN Mitglied mitglied ON wettbewerbsTeilnahme.mitglied = mitglied.id "
-            "WHERE wettbewerbsTeilnahme.wettbewerb = "
-         << std::to_string(lauf.wettbewerb.getId()) << " ORDER BY bild.id";
+    using M = BilderNachWettbewerbJoinModel;
+    JoinAuszug auszug(lauf.ctx, BilderNachWettbewerbJoinController::joinDef(), M::staticClassInfo(),
+                      {M::bildIdRow, M::bildSparteRow, M::bildBewertungRow, M::mitgliedJugendRow});
     std::vector<Annahmebild> bilder;
-    for (auto &[bild, mitglied] : BatchController(lauf.ctx, BildController::controllerDef())
-                                      .selectWith(MitgliedController::controllerDef(), rest)) {
-        const auto *b = static_cast<const Bild *>(bild.get());
-        const auto *m = static_cast<const Mitglied *>(mitglied.get());
+    for (const Zeile &zeile : auszug.lese({{M::wettbewerbIdRow, lauf.wettbewerb.getId()}})) {
         Annahmebild eintrag;
-        if (b->hasSparte())
-            eintrag.sparte = b->getSparte();
-        if (b->hasBewertung())
-            eintrag.bewertung = b->getBewertung();
-        if (m && m->hasJugend())
-            eintrag.jugend = m->getJugend();
-        eintrag.bild = std::move(bild);
+        eintrag.bild = std::make_unique<Bild>();
+        eintrag.bild->setId(zeile[0].toLongLong());
+        if (zeile[1].isValid())
+            eintrag.sparte = zeile[1].toLongLong();
+        if (zeile[2].isValid())
+            eintrag.bewertung = zeile[2].toInt();
+        if (zeile[3].isValid())
+            eintrag.jugend = zeile[3].toLongLong();
         bilder.push_back(std::move(eintrag));
     }
     return bilder;
@@ -595,7 +596,6 @@ std::pair<int, int> annahmen(Lauf &lauf)
 struct Art
 {
     const ControllerDef &def;
-    const char *alias;    // the table alias of BatchController
     const char *name;     // "Teilnehmerwertungen" in the run's lines
     const char *einzeln;  // "Teilnehmer-Wertungen" in deleting and writing
     const char *loesche;  // "Loesche alle Teilnehmer-Wertungen..."
@@ -609,9 +609,7 @@ void ersetze(Lauf &lauf, const Protokoll &wlog, const Art &art,
              const std::function<std::vector<std::unique_ptr<T>>(qlonglong)> &berechne, int (&zahlen)[2])
 {
     BatchController batch(lauf.ctx, art.def);
-    SqlStatement rest;
-    rest << "WHERE " << art.alias << ".wettbewerb = " << std::to_string(lauf.wettbewerb.getId());
-    const auto alte = batch.selectWhere(rest);
+    const auto alte = nurIds(lauf.ctx, art.def, QStringLiteral("wettbewerb"), lauf.wettbewerb.getId());
     if (!alte.empty()) {
         wlog(5, QStringLiteral("Es sind bereits ") + QString::fromLatin1(art.name) +
                     QStringLiteral(" auf der Datenbank, diese werden vorher gelöscht"));
@@ -699,7 +697,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<TeilnehmerWertung>> teilnehmer[2];
     ersetze<TeilnehmerWertung>(
         lauf, wlog,
-        {TeilnehmerWertungController::controllerDef(), "teilnehmerWertung", "Teilnehmerwertungen",
+        {TeilnehmerWertungController::controllerDef(), "Teilnehmerwertungen",
          "Teilnehmer-Wertungen", "Loesche alle Teilnehmer-Wertungen..."},
         teilnehmer, [&](qlonglong jugend) { return teilnehmerWertungen(lauf, eingabe, jugend); },
         zahlen.teilnehmer);
@@ -707,7 +705,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<TeilnehmerKombinationsWertung>> kombinationen[2];
     ersetze<TeilnehmerKombinationsWertung>(
         lauf, wlog,
-        {TeilnehmerKombinationsWertungController::controllerDef(), "teilnehmerKombinationsWertung",
+        {TeilnehmerKombinationsWertungController::controllerDef(),
          "TeilnehmerKombinationsWertungen", "TeilnehmerKombinationsWertungen",
          "Loesche alle TeilnehmerKombinationsWertungen..."},
         kombinationen,
@@ -719,7 +717,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<VereinsWertung>> vereine[2];
     ersetze<VereinsWertung>(
         lauf, wlog,
-        {VereinsWertungController::controllerDef(), "vereinsWertung", "VereinsWertungen",
+        {VereinsWertungController::controllerDef(), "VereinsWertungen",
          "Vereins-Wertungen", "Loesche alle Vereins-Wertungen..."},
         vereine,
         [&](qlonglong jugend) {
@@ -730,7 +728,7 @@ Ergebniszahlen berechneUndUeberschreibeErgebnisse(DatabaseContext &ctx, const We
     std::vector<std::unique_ptr<VereinsKombinationsWertung>> vereinsKombinationen[2];
     ersetze<VereinsKombinationsWertung>(
         lauf, wlog,
-        {VereinsKombinationsWertungController::controllerDef(), "vereinsKombinationsWertung",
+        {VereinsKombinationsWertungController::controllerDef(),
          "VereinsKombinationsWertungen", "VereinsKombinationsWertungen",
          "Loesche alle VereinsKombinationsWertungen..."},
         vereinsKombinationen,

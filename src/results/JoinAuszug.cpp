@@ -1,12 +1,44 @@
 #include "JoinAuszug.h"
 
+#include "DataModel.h"
 #include "DatabaseContext.h"
 #include "EntityController.h"
 #include "JoinController.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"
+#include "entities/Persistent.h"
 
 #include <mysql++/mysql++.h>
+
+#include <functional>
+
+namespace {
+
+// Runs a reading statement, handing each row with its lengths to `zeile`, and reports it to
+// the query log like the controllers do; a database failure becomes PersistenceException.
+void leseZeilen(DatabaseContext &ctx, const char *ort, const QString &entities, bool insLog,
+          const SqlStatement &statement,
+          const std::function<void(MYSQL_ROW, const unsigned long *, size_t)> &zeile)
+{
+    int anzahl = 0;
+    try {
+        mysqlpp::Query query = ctx.connection().query();
+        mysqlpp::UseQueryResult result = query.use(statement.text().data(), statement.text().size());
+        const size_t breite = result.num_fields();
+        while (const MYSQL_ROW roh = result.fetch_raw_row()) {
+            zeile(roh, result.fetch_lengths(), breite);
+            ++anzahl;
+        }
+    } catch (const mysqlpp::Exception &fehler) {
+        ctx.logQuery(QString::fromLatin1(ort), 0, QStringLiteral("SELECT"),
+                     QStringLiteral("Database error: ") + QString::fromUtf8(fehler.what()),
+                     statement.logCopy(), entities, insLog);
+        throw PersistenceException::databaseError(QString::fromUtf8(fehler.what()));
+    }
+    ctx.logStatement(ort, anzahl, "SELECT", QString(), statement, entities, insLog);
+}
+
+} // namespace
 
 JoinAuszug::JoinAuszug(DatabaseContext &ctx, const JoinDef &def,
                        const RecordClassInfo &zeilenklasse, std::vector<int> attribute)
@@ -56,27 +88,31 @@ JoinAuszug::lese(const std::vector<std::pair<int, QVariant>> &bedingungen)
     std::vector<int> typen;
     for (int attribut : m_attribute)
         typen.push_back(m_klasse.slotAt(attribut).metaType);
-    const QString entities = QString::fromLatin1(m_def.entities);
     std::vector<std::vector<QVariant>> zeilen;
-    try {
-        mysqlpp::Query query = m_ctx.connection().query();
-        mysqlpp::UseQueryResult result = query.use(statement.text().data(), statement.text().size());
-        const size_t breite = std::min(typen.size(), size_t(result.num_fields()));
-        while (const MYSQL_ROW roh = result.fetch_raw_row()) {
-            const unsigned long *laengen = result.fetch_lengths();
-            std::vector<QVariant> zeile(typen.size());
-            for (size_t s = 0; s < breite; ++s)
-                if (roh[s])
-                    zeile[s] = EntityController::fromColumnText(roh[s], laengen[s], typen[s]);
-            zeilen.push_back(std::move(zeile));
-        }
-    } catch (const mysqlpp::Exception &fehler) {
-        m_ctx.logQuery(QString::fromLatin1(m_def.name), 0, QStringLiteral("SELECT"),
-                       QStringLiteral("Database error: ") + QString::fromUtf8(fehler.what()),
-                       statement.logCopy(), entities, m_def.logToDatabase);
-        throw PersistenceException::databaseError(QString::fromUtf8(fehler.what()));
-    }
-    m_ctx.logStatement(m_def.name, int(zeilen.size()), "SELECT", QString(), statement, entities,
-                       m_def.logToDatabase);
+    leseZeilen(m_ctx, m_def.name, QString::fromLatin1(m_def.entities), m_def.logToDatabase, statement,
+         [&](MYSQL_ROW roh, const unsigned long *laengen, size_t breite) {
+             std::vector<QVariant> zeile(typen.size());
+             for (size_t s = 0; s < std::min(breite, typen.size()); ++s)
+                 if (roh[s])
+                     zeile[s] = EntityController::fromColumnText(roh[s], laengen[s], typen[s]);
+             zeilen.push_back(std::move(zeile));
+         });
     return zeilen;
+}
+
+std::vector<std::unique_ptr<Persistent>> nurIds(DatabaseContext &ctx, const ControllerDef &def,
+                                                const QString &attribut, qlonglong wert)
+{
+    const EntityDescription &entity = *ctx.dataModel().entities().at(size_t(def.entityIndex));
+    SqlStatement statement;
+    statement << "SELECT id FROM " << entity.dbName() << " WHERE "
+              << entity.attribute(attribut)->dbName() << " = " << std::to_string(wert);
+    std::vector<std::unique_ptr<Persistent>> objekte;
+    leseZeilen(ctx, def.name, entity.dbName(), def.logToDatabase, statement,
+         [&](MYSQL_ROW roh, const unsigned long *, size_t) {
+             std::unique_ptr<Persistent> objekt(static_cast<Persistent *>(entity.classInfo().create()));
+             objekt->setId(std::atoll(roh[0]));
+             objekte.push_back(std::move(objekt));
+         });
+    return objekte;
 }

@@ -3,10 +3,13 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
 class DatabaseContext;
+class Persistent;
+struct ControllerDef;
 struct JoinDef;
 struct RecordClassInfo;
 
@@ -33,3 +36,9 @@ private:
     const RecordClassInfo &m_klasse;
     std::vector<int> m_attribute;
 };
+
+// The stored objects of the controller's entity whose attribute holds the id, as objects that
+// carry nothing but their ids: enough for BatchController to delete or update them, without
+// reading and converting every column.
+std::vector<std::unique_ptr<Persistent>> nurIds(DatabaseContext &ctx, const ControllerDef &def,
+                                                const QString &attribut, qlonglong wert);

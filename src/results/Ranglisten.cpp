@@ -105,25 +105,16 @@ namespace Ranglisten {
 std::vector<std::unique_ptr<Record>> lese(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
                                           Rangliste art, qlonglong jugend)
 {
-    std::vector<std::unique_ptr<Record>> zeilen;
-    switch (art) {
-    case Rangliste::Teilnehmer:
-        zeilen = suche<TeilnehmerWertungsListeJoinController, TeilnehmerWertungsListeJoinSearchModel>(
-            ctx, wettbewerb, jugend);
-        break;
-    case Rangliste::TeilnehmerKombination:
-        zeilen = suche<TeilnehmerKombinationsWertungsListeJoinController,
-                       TeilnehmerKombinationsWertungsListeJoinSearchModel>(ctx, wettbewerb, jugend);
-        break;
-    case Rangliste::Vereine:
-        zeilen = suche<VereinsWertungsListeJoinController, VereinsWertungsListeJoinSearchModel>(
-            ctx, wettbewerb, jugend);
-        break;
-    case Rangliste::VereinsKombination:
-        zeilen = suche<VereinsKombinationsWertungsListeJoinController,
-                       VereinsKombinationsWertungsListeJoinSearchModel>(ctx, wettbewerb, jugend);
-        break;
-    }
+    using Leser = std::vector<std::unique_ptr<Record>> (*)(DatabaseContext &, const Wettbewerb &,
+                                                           qlonglong);
+    static const Leser leser[] = {
+        &suche<TeilnehmerWertungsListeJoinController, TeilnehmerWertungsListeJoinSearchModel>,
+        &suche<TeilnehmerKombinationsWertungsListeJoinController,
+               TeilnehmerKombinationsWertungsListeJoinSearchModel>,
+        &suche<VereinsWertungsListeJoinController, VereinsWertungsListeJoinSearchModel>,
+        &suche<VereinsKombinationsWertungsListeJoinController,
+               VereinsKombinationsWertungsListeJoinSearchModel>};
+    auto zeilen = leser[int(art)](ctx, wettbewerb, jugend);
     sortiereUndNummeriere(art, zeilen);
     return zeilen;
 }

@@ -86,10 +86,8 @@ int berechneStatistik(DatabaseContext &ctx, const Wettbewerb &wettbewerb)
 {
     const qlonglong id = wettbewerb.getId();
     Transaction transaktion(ctx);
-    BatchController alte(ctx, StatistikDataController::controllerDef());
-    SqlStatement rest;
-    rest << "WHERE statistikData.wettbewerb = " << std::to_string(id);
-    alte.removeAll(alte.selectWhere(rest));
+    BatchController(ctx, StatistikDataController::controllerDef())
+        .removeAll(nurIds(ctx, StatistikDataController::controllerDef(), QStringLiteral("wettbewerb"), id));
 
     const auto sparten = SparteController().select(ctx, {{QStringLiteral("wettbewerb"), id}});
     const int teilnahmen = int(

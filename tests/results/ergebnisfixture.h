@@ -19,6 +19,12 @@ namespace ErgebnisFixture {
 
 using namespace CompetitionFixture;
 
+// GROUP_CONCAT of the checks reads whole tables, not only their first kilobyte.
+inline void langeListen()
+{
+    TestDatabase::run("SET GLOBAL group_concat_max_len = 1000000");
+}
+
 // The competition's youth date; youth members are born after it, adults before.
 inline QDate jugendAb()
 {
