@@ -4,11 +4,9 @@
 #include "BenutzerHelper.h"
 #include "DatabaseContext.h"
 #include "PersistenceException.h"
+#include "ToolContext.h"
 #include "controllers/BenutzerController.h"
 #include "entities/Benutzer.h"
-#include "entities/DatenbankVerbindung.h"
-
-#include <mysql++/exceptions.h>
 
 #include <cstdio>
 
@@ -21,27 +19,10 @@ std::string text(const QString &string)
 
 std::unique_ptr<DatabaseContext> login(const UserCommand &command)
 {
-    auto verbindung = std::make_unique<DatenbankVerbindung>();
-    verbindung->setBenutzername(QString::fromStdString(command.adminUser));
-    verbindung->setPassword(QString::fromStdString(command.adminPassword));
-    const ServerAddress &a = command.address;
-    // The connection code of the program: a socket path, or host:port.
-    const std::string server = a.host == "localhost"
-                                   ? (a.socket.empty() ? a.host : a.socket)
-                                   : a.host + ":" + std::to_string(a.port ? a.port : 3306);
-    verbindung->setConnectionURL(QString::fromStdString(server));
-    try {
-        auto ctx = std::make_unique<DatabaseContext>(std::move(verbindung));
-        if (!ctx->isConnected())
-            throw AdminError("Cannot log in to the database server.");
-        if (!ctx->benutzer() || ctx->benutzer()->getBenutzername() != QLatin1String("root"))
-            throw AdminError("Only the Kalvor user root manages users; log in with --user root.");
-        return ctx;
-    } catch (const mysqlpp::Exception &error) {
-        throw AdminError(std::string("Cannot log in to the database server: ") + error.what());
-    } catch (const PersistenceException &error) {
-        throw AdminError(text(error.longText().simplified()));
-    }
+    auto ctx = openKalvorContext({command.address, command.adminUser, command.adminPassword});
+    if (!ctx->benutzer() || ctx->benutzer()->getBenutzername() != QLatin1String("root"))
+        throw AdminError("Only the Kalvor user root manages users; log in with --user root.");
+    return ctx;
 }
 
 std::unique_ptr<Benutzer> finde(DatabaseContext &ctx, const QString &name)

@@ -3,8 +3,10 @@
 #include "AdminError.h"
 #include "DatabaseInstaller.h"
 #include "LocalServer.h"
+#include "ResultCommands.h"
 #include "SchemaStatements.h"
 #include "ServerConnection.h"
+#include "ToolContext.h"
 #include "UserCommands.h"
 
 #include <QCoreApplication>
@@ -37,6 +39,9 @@ const char kUsage[] =
     "  kalvor-admin user passwd NAME --new-password-file F DB-OPTIONS\n"
     "  kalvor-admin user delete NAME DB-OPTIONS\n"
     "  kalvor-admin user list DB-OPTIONS\n"
+    "  kalvor-admin results compute --competition NUMBER DB-OPTIONS|--local\n"
+    "  kalvor-admin results show --competition NUMBER [--format text|csv] DB-OPTIONS|--local\n"
+    "  kalvor-admin results pdf --competition NUMBER --out FILE DB-OPTIONS|--local\n"
     "  kalvor-admin --help\n"
     "\n"
     "db install   creates the database \"kdb\" with its tables and seed data on an existing\n"
@@ -54,15 +59,15 @@ const char kUsage[] =
     "             program, --web: may use the web interface) with the password in the first\n"
     "             line of F; passwd sets a new one; delete removes the user, its account and\n"
     "             its data permissions; list prints every user. root is never changed.\n"
+    "results ...  the results of the competition with the number NUMBER, logged in as a\n"
+    "             Kalvor user (DB-OPTIONS as for db install), or with --local as root of\n"
+    "             the running private server (--datadir DIR as for local). compute\n"
+    "             computes and stores the four rankings for adults and youth, the\n"
+    "             acceptance and the statistics, and prints their counts; show prints the\n"
+    "             eight rankings as aligned text or as CSV (\";\"); pdf writes them with\n"
+    "             the acceptance thresholds and score charts as a PDF (by kalvor-report).\n"
     "\n"
     "Exit codes: 0 success, 1 failure, 2 bad command line, 3 (status) server not running.\n";
-
-// A failure of the command line itself.
-class UsageError : public AdminError
-{
-public:
-    using AdminError::AdminError;
-};
 
 void printLine(FILE *stream, const std::string &line)
 {
@@ -91,8 +96,10 @@ CommandLine parse(const QStringList &arguments)
     static const QStringList known{QStringLiteral("host"),          QStringLiteral("port"),
                                    QStringLiteral("socket"),        QStringLiteral("user"),
                                    QStringLiteral("password-file"), QStringLiteral("datadir"),
-                                   QStringLiteral("new-password-file")};
-    static const QStringList flags{QStringLiteral("gui"), QStringLiteral("web")};
+                                   QStringLiteral("new-password-file"), QStringLiteral("competition"),
+                                   QStringLiteral("format"),        QStringLiteral("out")};
+    static const QStringList flags{QStringLiteral("gui"), QStringLiteral("web"),
+                                   QStringLiteral("local")};
     CommandLine line;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
@@ -153,30 +160,7 @@ ServerAddress addressFromOptions(const CommandLine &line, std::string *where,
               QStringList{QStringLiteral("host"), QStringLiteral("user"),
                           QStringLiteral("password-file")} +
                   extra);
-    ServerAddress address;
-    address.host = text(line.options.value(QStringLiteral("host")));
-    address.port = 3306;
-    if (line.options.contains(QStringLiteral("port"))) {
-        bool ok = false;
-        const uint port = line.options.value(QStringLiteral("port")).toUInt(&ok);
-        if (!ok || port == 0 || port > 65535)
-            throw UsageError("The port " + text(line.options.value(QStringLiteral("port"))) +
-                             " is no TCP port number.");
-        address.port = port;
-    }
-    if (line.options.contains(QStringLiteral("socket"))) {
-        if (address.host != "localhost")
-            throw UsageError("--socket applies only to --host localhost.");
-        const QString socket = line.options.value(QStringLiteral("socket"));
-        const QFileInfo info(socket);
-        if (!info.exists() || info.isFile() || info.isDir())
-            throw AdminError("There is no server socket at " + text(socket) + ".");
-        address.socket = text(info.absoluteFilePath());
-    }
-    *where = address.host == "localhost"
-                 ? (address.socket.empty() ? std::string("the local server") : address.socket)
-                 : address.host + ":" + std::to_string(address.port);
-    return address;
+    return serverAddress(line.options, where);
 }
 
 // Logs in to the server that the db options name.
@@ -248,6 +232,55 @@ int runUser(const CommandLine &line)
         command.newPassword =
             readPasswordFile(line.options.value(QStringLiteral("new-password-file")));
     runUserCommand(command);
+    return Success;
+}
+
+int runResults(const CommandLine &line)
+{
+    static const QStringList actions{QStringLiteral("compute"), QStringLiteral("show"),
+                                     QStringLiteral("pdf")};
+    ResultCommand command;
+    command.action = line.words.value(1);
+    const QString name = "results " + command.action;
+    if (!actions.contains(command.action))
+        throw UsageError(command.action.isEmpty()
+                             ? std::string("\"results\" needs compute, show or pdf.")
+                             : "Unknown command \"" + text(name) + "\".");
+    if (line.words.size() > 2)
+        throw UsageError("Unexpected argument \"" + text(line.words.at(2)) +
+                         "\"; see kalvor-admin --help.");
+    for (const QString &flag : line.flags)
+        if (flag != QLatin1String("local"))
+            throw UsageError("The option --" + text(flag) + " does not apply to \"" + text(name) +
+                             "\".");
+    const bool local = line.flags.contains(QStringLiteral("local"));
+    QStringList own{QStringLiteral("competition")};
+    if (command.action == QLatin1String("show"))
+        own << QStringLiteral("format");
+    QStringList required{QStringLiteral("competition")};
+    if (command.action == QLatin1String("pdf"))
+        required << QStringLiteral("out");
+    const QStringList connection =
+        local ? QStringList{QStringLiteral("datadir")}
+              : QStringList{QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
+                            QStringLiteral("user"), QStringLiteral("password-file")};
+    allowOnly(line, own + required + connection,
+              local ? required
+                    : required + QStringList{QStringLiteral("host"), QStringLiteral("user"),
+                                             QStringLiteral("password-file")});
+    command.competition = line.options.value(QStringLiteral("competition"));
+    command.format = line.options.value(QStringLiteral("format"), QStringLiteral("text"));
+    if (command.format != QLatin1String("text") && command.format != QLatin1String("csv"))
+        throw UsageError("Unknown format \"" + text(command.format) + "\"; use text or csv.");
+    command.out = QFileInfo(line.options.value(QStringLiteral("out"))).absoluteFilePath();
+    if (local)
+        command.connectionArguments << QStringLiteral("--local");
+    for (const QString &option : connection)
+        if (line.options.contains(option))
+            command.connectionArguments << "--" + option << line.options.value(option);
+    if (command.action != QLatin1String("pdf"))
+        command.login = loginFromOptions(line.options, local);
+    runResultCommand(command);
     return Success;
 }
 
@@ -326,6 +359,8 @@ int run(const QStringList &arguments)
     const QString area = line.words.value(0);
     if (area == QLatin1String("user"))
         return runUser(line);
+    if (area == QLatin1String("results"))
+        return runResults(line);
     if (!line.flags.isEmpty())
         throw UsageError("Unknown option --" + text(line.flags.first()) +
                          "; see kalvor-admin --help.");
