@@ -77,6 +77,7 @@ WettbewerbStatistikWidget::WettbewerbStatistikWidget(DatabaseContext &ctx, Wettb
     auto *rollen = new QScrollArea;
     rollen->setWidgetResizable(true);
     rollen->setWidget(m_diagrammFlaeche);
+    rollen->setMinimumHeight(240); // one row of charts at least
 
     auto *teiler = new QSplitter(Qt::Vertical);
     teiler->addWidget(m_baum);
