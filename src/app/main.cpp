@@ -1,5 +1,6 @@
 #include "BilderReiter.h"
 #include "CommandLine.h"
+#include "ErgebnisReiter.h"
 #include "LocalServer.h"
 #include "MainWindow.h"
 #include "PersistenceException.h"
@@ -71,6 +72,7 @@ int main(int argc, char **argv)
 
         preferPrivateServer();
         BilderReiter::registriere();
+        ErgebnisReiter::registriere();
         MainWindow window;
         WertungsReiter::registriere([&window] { return window.tastaturen(); });
         if (window.loginCancelled())

@@ -142,11 +142,11 @@ std::optional<Meldung> WettbewerbsStatus::annahmeschlussFrage(Stufe stufe, Opera
 
 QString WettbewerbsStatus::ergebnisHinweis(Stufe stufe, bool ergebnisseVorhanden)
 {
-    if (!ergebnisseVorhanden)
-        return QStringLiteral("Es sind noch keine Ergebnisse verfuegbar.");
     if (stufe == WertungAbgeschlossen)
         return QStringLiteral(
             "Der Wettbewerb ist abgeschlossen mit den untenstehenden Ergebnissen.");
+    if (!ergebnisseVorhanden)
+        return QStringLiteral("Es sind noch keine Ergebnisse verfuegbar.");
     return QStringLiteral("Der Wettbewerb ist noch nicht abgeschlossen.  Daher ist unten lediglich "
                           "ein auf Basis der bereits durchgefuehrten Wertungen berechneter "
                           "Zwischenstand dargestellt.");

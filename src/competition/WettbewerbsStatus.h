@@ -74,6 +74,7 @@ public:
     // ("ANNAHMESCHLUSS_VERSTRICHEN", "WERTUNG_LAEUFT"); none in other states.
     static std::optional<Meldung> annahmeschlussFrage(Stufe stufe, Operation operation);
 
-    // The note above the results: final, an interim state, or nothing computed yet.
+    // The note above the results: final once scoring is finished (whatever was computed);
+    // before, an interim state when the adult rankings have rows, else nothing computed yet.
     static QString ergebnisHinweis(Stufe stufe, bool ergebnisseVorhanden);
 };

@@ -10,6 +10,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -28,6 +29,15 @@ QWidget *spaeterReiter()
     hinweis->setAlignment(Qt::AlignCenter);
     layout->addWidget(hinweis);
     return reiter;
+}
+
+// Calls the slot without arguments (such as "reiterGezeigt()") of a tab that has it.
+void rufeFallsVorhanden(QWidget *reiter, const char *slot)
+{
+    const QMetaObject *meta = reiter->metaObject();
+    const int index = meta->indexOfMethod(slot);
+    if (index >= 0 && meta->method(index).methodType() == QMetaMethod::Slot)
+        meta->method(index).invoke(reiter);
 }
 
 std::map<WettbewerbBearbeitenDialog::Reiter, WettbewerbBearbeitenDialog::ReiterFabrik> &fabriken()
@@ -99,6 +109,15 @@ WettbewerbBearbeitenDialog::WettbewerbBearbeitenDialog(DatabaseContext &ctx,
             &WettbewerbBearbeitenDialog::reagiereAufStatusAenderung);
     connect(m_grunddaten, &WettbewerbGrunddatenWidget::statusWechselZurueck, this,
             &WettbewerbBearbeitenDialog::reagiereAufStatusAenderung);
+    // After the dialog's own reaction, the registered tabs that react to a change of state.
+    connect(m_grunddaten, &WettbewerbGrunddatenWidget::statusWechselWeiter, this, [this] {
+        for (const auto &[art, reiter] : m_registrierte)
+            rufeFallsVorhanden(reiter, "statusWechselWeiter()");
+    });
+    connect(m_grunddaten, &WettbewerbGrunddatenWidget::statusWechselZurueck, this, [this] {
+        for (const auto &[art, reiter] : m_registrierte)
+            rufeFallsVorhanden(reiter, "statusWechselZurueck()");
+    });
     connect(m_grunddaten, &WettbewerbGrunddatenWidget::grunddatenGeaendert, this,
             &WettbewerbBearbeitenDialog::updateWidgets);
     connect(m_sparten, &WettbewerbSpartenWidget::spartenGeaendert, m_juroren,
@@ -190,4 +209,7 @@ void WettbewerbBearbeitenDialog::tabChanged(int index)
 {
     m_ctx.log(QStringLiteral("Dialog"), kOrt, 7,
               QStringLiteral("Aufruf von tabChanged: ") + QString::number(index));
+    for (const auto &[art, reiter] : m_registrierte)
+        if (reiter == m_reiter->widget(index))
+            rufeFallsVorhanden(reiter, "reiterGezeigt()");
 }

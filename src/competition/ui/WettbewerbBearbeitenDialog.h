@@ -33,8 +33,11 @@ public:
 
     // The tabs of the libraries that build on this one ("B&ilder", "&Wertung", "E&rgebnisse",
     // "Statistik", "E&xport"): the program registers how to create each at start-up. Such a
-    // tab has a slot aktualisiere(), called whenever the dialog updates its widgets. A tab
-    // without a registration stays disabled.
+    // tab has a slot aktualisiere(), called whenever the dialog updates its widgets. After a
+    // change of state the dialog calls the tab's slot statusWechselWeiter() or
+    // statusWechselZurueck(), and when the tab becomes the current one its slot
+    // reiterGezeigt(), each only if the tab has it. A tab without a registration stays
+    // disabled.
     enum class Reiter
     {
         Bilder,

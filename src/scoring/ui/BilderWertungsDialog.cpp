@@ -58,9 +58,15 @@ void BilderWertungsListe::lade(qlonglong durchgang)
 {
     BilderSucheJoinSearchModel suche;
     suche.setWertungDurchgang(durchgang);
+    lade(suche);
+}
+
+void BilderWertungsListe::lade(const BilderSucheJoinSearchModel &suche)
+{
     auto zeilen = BilderSucheJoinController().search(context(), suche);
     std::sort(zeilen.begin(), zeilen.end(), [](const auto &a, const auto &b) {
-        return a->getWertungPositionImDurchgang() < b->getWertungPositionImDurchgang();
+        return std::make_pair(a->getDurchgangId(), a->getWertungPositionImDurchgang()) <
+               std::make_pair(b->getDurchgangId(), b->getWertungPositionImDurchgang());
     });
     replaceRows(std::move(zeilen));
 }
@@ -74,14 +80,29 @@ BilderWertungsDialog::BilderWertungsDialog(DatabaseContext &ctx, const Wettbewer
                                            const Durchgang &durchgang, QWidget *parent)
     : QDialog(parent), m_ctx(ctx), m_wettbewerb(wettbewerb)
 {
-    ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Oeffne BilderWertungsDialog"));
-    setWindowTitle(tr("Wertungen des Durchgangs"));
+    BilderSucheJoinSearchModel suche;
+    suche.setWertungDurchgang(durchgang.getId());
+    baue(suche, tr("Wertungen des Durchgangs"));
+}
+
+BilderWertungsDialog::BilderWertungsDialog(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
+                                           const BilderSucheJoinSearchModel &suche,
+                                           const QString &titel, QWidget *parent)
+    : QDialog(parent), m_ctx(ctx), m_wettbewerb(wettbewerb)
+{
+    baue(suche, titel);
+}
+
+void BilderWertungsDialog::baue(const BilderSucheJoinSearchModel &suche, const QString &titel)
+{
+    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Oeffne BilderWertungsDialog"));
+    setWindowTitle(titel);
     setModal(true);
-    m_liste = new BilderWertungsListe(ctx);
+    m_liste = new BilderWertungsListe(m_ctx);
     try {
-        m_liste->lade(durchgang.getId());
+        m_liste->lade(suche);
     } catch (const PersistenceException &fehler) {
-        Meldungen::fehler(ctx, this, kOrt, fehler);
+        Meldungen::fehler(m_ctx, this, kOrt, fehler);
     }
     connect(m_liste->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BilderWertungsDialog::aktualisiere);

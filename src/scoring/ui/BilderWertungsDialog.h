@@ -7,6 +7,7 @@
 #include <memory>
 
 class BilderSucheJoinModel;
+class BilderSucheJoinSearchModel;
 class Durchgang;
 class QPushButton;
 class Wettbewerb;
@@ -21,6 +22,8 @@ public:
     // Reads the round's score rows with their images in one statement (throws
     // PersistenceException).
     void lade(qlonglong durchgang);
+    // The same for any search, ordered by round and position in the round.
+    void lade(const BilderSucheJoinSearchModel &suche);
     BilderSucheJoinModel *markierteZeile() const;
 
 protected:
@@ -29,12 +32,16 @@ protected:
 
 // "Wertungen ansehen": the images of a round with their totals; the buttons show an image's
 // details, the pictures full screen from the selected one on, and an image's juror scores.
+// The results open it for the score rows of a participant or a club instead.
 class BilderWertungsDialog : public QDialog
 {
     Q_OBJECT
 public:
     BilderWertungsDialog(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
                          const Durchgang &durchgang, QWidget *parent = nullptr);
+    BilderWertungsDialog(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
+                         const BilderSucheJoinSearchModel &suche, const QString &titel,
+                         QWidget *parent = nullptr);
     ~BilderWertungsDialog() override;
 
     BilderWertungsListe *liste() const { return m_liste; }
@@ -46,6 +53,8 @@ public slots:
     void aktualisiere();
 
 private:
+    void baue(const BilderSucheJoinSearchModel &suche, const QString &titel);
+
     DatabaseContext &m_ctx;
     const Wettbewerb &m_wettbewerb;
     BilderWertungsListe *m_liste;
