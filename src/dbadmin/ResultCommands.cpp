@@ -5,6 +5,7 @@
 #include "ErgebnisHelper.h"
 #include "ErgebnisTabellen.h"
 #include "StatistikHelper.h"
+#include "Transaction.h"
 #include "entities/Wettbewerb.h"
 
 #include <QCoreApplication>
@@ -26,11 +27,14 @@ void print(const QString &line)
     std::printf("%s\n", line.toUtf8().constData());
 }
 
+// Results and statistics in one transaction: a failure in either leaves both as they were.
 void compute(DatabaseContext &ctx, const Wettbewerb &wettbewerb)
 {
+    Transaction transaktion(ctx);
     const ErgebnisHelper::Ergebniszahlen zahlen =
         ErgebnisHelper::berechneUndUeberschreibeErgebnisse(ctx, wettbewerb);
     const int knoten = StatistikHelper::berechneStatistik(ctx, wettbewerb);
+    transaktion.commit();
     const std::pair<const char *, const int *> arten[] = {
         {"Teilnehmerwertungen", zahlen.teilnehmer},
         {"Teilnehmer-Kombinationswertungen", zahlen.teilnehmerKombination},

@@ -40,4 +40,9 @@ public:
 
     // The value of a server variable ("SHOW VARIABLES LIKE ...").
     QString readServerVariable(const QString &name);
+
+private:
+    friend class Transaction;
+    int m_transactionDepth = 0;     // open Transaction objects on this connection
+    bool m_rollbackOnly = false;    // an inner Transaction ended without commit
 };

@@ -9,7 +9,12 @@
 
 Transaction::Transaction(PersistenceContext &ctx) : m_ctx(ctx)
 {
-    run("START TRANSACTION");
+    m_inner = m_ctx.m_transactionDepth > 0;
+    if (!m_inner) {
+        run("START TRANSACTION");
+        m_ctx.m_rollbackOnly = false;
+    }
+    ++m_ctx.m_transactionDepth;
     m_open = true;
 }
 
@@ -17,6 +22,11 @@ Transaction::~Transaction()
 {
     if (!m_open)
         return;
+    --m_ctx.m_transactionDepth;
+    if (m_inner) {
+        m_ctx.m_rollbackOnly = true;
+        return;
+    }
     try {
         run("ROLLBACK");
     } catch (const PersistenceException &error) {
@@ -28,8 +38,17 @@ void Transaction::commit()
 {
     if (!m_open)
         return;
-    run("COMMIT");
+    if (m_inner) {
+        m_open = false;
+        --m_ctx.m_transactionDepth;
+        return;
+    }
+    if (m_ctx.m_rollbackOnly)
+        throw PersistenceException::databaseError(
+            QStringLiteral("A part of the transaction failed; nothing was written."));
+    run("COMMIT"); // a failing COMMIT leaves the transaction open: the destructor rolls back
     m_open = false;
+    --m_ctx.m_transactionDepth;
 }
 
 void Transaction::run(const char *statement)

@@ -4,6 +4,9 @@ class PersistenceContext;
 
 // Writes that belong together: begun on construction, kept only by commit(); a transaction
 // that goes out of scope uncommitted (for instance through an exception) is rolled back.
+// A Transaction opened while another one is open on the same context joins it: its commit
+// keeps nothing yet, and when it ends uncommitted the outer one can no longer commit (its
+// commit() then rolls back and throws), so a run of several services stays one unit.
 class Transaction
 {
 public:
@@ -19,4 +22,5 @@ private:
 
     PersistenceContext &m_ctx;
     bool m_open = false;
+    bool m_inner = false;
 };

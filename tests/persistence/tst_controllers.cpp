@@ -353,6 +353,34 @@ private slots:
         }
         QVERIFY(CodeTypeController().readById(ctx, kept.getId()));
         QVERIFY(!CodeTypeController().readById(ctx, dropped.getId()));
+
+        // A transaction inside another joins it: the inner commit keeps nothing on its own,
+        // and an inner one that failed makes the outer commit refuse and write nothing.
+        CodeType innen;
+        CodeType aussen;
+        {
+            Transaction outer(ctx);
+            {
+                Transaction inner(ctx);
+                CodeTypeController().insertOrUpdate(ctx, innen);
+                inner.commit();
+            }
+            try {
+                Transaction inner(ctx);
+                CodeTypeController().insertOrUpdate(ctx, aussen);
+                throw PersistenceException(u"innerer Schritt misslingt"_s);
+            } catch (const PersistenceException &) {
+            }
+            QVERIFY_THROWS_EXCEPTION(PersistenceException, outer.commit());
+        }
+        QVERIFY(!CodeTypeController().readById(ctx, innen.getId()));
+        QVERIFY(!CodeTypeController().readById(ctx, aussen.getId()));
+        {
+            Transaction nextRun(ctx); // the failed run leaves nothing behind
+            CodeTypeController().insertOrUpdate(ctx, innen);
+            nextRun.commit();
+        }
+        QVERIFY(CodeTypeController().readById(ctx, innen.getId()));
     }
 
 private:
