@@ -375,12 +375,13 @@ private slots:
         }
         QVERIFY(!CodeTypeController().readById(ctx, innen.getId()));
         QVERIFY(!CodeTypeController().readById(ctx, aussen.getId()));
+        CodeType danach;
         {
             Transaction nextRun(ctx); // the failed run leaves nothing behind
-            CodeTypeController().insertOrUpdate(ctx, innen);
+            CodeTypeController().insertOrUpdate(ctx, danach);
             nextRun.commit();
         }
-        QVERIFY(CodeTypeController().readById(ctx, innen.getId()));
+        QVERIFY(CodeTypeController().readById(ctx, danach.getId()));
     }
 
 private:
