@@ -220,7 +220,7 @@ void setzeVerteilungen(Satz &satz, const std::vector<Punkteverteilung> &verteilu
     satz.setze(kUeberschrift + 2, [](Maler &maler, qreal y) {
         maler.schrift(15, true);
         maler.painter.setPen(Qt::black);
-        maler.text(kLinks, y, kRechts - kLinks, kUeberschrift, 
+        maler.text(kLinks, y, kRechts - kLinks, kUeberschrift,
                    QStringLiteral("Annahmegrenzen und Punkteverteilung"));
     });
     if (verteilungen.empty()) {
