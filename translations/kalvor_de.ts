@@ -2226,6 +2226,17 @@ Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel g
     </message>
 </context>
 <context>
+    <name>RanglistenListe</name>
+    <message>
+        <source>Bilder von %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bilder des Vereins %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Regelwidget</name>
     <message>
         <source>Hi&amp;nzufuegen</source>
@@ -3215,6 +3226,51 @@ Bitte waehlen Sie einen anderen Verein aus.</source>
     </message>
     <message>
         <source>%1 Bilder gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbErgebnisWidget</name>
+    <message>
+        <source>Status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>J&amp;ugend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Erwachsene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Berechne Ergebnisse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebni&amp;sse Speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Als P&amp;DF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wirklich Ergebnisse berechnen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Wettbewerbsergebnisse wirklich jetzt berechnen? 
+
+Bitte beachten Sie: Eventuell bereits berechnete Ergebnisse werden dabei ueberschrieben!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ergebnisse als PDF speichern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

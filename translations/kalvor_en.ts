@@ -2250,6 +2250,17 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     </message>
 </context>
 <context>
+    <name>RanglistenListe</name>
+    <message>
+        <source>Bilder von %1</source>
+        <translation>Images of %1</translation>
+    </message>
+    <message>
+        <source>Bilder des Vereins %1</source>
+        <translation>Images of the club %1</translation>
+    </message>
+</context>
+<context>
     <name>Regelwidget</name>
     <message>
         <source>Hi&amp;nzufuegen</source>
@@ -3262,6 +3273,53 @@ Please select another club.</translation>
     <message>
         <source>%1 Bilder gefunden</source>
         <translation>%1 images found</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbErgebnisWidget</name>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>J&amp;ugend</source>
+        <translation>Yo&amp;uth</translation>
+    </message>
+    <message>
+        <source>&amp;Erwachsene</source>
+        <translation>&amp;Adults</translation>
+    </message>
+    <message>
+        <source>&amp;Berechne Ergebnisse</source>
+        <translation>&amp;Compute Results</translation>
+    </message>
+    <message>
+        <source>Ergebni&amp;sse Speichern</source>
+        <translation>&amp;Save Results</translation>
+    </message>
+    <message>
+        <source>Als P&amp;DF speichern</source>
+        <translation>Save as P&amp;DF</translation>
+    </message>
+    <message>
+        <source>Wirklich Ergebnisse berechnen?</source>
+        <translation>Really compute the results?</translation>
+    </message>
+    <message>
+        <source>Wollen Sie die Wettbewerbsergebnisse wirklich jetzt berechnen? 
+
+Bitte beachten Sie: Eventuell bereits berechnete Ergebnisse werden dabei ueberschrieben!</source>
+        <translation>Do you really want to compute the competition results now? 
+
+Please note: results computed before will be overwritten!</translation>
+    </message>
+    <message>
+        <source>Ergebnisse als PDF speichern</source>
+        <translation>Save the results as PDF</translation>
+    </message>
+    <message>
+        <source>PDF-Dateien (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
     </message>
 </context>
 <context>
