@@ -684,6 +684,9 @@ private slots:
         QTest::newRow("compute, a table missing in the middle")
             << QStringList{"results", "compute", "--competition", "W1"} + tcpLogin()
             << "VereinsKombinationsWertung" << "Interner Datenbankfehler";
+        QTest::newRow("compute, the statistics failing after the results")
+            << QStringList{"results", "compute", "--competition", "W1"} + tcpLogin()
+            << "StatistikData" << "Interner Datenbankfehler";
     }
 
     void resultsFailures()
