@@ -1,0 +1,472 @@
+#include "DataExporter.h"
+
+#include "AnwendungsFehler.h"
+#include "DataModel.h"
+#include "DatabaseContext.h"
+#include "EntityController.h"
+#include "PersistenceException.h"
+#include "SqlWriter.h"
+#include "entities/Persistent.h"
+
+#include <mysql++/mysql++.h>
+
+#include <QHash>
+#include <QRegularExpression>
+
+#include <functional>
+
+namespace {
+
+const QString kKategorie = QStringLiteral("ImportExport");
+const QString kSeparator = QStringLiteral(";");
+const QString kDateTime = QStringLiteral("dd.MM.yyyy hh:mm:ss");
+
+[[noreturn]] void fehler(const QString &ort, const QString &titel, const QString &text)
+{
+    throw AnwendungsFehler(kKategorie, ort, titel, text);
+}
+
+bool isBlob(const AttributeDescription &attribute)
+{
+    return attribute.dbType() == QLatin1String("longblob");
+}
+
+// Runs a reading statement and hands each row with its lengths to `row`; reported to the
+// query log like the controllers' statements; a database failure becomes PersistenceException.
+void readRows(DatabaseContext &ctx, const QString &entity, const SqlStatement &statement,
+              const std::function<void(MYSQL_ROW, const unsigned long *)> &row)
+{
+    int count = 0;
+    try {
+        mysqlpp::Query query = ctx.connection().query();
+        mysqlpp::UseQueryResult result = query.use(statement.text().data(), statement.text().size());
+        while (const MYSQL_ROW raw = result.fetch_raw_row()) {
+            row(raw, result.fetch_lengths());
+            ++count;
+        }
+    } catch (const mysqlpp::Exception &failure) {
+        ctx.logQuery(QStringLiteral("DataExporter"), 0, QStringLiteral("SELECT"),
+                     QStringLiteral("Database error: ") + QString::fromUtf8(failure.what()),
+                     statement.logCopy(), entity, true);
+        throw PersistenceException::databaseError(QString::fromUtf8(failure.what()));
+    }
+    ctx.logStatement("DataExporter", count, "SELECT", QString(), statement, entity, true);
+}
+
+// The values of referenced rows that the key columns need, each row read once.
+class ReferenceReader
+{
+public:
+    explicit ReferenceReader(DatabaseContext &ctx) : m_ctx(ctx), m_sql(ctx.connection()) {}
+
+    QVariant valueAlong(const DataTuple &tuple, const QStringList &path, int from)
+    {
+        const DataTuple::Datum *datum = tuple.datum(path[from]);
+        if (!datum)
+            return {};
+        const bool last = from == path.size() - 1;
+        if (datum->kind == DataTuple::Datum::Tuple)
+            return last ? QVariant() : valueAlong(*datum->tuple, path, from + 1);
+        if (last)
+            return datum->kind == DataTuple::Datum::Value ? datum->value
+                                                          : QVariant(datum->foreignKey);
+        const qlonglong id = datum->kind == DataTuple::Datum::ForeignKey ? datum->foreignKey
+                                                                         : datum->value.toLongLong();
+        if (datum->kind == DataTuple::Datum::Value && !datum->value.isValid())
+            return {};
+        const EntityDescription *entity = m_ctx.dataModel().entity(tuple.entityName());
+        const AttributeDescription *attribute = entity ? entity->attribute(path[from]) : nullptr;
+        if (!attribute || !attribute->referencedEntity())
+            return {};
+        return storedAlong(*attribute->referencedEntity(), id, path, from + 1);
+    }
+
+private:
+    QVariant storedAlong(const EntityDescription &entity, qlonglong id, const QStringList &path,
+                         int from)
+    {
+        const QMap<QString, QVariant> &row = storedRow(entity, id);
+        const QVariant value = row.value(path[from]);
+        if (from == path.size() - 1 || !value.isValid())
+            return value;
+        const AttributeDescription *attribute = entity.attribute(path[from]);
+        if (!attribute || !attribute->referencedEntity())
+            return {};
+        return storedAlong(*attribute->referencedEntity(), value.toLongLong(), path, from + 1);
+    }
+
+    const QMap<QString, QVariant> &storedRow(const EntityDescription &entity, qlonglong id)
+    {
+        const QString key = entity.codeName() + QLatin1Char('#') + QString::number(id);
+        auto it = m_rows.find(key);
+        if (it != m_rows.end())
+            return *it;
+        QMap<QString, QVariant> &row = m_rows[key];
+        std::vector<const ColumnInfo *> columns;
+        SqlStatement statement;
+        statement << "SELECT ";
+        for (const ColumnInfo &column : entity.columns()) {
+            if (isBlob(*column.attribute))
+                continue;
+            statement << (columns.empty() ? "" : ", ") << column.name;
+            columns.push_back(&column);
+        }
+        statement << " FROM " << entity.dbName() << " WHERE id = "
+                  << m_sql.literal(id, QMetaType::LongLong);
+        readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+            for (size_t i = 0; i < columns.size(); ++i)
+                if (raw[i])
+                    row.insert(columns[i]->attribute->codeName(),
+                               EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
+        });
+        return row;
+    }
+
+    DatabaseContext &m_ctx;
+    SqlWriter m_sql;
+    QHash<QString, QMap<QString, QVariant>> m_rows;
+};
+
+QString replaceUmlauts(QString text)
+{
+    static const std::pair<QChar, const char *> umlauts[] = {
+        {QChar(0xe4), "ae"}, {QChar(0xf6), "oe"}, {QChar(0xfc), "ue"}, {QChar(0xc4), "Ae"},
+        {QChar(0xd6), "Oe"}, {QChar(0xdc), "Ue"}, {QChar(0xdf), "ss"}};
+    for (const auto &umlaut : umlauts)
+        text.replace(umlaut.first, QLatin1String(umlaut.second));
+    return text;
+}
+
+// Writes the BLOB cells of one column: each value into a file of its own beside the CSV.
+class BlobWriter
+{
+public:
+    BlobWriter(DatabaseContext &ctx, const QDir &directory) : m_ctx(ctx), m_directory(directory) {}
+
+    QString write(const EntityDescription &entity, const AttributeDescription &attribute,
+                  const DataTuple &tuple)
+    {
+        const DataTuple::Datum *datum = tuple.datum(attribute.codeName());
+        if (datum && datum->kind == DataTuple::Datum::Value && datum->value.isValid()) {
+            const QByteArray bytes = datum->value.toByteArray();
+            return store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size());
+        }
+        if (!tuple.hasDatabaseId())
+            return {};
+        QString name;
+        SqlStatement statement;
+        statement << "SELECT " << attribute.dbName() << " FROM " << entity.dbName()
+                  << " WHERE id = " << SqlWriter(m_ctx.connection()).literal(tuple.databaseId(), QMetaType::LongLong);
+        readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+            if (raw[0])
+                name = store(wantedName(entity, attribute, tuple), raw[0], qint64(lengths[0]));
+        });
+        return name;
+    }
+
+private:
+    static QString text(const DataTuple &tuple, const QString &attribute)
+    {
+        const DataTuple::Datum *datum = tuple.datum(attribute);
+        return datum && datum->kind == DataTuple::Datum::Value ? datum->value.toString() : QString();
+    }
+
+    static QString wantedName(const EntityDescription &entity, const AttributeDescription &attribute,
+                              const DataTuple &tuple)
+    {
+        if (entity.codeName() == QLatin1String("BildDaten")) {
+            const QString nummer = text(tuple, QStringLiteral("nummer"));
+            const QString dateiname = text(tuple, QStringLiteral("dateiname"));
+            if (nummer.isEmpty() || dateiname.isEmpty())
+                return QStringLiteral("InternalError");
+            return replaceUmlauts(nummer + QLatin1Char('_') + dateiname);
+        }
+        return replaceUmlauts(entity.codeName() + QLatin1Char('_') +
+                              QString::number(tuple.databaseId()) + QLatin1Char('_') +
+                              attribute.codeName());
+    }
+
+    QString store(const QString &wanted, const char *data, qint64 size)
+    {
+        const QString name = CSVDataExporter::blobFileName(wanted, m_taken);
+        const QString path = m_directory.filePath(name);
+        m_ctx.log(kKategorie, QStringLiteral("CSVDataExporter"), 1,
+                  QStringLiteral("Writing BLOB to file ") + path);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size)
+            fehler(QStringLiteral("DataExporter"), QStringLiteral("Kann Datei nicht oeffnen"),
+                   QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
+                       .arg(path));
+        return name;
+    }
+
+    DatabaseContext &m_ctx;
+    QDir m_directory;
+    QSet<QString> m_taken;
+};
+
+// Reads the one row of the data model information.
+void readMetaInformation(DatabaseContext &ctx, DataSet &dataSet)
+{
+    const QString titel = QStringLiteral("Datenmodell-Information fehlerhaft");
+    int rows = 0;
+    SqlStatement statement;
+    statement << "SELECT version, generatorVersion FROM DataModelInfo";
+    readRows(ctx, QStringLiteral("DataModelInfo"), statement,
+             [&](MYSQL_ROW raw, const unsigned long *lengths) {
+                 ++rows;
+                 dataSet.version = raw[0] ? QString::fromUtf8(raw[0], int(lengths[0])) : QString();
+                 dataSet.generatorVersion = raw[1] ? QString::fromUtf8(raw[1], int(lengths[1])) : QString();
+             });
+    const QString ort = QStringLiteral("DataExporter");
+    if (rows != 1)
+        fehler(ort, titel,
+               QStringLiteral("Die Datenmodell-Informationen (Version etc.) konnten nicht sauber "
+                              "geladen werden. \n\nBitte kontaktieren Sie den Administrator."));
+    if (dataSet.version.isEmpty())
+        fehler(ort, titel,
+               QStringLiteral("Die Datenmodellversion fehlt auf der Datenbank. Bitte kontaktieren "
+                              "Sie den Administrator."));
+    if (dataSet.generatorVersion.isEmpty())
+        fehler(ort, titel,
+               QStringLiteral("Die Generatorversion fehlt auf der Datenbank. Bitte kontaktieren Sie "
+                              "den Administrator."));
+    dataSet.writtenAt = ctx.now();
+}
+
+} // namespace
+
+QStringList ConstantValueFillConverter::convert(DatabaseContext &, const QList<QVariant> &values)
+{
+    QStringList cells;
+    for (int i = 0; i < values.size(); ++i)
+        cells.append(m_constant);
+    return cells;
+}
+
+QStringList RangConverter::convert(DatabaseContext &ctx, const QList<QVariant> &values)
+{
+    const QString ort = QStringLiteral("RangConverter");
+    ctx.log(kKategorie, ort, 4, QStringLiteral("RangWertungConverter gestartet."));
+    QSet<qlonglong> seen;
+    QStringList cells;
+    for (const QVariant &value : values) {
+        const qlonglong id = value.toLongLong();
+        if (!value.isValid() || seen.contains(id)) {
+            cells.append(QString());
+            continue;
+        }
+        seen.insert(id);
+        cells.append(QString::number(seen.size()));
+    }
+    ctx.log(kKategorie, ort, 4, QStringLiteral("RangWertungConverter fertig."));
+    return cells;
+}
+
+ExportBlock ExportBlock::listFile(const QString &entity, const QList<DataExportColumn> &columns)
+{
+    ExportBlock block;
+    block.lineSpecifiers = false;
+    block.entityNames = false;
+    block.metaInformation = false;
+    block.columns.insert(entity, columns);
+    return block;
+}
+
+void DataExporter::exportiere(DatabaseContext &ctx, const QString &fileName, DataSet &dataSet,
+                              const ExportBlock *options, const QDir &blobDirectory)
+{
+    const QString ort = QStringLiteral("DataExporter");
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        fehler(ort, QStringLiteral("Kann Datei nicht oeffnen"),
+               QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
+                   .arg(fileName));
+    ctx.log(kKategorie, ort, 7, QStringLiteral("Starting to export data"));
+    for (const QString &name : dataSet.entityNames()) {
+        if (dataSet.schema(name))
+            continue;
+        const EntityDescription *entity = ctx.dataModel().entity(name);
+        if (!entity)
+            fehler(ort, QStringLiteral("Interner Fehler"),
+                   QStringLiteral("Erwartete Spalte nicht vorhanden: %1").arg(name));
+        dataSet.setSchema(name, ImpExpSchema::construct(ctx, *entity));
+    }
+    const ExportBlock defaults;
+    const ExportBlock &block = options ? *options : defaults;
+    if (block.metaInformation)
+        readMetaInformation(ctx, dataSet);
+    write(ctx, file, dataSet, block, blobDirectory);
+    if (!file.flush())
+        fehler(ort, QStringLiteral("Kann Datei nicht oeffnen"),
+               QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
+                   .arg(fileName));
+    ctx.log(kKategorie, ort, 7, QStringLiteral("Finished exporting data"));
+}
+
+DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, const Persistent &object)
+{
+    const QString name = object.getEntityName();
+    const EntityDescription *entity = ctx.dataModel().entity(name);
+    const int idRow = object.classInfo().rowOf(QStringLiteral("id"));
+    const bool hasId = idRow >= 0 && object.isSetAt(idRow);
+    ctx.log(kKategorie, QStringLiteral("DataExporter"), 1,
+            QStringLiteral("Adding instance of entity ") + name + QStringLiteral(" with id ") +
+                (hasId ? QString::number(object.rawValueAt(idRow).toLongLong()) : QStringLiteral("(none)")) +
+                QStringLiteral(" to DataSet"));
+    DataTuple &tuple = dataSet.addTuple(name);
+    if (hasId)
+        tuple.setDatabaseId(object.rawValueAt(idRow).toLongLong());
+    if (!entity)
+        return tuple;
+    for (const AttributeDescription *attribute : entity->allAttributes()) {
+        const int row = object.classInfo().rowOf(attribute->codeName());
+        if (row < 0 || !object.isSetAt(row))
+            continue;
+        if (attribute->isForeignKey())
+            tuple.setForeignKey(attribute->codeName(), object.rawValueAt(row).toLongLong());
+        else
+            tuple.setValue(attribute->codeName(), object.rawValueAt(row));
+    }
+    return tuple;
+}
+
+QString CSVDataExporter::encodeToken(const QString &text)
+{
+    QString token = text;
+    token.replace(QLatin1Char('"'), QStringLiteral("\\\""));
+    token.remove(QLatin1Char('\n'));
+    if (token.contains(kSeparator))
+        token = QLatin1Char('"') + token + QLatin1Char('"');
+    return token;
+}
+
+QString CSVDataExporter::cellText(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return value.toDate().toString(QStringLiteral("d.M.yyyy"));
+    case QMetaType::QDateTime:
+        return value.toDateTime().isValid() ? value.toDateTime().toString(kDateTime) : QString();
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    default:
+        return value.toString();
+    }
+}
+
+QString CSVDataExporter::blobFileName(const QString &wanted, QSet<QString> &taken)
+{
+    QStringList parts = wanted.split(QRegularExpression(QStringLiteral("[/\\\\]")));
+    for (QString &part : parts) {
+        if (part == QLatin1String(".") || part == QLatin1String(".."))
+            part.fill(QLatin1Char('_'));
+        for (QChar &c : part)
+            if (c.unicode() < 0x20 || c == QLatin1Char(':'))
+                c = QLatin1Char('_');
+    }
+    QString name = parts.join(QLatin1Char('_'));
+    if (name.isEmpty())
+        name = QStringLiteral("_");
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? name.left(dot) : name;
+    const QString suffix = dot > 0 ? name.mid(dot) : QString();
+    QString candidate = name;
+    for (int n = 2; taken.contains(candidate.toLower()); ++n)
+        candidate = stem + QLatin1Char('_') + QString::number(n) + suffix;
+    taken.insert(candidate.toLower());
+    return candidate;
+}
+
+void CSVDataExporter::write(DatabaseContext &ctx, QFile &file, DataSet &dataSet,
+                            const ExportBlock &options, const QDir &blobDirectory)
+{
+    const QString ort = QStringLiteral("CSVDataExporter");
+    int lineNumber = 0;
+    auto writeLine = [&](const QMap<int, QString> &cells) {
+        const int count = cells.isEmpty() ? 0 : cells.lastKey() + 1;
+        ctx.log(kKategorie, ort, 1, QStringLiteral("Writing line ") + QString::number(++lineNumber) +
+                                        QStringLiteral(" containing ") + QString::number(count) +
+                                        QStringLiteral(" tokens"));
+        QStringList tokens;
+        for (int i = 0; i < count; ++i)
+            tokens.append(encodeToken(cells.value(i)));
+        file.write((tokens.join(kSeparator) + QLatin1Char('\n')).toUtf8());
+    };
+    file.write("\xEF\xBB\xBF");
+    if (options.metaInformation) {
+        ctx.log(kKategorie, ort, 6, QStringLiteral("Writing meta information"));
+        ctx.log(kKategorie, ort, 6, QStringLiteral("Data model version: ") + dataSet.version);
+        ctx.log(kKategorie, ort, 6, QStringLiteral("Generator version: ") + dataSet.generatorVersion);
+        ctx.log(kKategorie, ort, 6, QStringLiteral("Time stamp:") + dataSet.writtenAt.toString(kDateTime));
+        const std::pair<QString, QString> meta[] = {
+            {DataSet::kDatenmodellVersion, dataSet.version},
+            {DataSet::kGeneratorVersion, dataSet.generatorVersion},
+            {DataSet::kGeschriebenAm, dataSet.writtenAt.toString(kDateTime)}};
+        for (const auto &line : meta) {
+            QMap<int, QString> cells;
+            if (options.lineSpecifiers)
+                cells.insert(0, line.first);
+            cells.insert(cells.size(), line.second);
+            writeLine(cells);
+        }
+    }
+    ReferenceReader references(ctx);
+    BlobWriter blobs(ctx, blobDirectory);
+    for (const QString &name : dataSet.entityNames()) {
+        const auto &rows = dataSet.tuples(name);
+        if (rows.empty())
+            continue;
+        ctx.log(kKategorie, ort, 6, QStringLiteral("Writing data for entity ") + name);
+        const ImpExpSchema &schema = *dataSet.schema(name);
+        const EntityDescription &entity = schema.entity();
+        QList<DataExportColumn> columns = options.columns.value(name);
+        if (!options.columns.contains(name))
+            for (const QStringList &path : schema.allPaths())
+                columns.append(DataExportColumn{path, QString(), nullptr});
+        QList<DataExportColumn> prefix;
+        if (options.lineSpecifiers)
+            prefix.append({{}, DataSet::kSchema, std::make_shared<ConstantValueFillConverter>(DataSet::kDaten)});
+        if (options.entityNames)
+            prefix.append({{}, name, std::make_shared<ConstantValueFillConverter>(name)});
+        columns = prefix + columns;
+
+        // Lines of this block: the schema line (when wanted) and one per row.
+        const int first = options.schemaLine ? 1 : 0;
+        std::vector<QMap<int, QString>> grid(size_t(first) + rows.size());
+        ctx.log(kKategorie, ort, 4, QStringLiteral("Starting to convert columns for entity ") + name);
+        for (int c = 0; c < columns.size(); ++c) {
+            const DataExportColumn &column = columns[c];
+            if (options.schemaLine)
+                grid[0].insert(c, column.headerText());
+            const AttributeDescription *attribute =
+                column.path.isEmpty() ? nullptr : entity.attribute(column.path.first());
+            if (!column.path.isEmpty() && !attribute)
+                fehler(ort, QStringLiteral("Interner Fehler"),
+                       QStringLiteral("Erwartete Spalte nicht vorhanden: %1")
+                           .arg(column.path.join(QLatin1Char('.'))));
+            QStringList cells;
+            if (attribute && isBlob(*attribute) && column.path.size() == 1) {
+                for (const auto &tuple : rows)
+                    cells.append(blobs.write(entity, *attribute, *tuple));
+            } else {
+                QList<QVariant> values;
+                for (const auto &tuple : rows)
+                    values.append(column.path.isEmpty() ? QVariant()
+                                                        : references.valueAlong(*tuple, column.path, 0));
+                if (column.converter)
+                    cells = column.converter->convert(ctx, values);
+                else
+                    for (const QVariant &value : values)
+                        cells.append(cellText(value));
+            }
+            for (int r = 0; r < cells.size() && size_t(r) < rows.size(); ++r)
+                grid[size_t(first + r)].insert(c, cells[r]);
+        }
+        ctx.log(kKategorie, ort, 4, QStringLiteral("Finished column conversions for entity ") + name);
+        for (const auto &line : grid)
+            writeLine(line);
+    }
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "DataSet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <memory>
+
+class DatabaseContext;
+class Persistent;
+
+// Computes the cells of one column from the values fetched for it, row by row in the
+// written order.
+class ExportConverter
+{
+public:
+    virtual ~ExportConverter() = default;
+    virtual QStringList convert(DatabaseContext &ctx, const QList<QVariant> &values) = 0;
+};
+
+// Every cell the same text.
+class ConstantValueFillConverter : public ExportConverter
+{
+public:
+    explicit ConstantValueFillConverter(const QString &constant) : m_constant(constant) {}
+    QStringList convert(DatabaseContext &ctx, const QList<QVariant> &values) override;
+
+private:
+    QString m_constant;
+};
+
+// Running numbers over ids: the first occurrence of an id gets the next number, later ones
+// an empty cell.
+class RangConverter : public ExportConverter
+{
+public:
+    QStringList convert(DatabaseContext &ctx, const QList<QVariant> &values) override;
+};
+
+// One column of an export: the attribute path from the exported entity to a value, its
+// header (the path joined with "." when none is given) and an optional converter.
+struct DataExportColumn
+{
+    QStringList path;
+    QString header;
+    std::shared_ptr<ExportConverter> converter;
+
+    QString headerText() const { return header.isEmpty() ? path.join(QLatin1Char('.')) : header; }
+};
+
+// What a file holds besides the cells, and which columns per entity (the defaults of the
+// entity's schema where none are given).
+struct ExportBlock
+{
+    bool lineSpecifiers = true;
+    bool entityNames = true;
+    bool metaInformation = true;
+    bool schemaLine = true;
+    QMap<QString, QList<DataExportColumn>> columns;
+
+    // A file for people and spreadsheets: a header line and the chosen columns only.
+    static ExportBlock listFile(const QString &entity, const QList<DataExportColumn> &columns);
+};
+
+// Writes a data set into a file. Failures are AnwendungsFehler (category "ImportExport").
+class DataExporter
+{
+public:
+    virtual ~DataExporter() = default;
+
+    // Writes the data set into `fileName`; BLOB attributes go into files in `blobDirectory`.
+    // Without options the file is a data file with every entity's default columns.
+    void exportiere(DatabaseContext &ctx, const QString &fileName, DataSet &dataSet,
+                    const ExportBlock *options, const QDir &blobDirectory);
+
+    // Adds a stored object as a row: plain attributes as values, references as database ids.
+    // BLOB bytes are taken only when the object holds them; otherwise the writer reads them
+    // row by row from the database.
+    static DataTuple &addInstance(DatabaseContext &ctx, DataSet &dataSet, const Persistent &object);
+
+protected:
+    virtual void write(DatabaseContext &ctx, QFile &file, DataSet &dataSet,
+                       const ExportBlock &options, const QDir &blobDirectory) = 0;
+};
+
+class CSVDataExporter : public DataExporter
+{
+public:
+    // A token as written: quotes escaped, line feeds removed, enclosed in quotes when it
+    // holds the separator.
+    static QString encodeToken(const QString &text);
+    // A value as a cell text (dates "d.M.yyyy", timestamps "dd.MM.yyyy hh:mm:ss").
+    static QString cellText(const QVariant &value);
+    // A BLOB file name that stays inside the export directory and is not yet in `taken`
+    // (which it joins).
+    static QString blobFileName(const QString &wanted, QSet<QString> &taken);
+
+protected:
+    void write(DatabaseContext &ctx, QFile &file, DataSet &dataSet, const ExportBlock &options,
+               const QDir &blobDirectory) override;
+};

@@ -1,0 +1,282 @@
+#include "AnwendungsFehler.h"
+#include "Clock.h"
+#include "DataExporter.h"
+#include "DataModel.h"
+#include "DataSet.h"
+#include "DatabaseContext.h"
+#include "ImpExpSchema.h"
+#include "TestDatabase.h"
+#include "TestRegistry.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QDateTime kJetzt(QDate(2026, 3, 7), QTime(9, 5, 3));
+
+QString inhalt(const QString &pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+}
+
+DataExportColumn spalte(const QString &pfad, const QString &kopf = QString(),
+                        std::shared_ptr<ExportConverter> wandler = nullptr)
+{
+    return DataExportColumn{pfad.split(QLatin1Char('.')), kopf, std::move(wandler)};
+}
+
+} // namespace
+
+// The schemas of data files, and the files the CSV writer produces, byte for byte.
+class ExportTest : public QObject
+{
+    Q_OBJECT
+private:
+    std::unique_ptr<DatabaseContext> m_ctx;
+    QTemporaryDir m_dir;
+
+    // The expected file with the data model's versions in place of the placeholders.
+    QString erwartet(const QString &name) const
+    {
+        return inhalt(QStringLiteral(IMPEXP_TESTDATA "/") + name)
+            .replace(QStringLiteral("@VERSION@"), m_ctx->dataModel().version())
+            .replace(QStringLiteral("@GENERATOR@"), m_ctx->dataModel().generatorVersion());
+    }
+
+    QString exportiere(DataSet &daten, const ExportBlock *block, const QDir &blobs = QDir())
+    {
+        const QString pfad = m_dir.filePath(QStringLiteral("export.csv"));
+        CSVDataExporter().exportiere(*m_ctx, pfad, daten, block, blobs);
+        return inhalt(pfad);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        REQUIRE_TEST_DATABASE();
+        TestDatabase::reinstall();
+        m_ctx = TestDatabase::openContext(std::make_shared<FixedClock>(kJetzt));
+    }
+
+    void schemaFehler_data()
+    {
+        QTest::addColumn<QString>("entitaet");
+        QTest::addColumn<QStringList>("spalten");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("text");
+        const QString kette = QStringLiteral(
+            "Eine Spaltenueberschrift der Form a.b.c kennzeichnet eine Kette von Verweisen auf "
+            "andere Tabelle, um das Ziel eines Verweises eindeutig bestimmen zu koennen. ");
+        QTest::newRow("unbekannte Entitaet")
+            << "Fotoapparat" << QStringList{"name"} << "Die Entitaet ist nicht bekannt."
+            << "Eine Entitaet (Tabelle) namens Fotoapparat gibt es im Datenmodell nicht.";
+        QTest::newRow("unbekanntes Attribut im Verweisziel")
+            << "Funktionstraeger" << QStringList{"funktion", "verein.farbe"}
+            << "Attribut nicht vorhanden"
+            << "In der Tabelle Verein gibt es kein Attribut namens farbe.Bitte pruefen Sie Ihre "
+               "Spaltenueberschriften in der Schemazeile.";
+        QTest::newRow("Kette nach einfachem Attribut")
+            << "Funktionstraeger" << QStringList{"funktion.name"} << "Fehlerhafte Verweiskette"
+            << kette + "Nur das letzte Glied einer solchen Kette darf ein Attribut bezeichnen, das "
+                       "keinen Verweis darstellt.  Diese Regel wurde hier verletzt.Bitte "
+                       "ueberpruefen Sie das Glied funktion in der Schemazeile zur Tabelle "
+                       "Funktionstraeger.";
+        QTest::newRow("Verweis am Ende")
+            << "Funktionstraeger" << QStringList{"verein"} << "Fehlerhafte Verweiskette"
+            << kette + "Das letzte Glied einer solchen Kette muss ein Attribut bezeichnen, das "
+                       "keinen Verweis darstellt.  Diese Regel wurde hier verletzt.Bitte "
+                       "ueberpruefen Sie das Glied verein in der Schemazeile zur Tabelle "
+                       "Funktionstraeger.";
+        const QString doppelt = QStringLiteral("In der Schemazeile zur Tabelle Funktionstraeger "
+                                               "gibt es einen doppelten Eintrag.  Bitte "
+                                               "ueberpruefen Sie diese Zeile.");
+        QTest::newRow("einfaches Attribut doppelt")
+            << "Funktionstraeger" << QStringList{"funktion", "verein.name", "funktion"}
+            << "Attribut doppelt angegeben" << doppelt;
+        QTest::newRow("Schluesselattribut doppelt")
+            << "Funktionstraeger" << QStringList{"verein.name", "funktion", "verein.name"}
+            << "Attribut doppelt angegeben" << doppelt;
+    }
+
+    void schemaFehler()
+    {
+        QFETCH(QString, entitaet);
+        QFETCH(QStringList, spalten);
+        QFETCH(QString, titel);
+        QFETCH(QString, text);
+        QList<QStringList> pfade;
+        for (const QString &s : spalten)
+            pfade.append(s.split(QLatin1Char('.')));
+        try {
+            ImpExpSchema::constructFromAttributePaths(*m_ctx, entitaet, pfade);
+            QFAIL("no error");
+        } catch (const AnwendungsFehler &fehler) {
+            QCOMPARE(fehler.kategorie, QStringLiteral("ImportExport"));
+            QCOMPARE(fehler.ort, QStringLiteral("ImpExpSchema"));
+            QCOMPARE(fehler.meldung.titel, titel);
+            QCOMPARE(fehler.meldung.text, text);
+        }
+    }
+
+    // Paths of a file's schema line and the default schema: references through the keys of
+    // the referenced entities, down to plain values, in column order.
+    void schemaPfade()
+    {
+        const auto ausDatei = ImpExpSchema::constructFromAttributePaths(
+            *m_ctx, QStringLiteral("Funktionstraeger"),
+            {{"verein", "name"}, {"funktion"}, {"mitglied", "verein", "vereinsNummerKomplett"}});
+        QList<QStringList> pfade = ausDatei->allPaths();
+        QCOMPARE(pfade, (QList<QStringList>{{"verein", "name"},
+                                            {"funktion"},
+                                            {"mitglied", "verein", "vereinsNummerKomplett"}}));
+
+        const auto standard = ImpExpSchema::construct(
+            *m_ctx, *m_ctx->dataModel().entity(QStringLiteral("EinzelWertung")));
+        QStringList spalten;
+        for (const QStringList &pfad : standard->allPaths())
+            spalten << pfad.join(QLatin1Char('.'));
+        QVERIFY2(spalten.contains(QStringLiteral("wertung.bild.bildDaten.nummer")),
+                 qPrintable(spalten.join(QLatin1Char(' '))));
+        QVERIFY(spalten.contains(QStringLiteral("wertung.durchgang.jurierung.wettbewerb.nummer")));
+        for (const QString &s : spalten)
+            QVERIFY2(s != QLatin1String("wertung") && !s.endsWith(QLatin1String(".wertung")), qPrintable(s));
+    }
+
+    // Every value kind, quotes, the separator, line feeds, umlauts, unset values, a reference
+    // written as the key of the referenced row; entities in name order.
+    void datenDatei()
+    {
+        TestDatabase::run("INSERT INTO Verein (vereinsNummerKomplett, name) VALUES ('V-01', 'Club')");
+        const qlonglong verein =
+            QString::fromStdString(TestDatabase::scalar("SELECT id FROM Verein WHERE vereinsNummerKomplett = 'V-01'"))
+                .toLongLong();
+        DataSet daten;
+        DataTuple &eins = daten.addTuple(QStringLiteral("Wettbewerb"));
+        eins.setValue("name", QStringLiteral("Preis \"Natur\"; S\u00fcd"));
+        eins.setValue("datum", QDate(2026, 3, 7));
+        eins.setValue("anzahlBilderFuerWertung", 12);
+        eins.setValue("nurVollstaendigeKombination", true);
+        eins.setValue("mut_tist", QDateTime(QDate(2026, 3, 7), QTime(8, 5, 9)));
+        eins.setForeignKey("verein", verein);
+        DataTuple &zwei = daten.addTuple(QStringLiteral("Wettbewerb"));
+        zwei.setValue("name", QStringLiteral("Zeile1\nZeile2 \"zitiert\""));
+        zwei.setValue("datum", QDate(2026, 12, 31));
+        zwei.setValue("anzahlBilderFuerWertung", 0);
+        zwei.setValue("nurVollstaendigeKombination", false);
+        zwei.setValue("mut_tist", QDateTime());
+        zwei.setValue("ort", QStringLiteral("\u00d6hringen"));
+        DataTuple &code = daten.addTuple(QStringLiteral("CodeType"));
+        code.setValue("id", qlonglong(5));
+        code.setValue("name", QStringLiteral("Farbe"));
+
+        ExportBlock block;
+        block.columns.insert("Wettbewerb", {spalte("name", "Name"), spalte("datum"),
+                                            spalte("anzahlBilderFuerWertung"),
+                                            spalte("nurVollstaendigeKombination"), spalte("mut_tist"),
+                                            spalte("ort"), spalte("verein.vereinsNummerKomplett")});
+        QCOMPARE(exportiere(daten, &block), erwartet("datendatei.csv"));
+    }
+
+    // A list file: headers only, no meta lines, no line keys; the rank numbers each id once.
+    void listenDateiMitRang()
+    {
+        DataSet daten;
+        const std::pair<const char *, qlonglong> zeilen[] = {{"Erstes", 7}, {"Zweites", 7}, {"Drittes", 9}};
+        for (const auto &zeile : zeilen) {
+            DataTuple &tupel = daten.addTuple(QStringLiteral("Wettbewerb"));
+            tupel.setValue("name", QString::fromUtf8(zeile.first));
+            tupel.setValue("id", zeile.second);
+        }
+        const ExportBlock block = ExportBlock::listFile(
+            "Wettbewerb", {spalte("name", "Titel"), spalte("id", "Rang", std::make_shared<RangConverter>())});
+        QCOMPARE(exportiere(daten, &block), erwartet("listendatei.csv"));
+    }
+
+    void leererDatensatz()
+    {
+        DataSet daten;
+        QCOMPARE(exportiere(daten, nullptr), erwartet("leer.csv"));
+    }
+
+    void dateiNichtZuOeffnen()
+    {
+        DataSet daten;
+        const QString pfad = m_dir.filePath(QStringLiteral("fehlt/export.csv"));
+        try {
+            CSVDataExporter().exportiere(*m_ctx, pfad, daten, nullptr, QDir());
+            QFAIL("no error");
+        } catch (const AnwendungsFehler &fehler) {
+            QCOMPARE(fehler.meldung.titel, QStringLiteral("Kann Datei nicht oeffnen"));
+            QCOMPARE(fehler.meldung.text,
+                     QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.").arg(pfad));
+        }
+    }
+
+    // Picture files land inside the export directory whatever number and file name the
+    // database holds; the cell names the file written; equal names are told apart; bytes
+    // not held by the row are read from the database.
+    void bildDateienBleibenImVerzeichnis()
+    {
+        TestDatabase::run("INSERT INTO BildDaten (nummer, dateiname, daten) VALUES ('9', 'db.jpg', 'aus der DB')");
+        const qlonglong gespeichert =
+            QString::fromStdString(TestDatabase::scalar("SELECT id FROM BildDaten WHERE nummer = '9'")).toLongLong();
+        struct Zeile
+        {
+            QString nummer, dateiname;
+            QByteArray bytes;
+            QString name;
+        };
+        const QList<Zeile> zeilen = {
+            {"../../x", "bild.jpg", "a", "_____x_bild.jpg"},
+            {"12", "..\\..\\b\u00f6se.jpg", "b", "12_..____boese.jpg"},
+            {"3", "Sonnenuntergang.jpg", "c", "3_Sonnenuntergang.jpg"},
+            {"7", "a.jpg", "d", "7_a.jpg"},
+            {"7", "a.jpg", "e", "7_a_2.jpg"},
+            {"8", QString(), "f", "InternalError"},
+            {"10", "leer.jpg", QByteArray(), QString()},
+        };
+        DataSet daten;
+        for (const Zeile &zeile : zeilen) {
+            DataTuple &tupel = daten.addTuple(QStringLiteral("BildDaten"));
+            tupel.setValue("nummer", zeile.nummer);
+            if (!zeile.dateiname.isNull())
+                tupel.setValue("dateiname", zeile.dateiname);
+            if (!zeile.bytes.isNull())
+                tupel.setValue("daten", zeile.bytes);
+        }
+        DataTuple &ausDb = daten.addTuple(QStringLiteral("BildDaten"));
+        ausDb.setValue("nummer", QStringLiteral("9"));
+        ausDb.setValue("dateiname", QStringLiteral("db.jpg"));
+        ausDb.setDatabaseId(gespeichert);
+
+        QTemporaryDir wurzel;
+        QDir(wurzel.path()).mkpath(QStringLiteral("export/bilder"));
+        const QDir bilder(wurzel.filePath(QStringLiteral("export/bilder")));
+        const ExportBlock block = ExportBlock::listFile("BildDaten", {spalte("daten")});
+        const QString csv = wurzel.filePath(QStringLiteral("export/daten.csv"));
+        CSVDataExporter().exportiere(*m_ctx, csv, daten, &block, bilder);
+
+        QStringList zellen = inhalt(csv).mid(1).split(QLatin1Char('\n'));
+        QCOMPARE(zellen.takeFirst(), QStringLiteral("daten"));
+        QStringList namen;
+        for (const Zeile &zeile : zeilen) {
+            namen << zeile.name;
+            if (!zeile.name.isEmpty())
+                QCOMPARE(inhalt(bilder.filePath(zeile.name)).toUtf8(), zeile.bytes);
+        }
+        namen << QStringLiteral("9_db.jpg") << QString();
+        QCOMPARE(zellen, namen);
+        QCOMPARE(inhalt(bilder.filePath(QStringLiteral("9_db.jpg"))), QStringLiteral("aus der DB"));
+        QCOMPARE(bilder.entryList(QDir::Files | QDir::Hidden).size(), 7);
+        QCOMPARE(QDir(wurzel.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"export"});
+        QCOMPARE(QDir(wurzel.filePath("export")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"bilder", "daten.csv"}));
+    }
+};
+
+KALVOR_REGISTER_TEST(ExportTest)
+
+#include "tst_export.moc"
