@@ -120,6 +120,31 @@ private slots:
         }
     }
 
+    // Rows found by their content: values, references by database id and references to
+    // rows of the same set are told apart.
+    void tupelNachInhalt()
+    {
+        DataSet daten;
+        DataTuple &a1 = daten.addTuple(QStringLiteral("Sparte"));
+        a1.setValue("name", QStringLiteral("A"));
+        a1.setForeignKey("wettbewerb", 1);
+        DataTuple &a2 = daten.addTuple(QStringLiteral("Sparte"));
+        a2.setValue("name", QStringLiteral("A"));
+        a2.setForeignKey("wettbewerb", 2);
+        DataTuple &b = daten.addTuple(QStringLiteral("Sparte"));
+        b.setValue("name", QStringLiteral("B"));
+        b.setTuple("wettbewerb", a1);
+        const auto finde = [&](const QMap<QString, QVariant> &werte, const QMap<QString, qlonglong> &ids,
+                               const QMap<QString, const DataTuple *> &tupel) {
+            return daten.getTuplesByContent(*m_ctx, QStringLiteral("Sparte"), werte, ids, tupel);
+        };
+        QCOMPARE(finde({{"name", "A"}}, {}, {}), (QList<DataTuple *>{&a1, &a2}));
+        QCOMPARE(finde({{"name", "A"}}, {{"wettbewerb", 2}}, {}), QList<DataTuple *>{&a2});
+        QCOMPARE(finde({}, {}, {{"wettbewerb", &a1}}), QList<DataTuple *>{&b});
+        QCOMPARE(finde({{"wettbewerb", qlonglong(1)}}, {}, {}), QList<DataTuple *>{});
+        QCOMPARE(finde({}, {{"wettbewerb", 3}}, {}), QList<DataTuple *>{});
+    }
+
     // Paths of a file's schema line and the default schema: references through the keys of
     // the referenced entities, down to plain values, in column order.
     void schemaPfade()
