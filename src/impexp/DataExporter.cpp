@@ -12,6 +12,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <functional>
 
@@ -277,8 +278,8 @@ void DataExporter::exportiere(DatabaseContext &ctx, const QString &fileName, Dat
                               const ExportBlock *options, const QDir &blobDirectory)
 {
     const QString ort = QStringLiteral("DataExporter");
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
         fehler(ort, QStringLiteral("Kann Datei nicht oeffnen"),
                QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
                    .arg(fileName));
@@ -297,7 +298,7 @@ void DataExporter::exportiere(DatabaseContext &ctx, const QString &fileName, Dat
     if (block.metaInformation)
         readMetaInformation(ctx, dataSet);
     write(ctx, file, dataSet, block, blobDirectory);
-    if (!file.flush())
+    if (!file.commit())
         fehler(ort, QStringLiteral("Kann Datei nicht oeffnen"),
                QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
                    .arg(fileName));
@@ -380,7 +381,7 @@ QString CSVDataExporter::blobFileName(const QString &wanted, QSet<QString> &take
     return candidate;
 }
 
-void CSVDataExporter::write(DatabaseContext &ctx, QFile &file, DataSet &dataSet,
+void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet,
                             const ExportBlock &options, const QDir &blobDirectory)
 {
     const QString ort = QStringLiteral("CSVDataExporter");

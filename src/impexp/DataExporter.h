@@ -3,7 +3,7 @@
 #include "DataSet.h"
 
 #include <QDir>
-#include <QFile>
+#include <QIODevice>
 #include <QList>
 #include <QMap>
 #include <QSet>
@@ -76,7 +76,8 @@ public:
     virtual ~DataExporter() = default;
 
     // Writes the data set into `fileName`; BLOB attributes go into files in `blobDirectory`.
-    // Without options the file is a data file with every entity's default columns.
+    // Without options the file is a data file with every entity's default columns. The file
+    // appears under its name only when complete: a failure leaves an existing file as it was.
     void exportiere(DatabaseContext &ctx, const QString &fileName, DataSet &dataSet,
                     const ExportBlock *options, const QDir &blobDirectory);
 
@@ -86,7 +87,7 @@ public:
     static DataTuple &addInstance(DatabaseContext &ctx, DataSet &dataSet, const Persistent &object);
 
 protected:
-    virtual void write(DatabaseContext &ctx, QFile &file, DataSet &dataSet,
+    virtual void write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet,
                        const ExportBlock &options, const QDir &blobDirectory) = 0;
 };
 
@@ -103,6 +104,6 @@ public:
     static QString blobFileName(const QString &wanted, QSet<QString> &taken);
 
 protected:
-    void write(DatabaseContext &ctx, QFile &file, DataSet &dataSet, const ExportBlock &options,
+    void write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet, const ExportBlock &options,
                const QDir &blobDirectory) override;
 };

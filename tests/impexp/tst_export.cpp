@@ -15,10 +15,10 @@ namespace {
 
 const QDateTime kJetzt(QDate(2026, 3, 7), QTime(9, 5, 3));
 
-QString inhalt(const QString &pfad)
+QByteArray inhalt(const QString &pfad)
 {
     QFile datei(pfad);
-    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
 }
 
 DataExportColumn spalte(const QString &pfad, const QString &kopf = QString(),
@@ -38,14 +38,14 @@ private:
     QTemporaryDir m_dir;
 
     // The expected file with the data model's versions in place of the placeholders.
-    QString erwartet(const QString &name) const
+    QByteArray erwartet(const QString &name) const
     {
         return inhalt(QStringLiteral(IMPEXP_TESTDATA "/") + name)
-            .replace(QStringLiteral("@VERSION@"), m_ctx->dataModel().version())
-            .replace(QStringLiteral("@GENERATOR@"), m_ctx->dataModel().generatorVersion());
+            .replace("@VERSION@", m_ctx->dataModel().version().toUtf8())
+            .replace("@GENERATOR@", m_ctx->dataModel().generatorVersion().toUtf8());
     }
 
-    QString exportiere(DataSet &daten, const ExportBlock *block, const QDir &blobs = QDir())
+    QByteArray exportiere(DataSet &daten, const ExportBlock *block, const QDir &blobs = QDir())
     {
         const QString pfad = m_dir.filePath(QStringLiteral("export.csv"));
         CSVDataExporter().exportiere(*m_ctx, pfad, daten, block, blobs);
@@ -239,6 +239,26 @@ private slots:
         }
     }
 
+    // A picture that cannot be written fails the export, and the file chosen keeps its
+    // previous content instead of a truncated one.
+    void fehlgeschlagenerExportLaesstDateiStehen()
+    {
+        const QString pfad = m_dir.filePath(QStringLiteral("alt.csv"));
+        QFile alt(pfad);
+        QVERIFY(alt.open(QIODevice::WriteOnly));
+        alt.write("vorher\n");
+        alt.close();
+        DataSet daten;
+        DataTuple &bild = daten.addTuple(QStringLiteral("BildDaten"));
+        bild.setValue("nummer", QStringLiteral("1"));
+        bild.setValue("dateiname", QStringLiteral("a.jpg"));
+        bild.setValue("daten", QByteArray("x"));
+        const QDir fehlt(m_dir.filePath(QStringLiteral("gibt/es/nicht")));
+        QVERIFY_THROWS_EXCEPTION(AnwendungsFehler,
+                                 CSVDataExporter().exportiere(*m_ctx, pfad, daten, nullptr, fehlt));
+        QCOMPARE(inhalt(pfad), QByteArray("vorher\n"));
+    }
+
     // Picture files land inside the export directory whatever number and file name the
     // database holds; the cell names the file written; equal names are told apart; bytes
     // not held by the row are read from the database.
@@ -254,7 +274,7 @@ private slots:
             QString name;
         };
         const QList<Zeile> zeilen = {
-            {"../../x", "bild.jpg", "a", "_____x_bild.jpg"},
+            {"../../x", "bild.jpg", "a", "______x_bild.jpg"},
             {"12", "..\\..\\b\u00f6se.jpg", "b", "12_..____boese.jpg"},
             {"3", "Sonnenuntergang.jpg", "c", "3_Sonnenuntergang.jpg"},
             {"7", "a.jpg", "d", "7_a.jpg"},
@@ -283,17 +303,19 @@ private slots:
         const QString csv = wurzel.filePath(QStringLiteral("export/daten.csv"));
         CSVDataExporter().exportiere(*m_ctx, csv, daten, &block, bilder);
 
-        QStringList zellen = inhalt(csv).mid(1).split(QLatin1Char('\n'));
+        const QByteArray bytes = inhalt(csv);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        QStringList zellen = QString::fromUtf8(bytes.mid(3)).split(QLatin1Char('\n'));
         QCOMPARE(zellen.takeFirst(), QStringLiteral("daten"));
         QStringList namen;
         for (const Zeile &zeile : zeilen) {
             namen << zeile.name;
             if (!zeile.name.isEmpty())
-                QCOMPARE(inhalt(bilder.filePath(zeile.name)).toUtf8(), zeile.bytes);
+                QCOMPARE(inhalt(bilder.filePath(zeile.name)), zeile.bytes);
         }
         namen << QStringLiteral("9_db.jpg") << QString();
         QCOMPARE(zellen, namen);
-        QCOMPARE(inhalt(bilder.filePath(QStringLiteral("9_db.jpg"))), QStringLiteral("aus der DB"));
+        QCOMPARE(inhalt(bilder.filePath(QStringLiteral("9_db.jpg"))), QByteArray("aus der DB"));
         QCOMPARE(bilder.entryList(QDir::Files | QDir::Hidden).size(), 7);
         QCOMPARE(QDir(wurzel.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"export"});
