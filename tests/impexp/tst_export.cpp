@@ -7,6 +7,7 @@
 #include "ImpExpSchema.h"
 #include "TestDatabase.h"
 #include "TestRegistry.h"
+#include "entities/Funktionstraeger.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -57,6 +58,7 @@ private slots:
     {
         REQUIRE_TEST_DATABASE();
         TestDatabase::reinstall();
+        TestDatabase::run("INSERT INTO Verein (vereinsNummerKomplett, name) VALUES ('V-01', 'Club')");
         m_ctx = TestDatabase::openContext(std::make_shared<FixedClock>(kJetzt));
     }
 
@@ -173,7 +175,6 @@ private slots:
     // written as the key of the referenced row; entities in name order.
     void datenDatei()
     {
-        TestDatabase::run("INSERT INTO Verein (vereinsNummerKomplett, name) VALUES ('V-01', 'Club')");
         const qlonglong verein =
             QString::fromStdString(TestDatabase::scalar("SELECT id FROM Verein WHERE vereinsNummerKomplett = 'V-01'"))
                 .toLongLong();
@@ -202,6 +203,62 @@ private slots:
                                             spalte("nurVollstaendigeKombination"), spalte("mut_tist"),
                                             spalte("ort"), spalte("verein.vereinsNummerKomplett")});
         QCOMPARE(exportiere(daten, &block), erwartet("datendatei.csv"));
+    }
+
+    // An object added as it is stored: the default columns of its entity, its references
+    // as the keys of the referenced rows (read from the database), unset ones empty.
+    void standardSpaltenEinesObjekts()
+    {
+        const QByteArray verein =
+            QByteArray::fromStdString(TestDatabase::scalar("SELECT id FROM Verein WHERE vereinsNummerKomplett = 'V-01'"));
+        QVERIFY(!verein.isEmpty());
+        Funktionstraeger funktionstraeger;
+        funktionstraeger.setFunktion(QStringLiteral("Kassenwart"));
+        funktionstraeger.setVerein(verein.toLongLong());
+        DataSet daten;
+        DataExporter::addInstance(*m_ctx, daten, funktionstraeger);
+        const QList<QByteArray> zeilen = exportiere(daten, nullptr).split('\n');
+        QCOMPARE(zeilen.mid(3), (QList<QByteArray>{
+            "Schema;Funktionstraeger;id;create_tist;mut_tist;funktion;"
+            "mitglied.mitgliedsNummerSchluessel;verein.vereinsNummerKomplett;"
+            "funktionsCode.type.name;funktionsCode.name",
+            "Daten;Funktionstraeger;;;;Kassenwart;;V-01;;", ""}));
+    }
+
+    void metaFehler_data()
+    {
+        QTest::addColumn<QString>("schaden");
+        QTest::addColumn<QString>("behebung");
+        QTest::addColumn<QString>("text");
+        const QString zurueck = QStringLiteral("UPDATE DataModelInfo SET version = '%1', generatorVersion = '%2'")
+                                    .arg(DataModel().version(), DataModel().generatorVersion());
+        QTest::newRow("zwei Zeilen")
+            << "INSERT INTO DataModelInfo (version, generatorVersion) SELECT version, generatorVersion FROM DataModelInfo"
+            << "DELETE FROM DataModelInfo ORDER BY id DESC LIMIT 1"
+            << "Die Datenmodell-Informationen (Version etc.) konnten nicht sauber geladen werden. "
+               "\n\nBitte kontaktieren Sie den Administrator.";
+        QTest::newRow("ohne Version") << "UPDATE DataModelInfo SET version = NULL" << zurueck
+            << "Die Datenmodellversion fehlt auf der Datenbank. Bitte kontaktieren Sie den Administrator.";
+        QTest::newRow("ohne Generatorversion") << "UPDATE DataModelInfo SET generatorVersion = ''" << zurueck
+            << "Die Generatorversion fehlt auf der Datenbank. Bitte kontaktieren Sie den Administrator.";
+    }
+
+    void metaFehler()
+    {
+        QFETCH(QString, schaden);
+        QFETCH(QString, behebung);
+        QFETCH(QString, text);
+        TestDatabase::run(schaden.toStdString());
+        DataSet daten;
+        QString gemeldet;
+        try {
+            exportiere(daten, nullptr);
+        } catch (const AnwendungsFehler &fehler) {
+            QCOMPARE(fehler.meldung.titel, QStringLiteral("Datenmodell-Information fehlerhaft"));
+            gemeldet = fehler.meldung.text;
+        }
+        TestDatabase::run(behebung.toStdString());
+        QCOMPARE(gemeldet, text);
     }
 
     // A list file: headers only, no meta lines, no line keys; the rank numbers each id once.
