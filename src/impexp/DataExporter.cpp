@@ -386,11 +386,14 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
 {
     const QString ort = QStringLiteral("CSVDataExporter");
     int lineNumber = 0;
+    const bool logLines = ctx.logs(kKategorie, ort, 1);
     auto writeLine = [&](const QMap<int, QString> &cells) {
         const int count = cells.isEmpty() ? 0 : cells.lastKey() + 1;
-        ctx.log(kKategorie, ort, 1, QStringLiteral("Writing line ") + QString::number(++lineNumber) +
-                                        QStringLiteral(" containing ") + QString::number(count) +
-                                        QStringLiteral(" tokens"));
+        ++lineNumber;
+        if (logLines)
+            ctx.log(kKategorie, ort, 1, QStringLiteral("Writing line ") + QString::number(lineNumber) +
+                                            QStringLiteral(" containing ") + QString::number(count) +
+                                            QStringLiteral(" tokens"));
         QStringList tokens;
         for (int i = 0; i < count; ++i)
             tokens.append(encodeToken(cells.value(i)));
