@@ -264,6 +264,94 @@ QStringList RangConverter::convert(DatabaseContext &ctx, const QList<QVariant> &
     return cells;
 }
 
+ConvertedColumns ExportConverter::convertBlock(DatabaseContext &ctx, const QList<QVariant> &values)
+{
+    ConvertedColumns block;
+    for (const QString &cell : convert(ctx, values))
+        block.rows.append({{0, cell}});
+    return block;
+}
+
+QStringList ExportBlockConverter::convert(DatabaseContext &ctx, const QList<QVariant> &values)
+{
+    QStringList cells;
+    for (const QMap<int, QString> &row : convertBlock(ctx, values).rows)
+        cells.append(row.value(0));
+    return cells;
+}
+
+ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QList<QVariant> &values)
+{
+    const QString ort = QStringLiteral("StatistikConverter");
+    ctx.log(kKategorie, ort, 6, QStringLiteral("StatistikConverter gestartet."));
+    const SqlWriter sql(ctx.connection());
+    const QString table = QStringLiteral("StatistikData");
+    ConvertedColumns block;
+    block.title = QStringLiteral("Statistik");
+    // The nodes whose `column` holds `id`: id and text (a null QString when unset).
+    const auto nodes = [&](const char *column, qlonglong id) {
+        QList<std::pair<qlonglong, QString>> found;
+        SqlStatement statement;
+        statement << "SELECT id, text FROM StatistikData WHERE " << column << " = "
+                  << sql.literal(id, QMetaType::LongLong) << " ORDER BY id";
+        readRows(ctx, table, statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+            found.append({QByteArray(raw[0], int(lengths[0])).toLongLong(),
+                          raw[1] ? QString::fromUtf8(raw[1], int(lengths[1])) : QString()});
+        });
+        return found;
+    };
+    const std::function<void(const std::pair<qlonglong, QString> &, int)> walk =
+        [&](const std::pair<qlonglong, QString> &node, int depth) {
+            while (block.headers.size() <= depth)
+                block.headers.append(QString::number(block.headers.size()));
+            block.rows.append({{depth, node.second.isNull() ? QStringLiteral("(keine Daten")
+                                                            : node.second}});
+            for (const auto &child : nodes("parent", node.first))
+                walk(child, depth + 1);
+        };
+    for (const QVariant &value : values) {
+        bool number = false;
+        const qlonglong id = value.toString().toLongLong(&number);
+        if (!number)
+            continue;
+        for (const auto &node : nodes("id", id))
+            walk(node, 0);
+    }
+    ctx.log(kKategorie, ort, 6, QStringLiteral("StatistikConverter fertig."));
+    return block;
+}
+
+QStringList SummenWertungConverter::convert(DatabaseContext &ctx, const QList<QVariant> &values)
+{
+    const QString ort = QStringLiteral("SummenWertungConverter");
+    ctx.log(kKategorie, ort, 4, QStringLiteral("SummenWertungConverter gestartet."));
+    const SqlWriter sql(ctx.connection());
+    QHash<qlonglong, QString> punkte;
+    SqlStatement statement;
+    statement << "SELECT t.mitglied, SUM(w.punkte) FROM TeilnehmerWertung w JOIN "
+                 "WettbewerbsTeilnahme t ON w.wettbewerbsTeilnahme = t.id WHERE w.wettbewerb = "
+              << sql.literal(m_wettbewerb, QMetaType::LongLong);
+    if (m_sparte)
+        statement << " AND w.sparte = " << sql.literal(m_sparte, QMetaType::LongLong);
+    statement << " GROUP BY t.mitglied";
+    readRows(ctx, QStringLiteral("TeilnehmerWertung"), statement,
+             [&](MYSQL_ROW raw, const unsigned long *lengths) {
+                 if (raw[0] && raw[1])
+                     punkte.insert(QByteArray(raw[0], int(lengths[0])).toLongLong(),
+                                   QString::fromUtf8(raw[1], int(lengths[1])));
+             });
+    QSet<qlonglong> seen;
+    QStringList cells;
+    for (const QVariant &value : values) {
+        const qlonglong id = value.toLongLong();
+        const bool first = value.isValid() && !seen.contains(id);
+        seen.insert(id);
+        cells.append(first ? punkte.value(id) : QString());
+    }
+    ctx.log(kKategorie, ort, 4, QStringLiteral("SummenWertungConverter fertig."));
+    return cells;
+}
+
 ExportBlock ExportBlock::listFile(const QString &entity, const QList<DataExportColumn> &columns)
 {
     ExportBlock block;
@@ -437,37 +525,46 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
             prefix.append({{}, name, std::make_shared<ConstantValueFillConverter>(name)});
         columns = prefix + columns;
 
-        // Lines of this block: the schema line (when wanted) and one per row.
+        // Lines of this block: the schema line (when wanted) and one per row; a block-shaped
+        // column may add lines and takes as many columns as it has.
         const int first = options.schemaLine ? 1 : 0;
         std::vector<QMap<int, QString>> grid(size_t(first) + rows.size());
         ctx.log(kKategorie, ort, 4, QStringLiteral("Starting to convert columns for entity ") + name);
-        for (int c = 0; c < columns.size(); ++c) {
-            const DataExportColumn &column = columns[c];
-            if (options.schemaLine)
-                grid[0].insert(c, column.headerText());
+        int c = 0;
+        for (const DataExportColumn &column : columns) {
             const AttributeDescription *attribute =
                 column.path.isEmpty() ? nullptr : entity.attribute(column.path.first());
             if (!column.path.isEmpty() && !attribute)
                 fehler(ort, QStringLiteral("Interner Fehler"),
                        QStringLiteral("Erwartete Spalte nicht vorhanden: %1")
                            .arg(column.path.join(QLatin1Char('.'))));
-            QStringList cells;
+            ConvertedColumns converted;
             if (attribute && isBlob(*attribute) && column.path.size() == 1) {
                 for (const auto &tuple : rows)
-                    cells.append(blobs.write(entity, *attribute, *tuple));
+                    converted.rows.append({{0, blobs.write(entity, *attribute, *tuple)}});
             } else {
                 QList<QVariant> values;
                 for (const auto &tuple : rows)
                     values.append(column.path.isEmpty() ? QVariant()
                                                         : references.valueAlong(*tuple, column.path, 0));
                 if (column.converter)
-                    cells = column.converter->convert(ctx, values);
+                    converted = column.converter->convertBlock(ctx, values);
                 else
                     for (const QVariant &value : values)
-                        cells.append(cellText(value));
+                        converted.rows.append({{0, cellText(value)}});
             }
-            for (int r = 0; r < cells.size() && size_t(r) < rows.size(); ++r)
-                grid[size_t(first + r)].insert(c, cells[r]);
+            if (options.schemaLine) {
+                if (converted.headers.isEmpty())
+                    grid[0].insert(c, column.headerText());
+                for (int k = 0; k < converted.headers.size(); ++k)
+                    grid[0].insert(c + k, converted.headers[k]);
+            }
+            if (grid.size() < size_t(first + converted.rows.size()))
+                grid.resize(size_t(first + converted.rows.size()));
+            for (int r = 0; r < converted.rows.size(); ++r)
+                for (auto cell = converted.rows[r].cbegin(); cell != converted.rows[r].cend(); ++cell)
+                    grid[size_t(first + r)].insert(c + cell.key(), cell.value());
+            c += converted.width();
         }
         ctx.log(kKategorie, ort, 4, QStringLiteral("Finished column conversions for entity ") + name);
         for (const auto &line : grid)

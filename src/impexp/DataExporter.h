@@ -16,6 +16,18 @@
 class DatabaseContext;
 class Persistent;
 
+// The converted form of a column: one column, or a block of several columns with their own
+// headers. Rows are sparse (a row holds its cells by column number within the block) and a
+// block may have more rows than the column had values.
+struct ConvertedColumns
+{
+    QString title;       // the block's name, empty for a plain column
+    QStringList headers; // one per column of a block; empty for a plain column
+    QList<QMap<int, QString>> rows;
+
+    int width() const { return headers.isEmpty() ? 1 : int(headers.size()); }
+};
+
 // Computes the cells of one column from the values fetched for it, row by row in the
 // written order.
 class ExportConverter
@@ -23,6 +35,39 @@ class ExportConverter
 public:
     virtual ~ExportConverter() = default;
     virtual QStringList convert(DatabaseContext &ctx, const QList<QVariant> &values) = 0;
+    // The column as the writer places it; by default the one column of `convert`.
+    virtual ConvertedColumns convertBlock(DatabaseContext &ctx, const QList<QVariant> &values);
+};
+
+// A block-shaped converter: `convert` yields the block's first column only.
+class ExportBlockConverter : public ExportConverter
+{
+public:
+    QStringList convert(DatabaseContext &ctx, const QList<QVariant> &values) override;
+    ConvertedColumns convertBlock(DatabaseContext &ctx, const QList<QVariant> &values) override = 0;
+};
+
+// The statistics trees below the given ids, flattened into the block "Statistik": a node per
+// row, depth first, its text in the column of its depth ("0", "1", ...).
+class StatistikConverter : public ExportBlockConverter
+{
+public:
+    ConvertedColumns convertBlock(DatabaseContext &ctx, const QList<QVariant> &values) override;
+};
+
+// For member ids of picture rows: the member's participant result points at its first row,
+// empty cells on its later rows. The points are those of the results of `wettbewerb`
+// (summed over the member's results there when `sparte` is 0, else of that category only).
+class SummenWertungConverter : public ExportConverter
+{
+public:
+    SummenWertungConverter(qlonglong wettbewerb, qlonglong sparte = 0)
+        : m_wettbewerb(wettbewerb), m_sparte(sparte) {}
+    QStringList convert(DatabaseContext &ctx, const QList<QVariant> &values) override;
+
+private:
+    qlonglong m_wettbewerb;
+    qlonglong m_sparte;
 };
 
 // Every cell the same text.

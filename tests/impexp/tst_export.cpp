@@ -30,6 +30,8 @@ DataExportColumn spalte(const QString &pfad, const QString &kopf = QString(),
 
 } // namespace
 
+Q_DECLARE_METATYPE(std::shared_ptr<ExportConverter>)
+
 // The schemas of data files, and the files the CSV writer produces, byte for byte.
 class ExportTest : public QObject
 {
@@ -60,6 +62,18 @@ private slots:
         TestDatabase::reinstall();
         TestDatabase::run("INSERT INTO Verein (vereinsNummerKomplett, name) VALUES ('V-01', 'Club')");
         m_ctx = TestDatabase::openContext(std::make_shared<FixedClock>(kJetzt));
+        // Results of two members in two categories, and two statistics trees.
+        for (const char *sql : {
+                 "INSERT INTO Wettbewerb (id, nummer) VALUES (50, 'W50')",
+                 "INSERT INTO Sparte (id, wettbewerb, name) VALUES (60, 50, 'A'), (61, 50, 'B')",
+                 "INSERT INTO Mitglied (id, vorname) VALUES (70, 'Eva'), (71, 'Udo'), (72, 'Ina')",
+                 "INSERT INTO WettbewerbsTeilnahme (id, mitglied, wettbewerb) VALUES (80, 70, 50), (81, 71, 50)",
+                 "INSERT INTO TeilnehmerWertung (wettbewerb, wettbewerbsTeilnahme, sparte, punkte) "
+                 "VALUES (50, 80, 60, 12), (50, 80, 61, 5), (50, 81, 60, 9)",
+                 "INSERT INTO StatistikData (id, parent, wettbewerb, topLevel, text) VALUES "
+                 "(101, NULL, 50, 1, 'Wettbewerb'), (102, 101, 50, 0, 'Sparte A'), "
+                 "(103, 102, 50, 0, NULL), (104, 101, 50, 0, 'Sparte B'), (105, NULL, 50, 1, 'Zweiter')"})
+            TestDatabase::run(sql);
     }
 
     void schemaFehler_data()
@@ -274,6 +288,42 @@ private slots:
         const ExportBlock block = ExportBlock::listFile(
             "Wettbewerb", {spalte("name", "Titel"), spalte("id", "Rang", std::make_shared<RangConverter>())});
         QCOMPARE(exportiere(daten, &block), erwartet("listendatei.csv"));
+    }
+
+    // Converted columns in a list file: a block of several columns takes its place in the
+    // header line and may add lines; plain columns follow it.
+    void wandler_data()
+    {
+        QTest::addColumn<QString>("entitaet");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<std::shared_ptr<ExportConverter>>("wandler");
+        QTest::addColumn<QByteArray>("datei");
+        QTest::newRow("Statistikbaeume flach, keine Zahl uebersprungen")
+            << "StatistikData" << QStringList{"101", "x", "105"}
+            << std::shared_ptr<ExportConverter>(std::make_shared<StatistikConverter>())
+            << QByteArray("0;1;2;Id\nWettbewerb;;;101\n;Sparte A;;x\n;;(keine Daten;105\n;Sparte B\nZweiter\n");
+        QTest::newRow("Summe der Sparte beim ersten Bild")
+            << "Mitglied" << QStringList{"70", "70", "71", "72"}
+            << std::shared_ptr<ExportConverter>(std::make_shared<SummenWertungConverter>(50, 60))
+            << QByteArray("Summe;Id\n12;70\n;70\n9;71\n;72\n");
+        QTest::newRow("Summe ueber alle Sparten")
+            << "Mitglied" << QStringList{"71", "70", "70"}
+            << std::shared_ptr<ExportConverter>(std::make_shared<SummenWertungConverter>(50))
+            << QByteArray("Summe;Id\n9;71\n17;70\n;70\n");
+    }
+
+    void wandler()
+    {
+        QFETCH(QString, entitaet);
+        QFETCH(QStringList, ids);
+        QFETCH(std::shared_ptr<ExportConverter>, wandler);
+        QFETCH(QByteArray, datei);
+        DataSet daten;
+        for (const QString &id : ids)
+            daten.addTuple(entitaet).setValue("id", id);
+        const ExportBlock block =
+            ExportBlock::listFile(entitaet, {spalte("id", "Summe", wandler), spalte("id", "Id")});
+        QCOMPARE(exportiere(daten, &block), "\xEF\xBB\xBF" + datei);
     }
 
     void leererDatensatz()
