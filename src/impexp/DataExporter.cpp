@@ -1,6 +1,7 @@
 #include "DataExporter.h"
 
 #include "AnwendungsFehler.h"
+#include "CodeManager.h"
 #include "DataModel.h"
 #include "DatabaseContext.h"
 #include "EntityController.h"
@@ -318,6 +319,92 @@ ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QL
             walk(node, 0);
     }
     ctx.log(kKategorie, ort, 6, QStringLiteral("StatistikConverter fertig."));
+    return block;
+}
+
+ConvertedColumns EinzelWertungenConverter::convertBlock(DatabaseContext &ctx,
+                                                       const QList<QVariant> &values)
+{
+    const QString ort = QStringLiteral("EinzelWertungenConverter");
+    ctx.log(kKategorie, ort, 4, QStringLiteral("EinzelWertungenConverter gestartet."));
+    const CodeManager &codes = ctx.codeManager();
+    const QString art = QStringLiteral("DurchgangsArt");
+    const auto kindOf = [&](qlonglong code) {
+        if (codes.isCodeValue(code, art, QStringLiteral("ERSTER_DURCHGANG")))
+            return 0;
+        for (const char *second : {"ZWEITER_DURCHGANG_SCHLECHTE", "ZWEITER_DURCHGANG_MITTLERE",
+                                   "ZWEITER_DURCHGANG_BESTE"})
+            if (codes.isCodeValue(code, art, QString::fromLatin1(second)))
+                return 1;
+        return -1;
+    };
+    // Per round kind: the jurors in id order with their headers; per (picture, kind) the
+    // points and the single scores by juror.
+    struct Kind
+    {
+        QMap<qlonglong, QString> jurors;
+        QHash<qlonglong, QString> sums;
+        QHash<qlonglong, QHash<qlonglong, QString>> scores;
+    } kinds[2];
+    const SqlWriter sql(ctx.connection());
+    SqlStatement statement;
+    statement << "SELECT w.bild, d.art, w.bewertung, e.juror, e.bewertung, "
+                 "COALESCE(m.vorname, x.vorname), COALESCE(m.nachname, x.nachname) "
+                 "FROM Wertung w JOIN Durchgang d ON w.durchgang = d.id "
+                 "LEFT JOIN EinzelWertung e ON e.wertung = w.id "
+                 "LEFT JOIN JuriertBei j ON e.juror = j.id "
+                 "LEFT JOIN Mitglied m ON j.mitglied = m.id "
+                 "LEFT JOIN ExternerJuror x ON j.externerJuror = x.id WHERE w.bild IN (";
+    bool any = false;
+    for (const QVariant &value : values) {
+        bool number = false;
+        const qlonglong id = value.toString().toLongLong(&number);
+        if (!number)
+            continue;
+        statement << (any ? ", " : "") << sql.literal(id, QMetaType::LongLong);
+        any = true;
+    }
+    statement << ")";
+    const auto text = [](MYSQL_ROW raw, const unsigned long *lengths, int i) {
+        return raw[i] ? QString::fromUtf8(raw[i], int(lengths[i])) : QString();
+    };
+    if (any)
+        readRows(ctx, QStringLiteral("Wertung"), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+            const int kind = raw[1] ? kindOf(text(raw, lengths, 1).toLongLong()) : -1;
+            if (kind < 0)
+                return;
+            Kind &k = kinds[kind];
+            const qlonglong bild = text(raw, lengths, 0).toLongLong();
+            if (raw[2])
+                k.sums.insert(bild, text(raw, lengths, 2));
+            if (!raw[3])
+                return;
+            const qlonglong juror = text(raw, lengths, 3).toLongLong();
+            const QString vorname = text(raw, lengths, 5);
+            const QString nachname = text(raw, lengths, 6);
+            k.jurors.insert(juror, (vorname.isEmpty() ? QStringLiteral("(kein Vorname)") : vorname) +
+                                       QLatin1Char(' ') +
+                                       (nachname.isEmpty() ? QStringLiteral("(kein Nachname)") : nachname));
+            if (raw[4])
+                k.scores[bild].insert(juror, text(raw, lengths, 4));
+        });
+    ConvertedColumns block;
+    block.title = QStringLiteral("Einzelwertungen der Juroren in den Durchgaengen");
+    const QString unset = QStringLiteral("-");
+    for (const Kind &k : kinds)
+        block.headers += k.jurors.values() + QStringList{QStringLiteral("Summe")};
+    for (const QVariant &value : values) {
+        const qlonglong bild = value.toString().toLongLong();
+        QMap<int, QString> row;
+        for (const Kind &k : kinds) {
+            const QHash<qlonglong, QString> scores = k.scores.value(bild);
+            for (auto juror = k.jurors.cbegin(); juror != k.jurors.cend(); ++juror)
+                row.insert(row.size(), scores.value(juror.key(), unset));
+            row.insert(row.size(), k.sums.value(bild, unset));
+        }
+        block.rows.append(row);
+    }
+    ctx.log(kKategorie, ort, 4, QStringLiteral("EinzelWertungenConverter fertig."));
     return block;
 }
 

@@ -55,6 +55,16 @@ public:
     ConvertedColumns convertBlock(DatabaseContext &ctx, const QList<QVariant> &values) override;
 };
 
+// For picture ids: the block "Einzelwertungen der Juroren in den Durchgaengen" with a part per
+// round kind ("Erster Durchgang", "Zweiter Durchgang"), each a column per juror who scored
+// one of the pictures in such a round (headed by first and last name) and a column "Summe"
+// (the picture's points there); "-" where a score is unset.
+class EinzelWertungenConverter : public ExportBlockConverter
+{
+public:
+    ConvertedColumns convertBlock(DatabaseContext &ctx, const QList<QVariant> &values) override;
+};
+
 // For member ids of picture rows: the member's participant result points at its first row,
 // empty cells on its later rows. The points are those of the results of `wettbewerb`
 // (summed over the member's results there when `sparte` is 0, else of that category only).

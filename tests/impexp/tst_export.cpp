@@ -72,7 +72,21 @@ private slots:
                  "VALUES (50, 80, 60, 12), (50, 80, 61, 5), (50, 81, 60, 9)",
                  "INSERT INTO StatistikData (id, parent, wettbewerb, topLevel, text) VALUES "
                  "(101, NULL, 50, 1, 'Wettbewerb'), (102, 101, 50, 0, 'Sparte A'), "
-                 "(103, 102, 50, 0, NULL), (104, 101, 50, 0, 'Sparte B'), (105, NULL, 50, 1, 'Zweiter')"})
+                 "(103, 102, 50, 0, NULL), (104, 101, 50, 0, 'Sparte B'), (105, NULL, 50, 1, 'Zweiter')",
+                 // Single scores of two jurors (one without last name) in a first and a
+                 // second round.
+                 "INSERT INTO Bild (id, sparte) VALUES (200, 60), (201, 60), (202, 60)",
+                 "INSERT INTO ExternerJuror (id, vorname, nachname) VALUES (97, 'Max', 'Ott')",
+                 "INSERT INTO JuriertBei (id, wettbewerb, mitglied, externerJuror) VALUES "
+                 "(95, 50, 72, NULL), (96, 50, NULL, 97)",
+                 "INSERT INTO Durchgang (id, sparte, art) SELECT 91, 60, v.id FROM CodeValue v JOIN "
+                 "CodeType t ON v.type = t.id WHERE t.name = 'DurchgangsArt' AND v.name = 'ERSTER_DURCHGANG'",
+                 "INSERT INTO Durchgang (id, sparte, art) SELECT 92, 60, v.id FROM CodeValue v JOIN CodeType t "
+                 "ON v.type = t.id WHERE t.name = 'DurchgangsArt' AND v.name = 'ZWEITER_DURCHGANG_BESTE'",
+                 "INSERT INTO Wertung (id, durchgang, bild, bewertung) VALUES "
+                 "(300, 91, 200, 7), (301, 91, 201, NULL), (302, 92, 200, 4)",
+                 "INSERT INTO EinzelWertung (wertung, juror, bewertung) VALUES "
+                 "(300, 95, 3), (300, 96, 4), (301, 95, NULL), (302, 96, 4)"})
             TestDatabase::run(sql);
     }
 
@@ -310,6 +324,11 @@ private slots:
             << "Mitglied" << QStringList{"71", "70", "70"}
             << std::shared_ptr<ExportConverter>(std::make_shared<SummenWertungConverter>(50))
             << QByteArray("Summe;Id\n9;71\n17;70\n;70\n");
+        QTest::newRow("Einzelwertungen je Durchgangsart")
+            << "Bild" << QStringList{"200", "201", "202"}
+            << std::shared_ptr<ExportConverter>(std::make_shared<EinzelWertungenConverter>())
+            << QByteArray("Ina (kein Nachname);Max Ott;Summe;Max Ott;Summe;Id\n3;4;7;4;4;200\n"
+                          "-;-;-;-;-;201\n-;-;-;-;-;202\n");
     }
 
     void wandler()
