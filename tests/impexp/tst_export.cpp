@@ -4,6 +4,7 @@
 #include "DataModel.h"
 #include "DataSet.h"
 #include "DatabaseContext.h"
+#include "ExportCallStrategy.h"
 #include "ImpExpSchema.h"
 #include "TestDatabase.h"
 #include "TestRegistry.h"
@@ -27,6 +28,26 @@ DataExportColumn spalte(const QString &pfad, const QString &kopf = QString(),
 {
     return DataExportColumn{pfad.split(QLatin1Char('.')), kopf, std::move(wandler)};
 }
+
+// A list file of one competition row holding `name`.
+class NamensListe : public DataSetExportCallStrategy
+{
+public:
+    explicit NamensListe(const QString &name) : m_name(name) {}
+
+protected:
+    void collect(DatabaseContext &, DataSet &daten) override
+    {
+        daten.addTuple(QStringLiteral("Wettbewerb")).setValue("name", m_name);
+    }
+    std::optional<ExportBlock> block() const override
+    {
+        return ExportBlock::listFile("Wettbewerb", {spalte("name", "Titel")});
+    }
+
+private:
+    QString m_name;
+};
 
 } // namespace
 
@@ -343,6 +364,24 @@ private slots:
         const ExportBlock block =
             ExportBlock::listFile(entitaet, {spalte("id", "Summe", wandler), spalte("id", "Id")});
         QCOMPARE(exportiere(daten, &block), "\xEF\xBB\xBF" + datei);
+    }
+
+    // One file per named strategy in one directory; names stay plain names inside it and
+    // never overwrite each other.
+    void mehrereDateien()
+    {
+        QTemporaryDir ziel;
+        CompositeExportCallStrategy alle;
+        const QStringList namen{"statistik", "E_20261207_../A/B", "E_20261207_..\\A\\B"};
+        for (const QString &name : namen)
+            alle.add(name, std::make_unique<NamensListe>(name));
+        alle.exportiere(*m_ctx, ziel.path());
+        const QStringList dateien{"statistik.csv", "E_20261207_.._A_B.csv", "E_20261207_.._A_B_2.csv"};
+        QCOMPARE(alle.fileNames(), dateien);
+        QCOMPARE(QDir(ziel.path()).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name),
+                 (QStringList{dateien[1], dateien[2], dateien[0]}));
+        for (int i = 0; i < namen.size(); ++i)
+            QCOMPARE(inhalt(ziel.filePath(dateien[i])), "\xEF\xBB\xBFTitel\n" + namen[i].toUtf8() + "\n");
     }
 
     void leererDatensatz()
