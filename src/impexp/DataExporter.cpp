@@ -507,6 +507,55 @@ DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, con
     return tuple;
 }
 
+void DataExporter::addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
+                                 const QList<qlonglong> &ids)
+{
+    const EntityDescription *entity = ctx.dataModel().entity(name);
+    if (!entity)
+        fehler(QStringLiteral("DataExporter"), QStringLiteral("Interner Fehler"),
+               QStringLiteral("Erwartete Spalte nicht vorhanden: %1").arg(name));
+    if (ids.isEmpty())
+        return;
+    const SqlWriter sql(ctx.connection());
+    std::vector<const ColumnInfo *> columns;
+    SqlStatement statement;
+    statement << "SELECT ";
+    for (const ColumnInfo &column : entity->columns()) {
+        if (isBlob(*column.attribute))
+            continue;
+        statement << (columns.empty() ? "" : ", ") << column.name;
+        columns.push_back(&column);
+    }
+    statement << " FROM " << entity->dbName() << " WHERE id IN (";
+    for (int i = 0; i < ids.size(); ++i)
+        statement << (i ? ", " : "") << sql.literal(ids[i], QMetaType::LongLong);
+    statement << ")";
+    QHash<qlonglong, QMap<const ColumnInfo *, QVariant>> rows;
+    readRows(ctx, entity->dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+        QMap<const ColumnInfo *, QVariant> row;
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (raw[i])
+                row.insert(columns[i], EntityController::fromColumnText(raw[i], lengths[i],
+                                                                        columns[i]->metaType));
+        for (auto it = row.cbegin(); it != row.cend(); ++it)
+            if (it.key()->attribute->codeName() == QLatin1String("id"))
+                rows.insert(it.value().toLongLong(), row);
+    });
+    for (const qlonglong id : ids) {
+        const auto found = rows.constFind(id);
+        if (found == rows.cend())
+            continue;
+        DataTuple &tuple = dataSet.addTuple(name);
+        tuple.setDatabaseId(id);
+        for (auto it = found->cbegin(); it != found->cend(); ++it) {
+            if (it.key()->attribute->isForeignKey())
+                tuple.setForeignKey(it.key()->attribute->codeName(), it.value().toLongLong());
+            else
+                tuple.setValue(it.key()->attribute->codeName(), it.value());
+        }
+    }
+}
+
 QString CSVDataExporter::encodeToken(const QString &text)
 {
     QString token = text;

@@ -141,6 +141,12 @@ public:
     // row by row from the database.
     static DataTuple &addInstance(DatabaseContext &ctx, DataSet &dataSet, const Persistent &object);
 
+    // Adds the stored rows of `entity` with the given ids as rows, in the order of `ids`
+    // (unknown ids are left out): plain attributes as values, references as database ids,
+    // BLOB attributes left to the writer.
+    static void addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &entity,
+                              const QList<qlonglong> &ids);
+
 protected:
     virtual void write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet,
                        const ExportBlock &options, const QDir &blobDirectory) = 0;

@@ -31,3 +31,55 @@ void CompositeExportCallStrategy::exportiere(DatabaseContext &ctx, const QString
         m_fileNames.append(fileName);
     }
 }
+
+namespace {
+
+DataExportColumn column(const char *header, const char *path)
+{
+    return DataExportColumn{QString::fromLatin1(path).split(QLatin1Char('.')),
+                            QString::fromLatin1(header), nullptr};
+}
+
+} // namespace
+
+ListExportCallStrategy::ListExportCallStrategy(QString location, QString entity, QString what,
+                                               QList<qlonglong> ids, QList<DataExportColumn> columns)
+    : m_location(std::move(location)), m_entity(std::move(entity)), m_what(std::move(what)),
+      m_ids(std::move(ids)), m_columns(std::move(columns))
+{
+}
+
+void ListExportCallStrategy::collect(DatabaseContext &ctx, DataSet &dataSet)
+{
+    ctx.log(QStringLiteral("ImportExport"), m_location, 6,
+            QStringLiteral("Exportiere ") + QString::number(m_ids.size()) + m_what);
+    DataExporter::addStoredRows(ctx, dataSet, m_entity, m_ids);
+}
+
+std::optional<ExportBlock> ListExportCallStrategy::block() const
+{
+    return ExportBlock::listFile(m_entity, m_columns);
+}
+
+TeilnehmerWertungExportCallStrategy::TeilnehmerWertungExportCallStrategy(QList<qlonglong> ids)
+    : ListExportCallStrategy(
+          QStringLiteral("TeilnehmerWertungExportCallStrategy"), QStringLiteral("TeilnehmerWertung"),
+          QStringLiteral(" TeilnehmerWertungen."), std::move(ids),
+          {column("Titel", "wettbewerbsTeilnahme.mitglied.titel"),
+           column("Vorname", "wettbewerbsTeilnahme.mitglied.vorname"),
+           column("Nachname", "wettbewerbsTeilnahme.mitglied.nachname"),
+           column("Mitgliedsnummer", "wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett"),
+           column("Verein", "verein.name"), column("Sparte", "sparte.name"),
+           column("Punkte", "punkte")})
+{
+}
+
+VereinsWertungExportCallStrategy::VereinsWertungExportCallStrategy(QList<qlonglong> ids)
+    : ListExportCallStrategy(QStringLiteral("VereinsWertungExportCallStrategy"),
+                             QStringLiteral("VereinsWertung"), QStringLiteral(" VereinsWertungen."),
+                             std::move(ids),
+                             {column("Vereinsnummer", "verein.vereinsNummerKomplett"),
+                              column("Verein", "verein.name"), column("Sparte", "sparte.name"),
+                              column("Punkte", "punkte")})
+{
+}

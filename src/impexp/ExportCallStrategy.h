@@ -33,6 +33,40 @@ protected:
     virtual std::optional<ExportBlock> block() const { return std::nullopt; }
 };
 
+// A list file of stored rows of one entity, in the order given: a header line and the
+// strategy's columns. Logs "Exportiere " + count + what under the strategy's name.
+class ListExportCallStrategy : public DataSetExportCallStrategy
+{
+public:
+    ListExportCallStrategy(QString location, QString entity, QString what, QList<qlonglong> ids,
+                           QList<DataExportColumn> columns);
+
+protected:
+    void collect(DatabaseContext &ctx, DataSet &dataSet) override;
+    std::optional<ExportBlock> block() const override;
+
+private:
+    QString m_location;
+    QString m_entity;
+    QString m_what;
+    QList<qlonglong> m_ids;
+    QList<DataExportColumn> m_columns;
+};
+
+// Participant results (TeilnehmerWertung ids).
+class TeilnehmerWertungExportCallStrategy : public ListExportCallStrategy
+{
+public:
+    explicit TeilnehmerWertungExportCallStrategy(QList<qlonglong> ids);
+};
+
+// Club results (VereinsWertung ids).
+class VereinsWertungExportCallStrategy : public ListExportCallStrategy
+{
+public:
+    explicit VereinsWertungExportCallStrategy(QList<qlonglong> ids);
+};
+
 // Several named strategies, each written into its own file name + ".csv" in one directory.
 // A name is reduced to a plain file name inside that directory; names that would give the
 // same file get distinct ones.

@@ -89,8 +89,8 @@ private slots:
                  "INSERT INTO Sparte (id, wettbewerb, name) VALUES (60, 50, 'A'), (61, 50, 'B')",
                  "INSERT INTO Mitglied (id, vorname) VALUES (70, 'Eva'), (71, 'Udo'), (72, 'Ina')",
                  "INSERT INTO WettbewerbsTeilnahme (id, mitglied, wettbewerb) VALUES (80, 70, 50), (81, 71, 50)",
-                 "INSERT INTO TeilnehmerWertung (wettbewerb, wettbewerbsTeilnahme, sparte, punkte) "
-                 "VALUES (50, 80, 60, 12), (50, 80, 61, 5), (50, 81, 60, 9)",
+                 "INSERT INTO TeilnehmerWertung (id, wettbewerb, wettbewerbsTeilnahme, sparte, punkte) "
+                 "VALUES (400, 50, 80, 60, 12), (401, 50, 80, 61, 5), (402, 50, 81, 60, 9)",
                  "INSERT INTO StatistikData (id, parent, wettbewerb, topLevel, text) VALUES "
                  "(101, NULL, 50, 1, 'Wettbewerb'), (102, 101, 50, 0, 'Sparte A'), "
                  "(103, 102, 50, 0, NULL), (104, 101, 50, 0, 'Sparte B'), (105, NULL, 50, 1, 'Zweiter')",
@@ -382,6 +382,16 @@ private slots:
                  (QStringList{dateien[1], dateien[2], dateien[0]}));
         for (int i = 0; i < namen.size(); ++i)
             QCOMPARE(inhalt(ziel.filePath(dateien[i])), "\xEF\xBB\xBFTitel\n" + namen[i].toUtf8() + "\n");
+    }
+
+    // A list of stored rows in the order given, references followed to their values; an
+    // unknown id is left out.
+    void listeGespeicherterZeilen()
+    {
+        const QString pfad = m_dir.filePath(QStringLiteral("teilnehmer.csv"));
+        TeilnehmerWertungExportCallStrategy({401, 400, 999, 402}).exportiere(*m_ctx, pfad);
+        QCOMPARE(inhalt(pfad), QByteArray("\xEF\xBB\xBFTitel;Vorname;Nachname;Mitgliedsnummer;Verein;"
+                                          "Sparte;Punkte\n;Eva;;;;B;5\n;Eva;;;;A;12\n;Udo;;;;A;9\n"));
     }
 
     void leererDatensatz()
