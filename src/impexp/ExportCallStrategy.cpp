@@ -83,3 +83,49 @@ VereinsWertungExportCallStrategy::VereinsWertungExportCallStrategy(QList<qlonglo
                               column("Punkte", "punkte")})
 {
 }
+
+TeilnehmerKombinationsWertungExportCallStrategy::TeilnehmerKombinationsWertungExportCallStrategy(
+    QList<qlonglong> ids)
+    : ListExportCallStrategy(
+          QStringLiteral("TeilnehmerKombinationsWertungExportCallStrategy"),
+          QStringLiteral("TeilnehmerKombinationsWertung"),
+          QStringLiteral(" TeilnehmerKombinationsWertungen."), std::move(ids),
+          {column("Verein", "verein.name"),
+           column("Mitgliedsnummer", "wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett"),
+           column("Vorname", "wettbewerbsTeilnahme.mitglied.vorname"),
+           column("Nachname", "wettbewerbsTeilnahme.mitglied.nachname"),
+           column("Punkte", "punkte")})
+{
+}
+
+VereinsKombinationsWertungExportCallStrategy::VereinsKombinationsWertungExportCallStrategy(
+    QList<qlonglong> ids)
+    : ListExportCallStrategy(QStringLiteral("VereinsKombinationsWertungExportCallStrategy"),
+                             QStringLiteral("VereinsKombinationsWertung"),
+                             QStringLiteral(" VereinsKombinationsWertungen."), std::move(ids),
+                             {column("Vereinsnummer", "verein.vereinsNummerKomplett"),
+                              column("Verein", "verein.name"), column("Punkte", "punkte")})
+{
+}
+
+BildNummernExportCallStrategy::BildNummernExportCallStrategy(QList<qlonglong> ids)
+    : ListExportCallStrategy(
+          QStringLiteral("BildNummernExportCallStrategy"), QStringLiteral("Wertung"),
+          QStringLiteral(" Bilder."), std::move(ids),
+          {column("Reihenfolge", "positionImDurchgang"),
+           column("Bildnummer im Wettbewerb", "bild.bildDaten.nummerProWettbewerb"),
+           column("Titel", "bild.titel"),
+           column("Vorname", "bild.wettbewerbsTeilnahme.mitglied.vorname"),
+           column("Nachname", "bild.wettbewerbsTeilnahme.mitglied.nachname"),
+           column("Mitgliedsnummer", "bild.wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett")})
+{
+}
+
+StatistikDataExportCallStrategy::StatistikDataExportCallStrategy(QList<qlonglong> ids)
+    : ListExportCallStrategy(QStringLiteral("StatistikDataExportCallStrategy"),
+                             QStringLiteral("StatistikData"), QStringLiteral(" Statistikbaeume."),
+                             std::move(ids),
+                             {DataExportColumn{{QStringLiteral("id")}, QStringLiteral("Id"),
+                                               std::make_shared<StatistikConverter>()}})
+{
+}

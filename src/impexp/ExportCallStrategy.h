@@ -67,6 +67,34 @@ public:
     explicit VereinsWertungExportCallStrategy(QList<qlonglong> ids);
 };
 
+// Participant combination results (TeilnehmerKombinationsWertung ids).
+class TeilnehmerKombinationsWertungExportCallStrategy : public ListExportCallStrategy
+{
+public:
+    explicit TeilnehmerKombinationsWertungExportCallStrategy(QList<qlonglong> ids);
+};
+
+// Club combination results (VereinsKombinationsWertung ids).
+class VereinsKombinationsWertungExportCallStrategy : public ListExportCallStrategy
+{
+public:
+    explicit VereinsKombinationsWertungExportCallStrategy(QList<qlonglong> ids);
+};
+
+// The picture order of a round (its Wertung ids in the order of the round).
+class BildNummernExportCallStrategy : public ListExportCallStrategy
+{
+public:
+    explicit BildNummernExportCallStrategy(QList<qlonglong> ids);
+};
+
+// The statistics of a competition (the ids of its top-level StatistikData rows), flattened.
+class StatistikDataExportCallStrategy : public ListExportCallStrategy
+{
+public:
+    explicit StatistikDataExportCallStrategy(QList<qlonglong> ids);
+};
+
 // Several named strategies, each written into its own file name + ".csv" in one directory.
 // A name is reduced to a plain file name inside that directory; names that would give the
 // same file get distinct ones.

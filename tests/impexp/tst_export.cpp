@@ -52,6 +52,7 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(std::shared_ptr<ExportConverter>)
+Q_DECLARE_METATYPE(std::shared_ptr<ExportCallStrategy>)
 
 // The schemas of data files, and the files the CSV writer produces, byte for byte.
 class ExportTest : public QObject
@@ -384,14 +385,30 @@ private slots:
             QCOMPARE(inhalt(ziel.filePath(dateien[i])), "\xEF\xBB\xBFTitel\n" + namen[i].toUtf8() + "\n");
     }
 
-    // A list of stored rows in the order given, references followed to their values; an
+    // Lists of stored rows in the order given, references followed to their values; an
     // unknown id is left out.
+    void listeGespeicherterZeilen_data()
+    {
+        QTest::addColumn<std::shared_ptr<ExportCallStrategy>>("strategie");
+        QTest::addColumn<QByteArray>("datei");
+        QTest::newRow("Teilnehmerwertungen")
+            << std::shared_ptr<ExportCallStrategy>(
+                   std::make_shared<TeilnehmerWertungExportCallStrategy>(QList<qlonglong>{401, 400, 999, 402}))
+            << QByteArray("Titel;Vorname;Nachname;Mitgliedsnummer;Verein;Sparte;Punkte\n"
+                          ";Eva;;;;B;5\n;Eva;;;;A;12\n;Udo;;;;A;9\n");
+        QTest::newRow("Statistik")
+            << std::shared_ptr<ExportCallStrategy>(
+                   std::make_shared<StatistikDataExportCallStrategy>(QList<qlonglong>{105, 101}))
+            << QByteArray("0;1;2\nZweiter\nWettbewerb\n;Sparte A\n;;(keine Daten\n;Sparte B\n");
+    }
+
     void listeGespeicherterZeilen()
     {
-        const QString pfad = m_dir.filePath(QStringLiteral("teilnehmer.csv"));
-        TeilnehmerWertungExportCallStrategy({401, 400, 999, 402}).exportiere(*m_ctx, pfad);
-        QCOMPARE(inhalt(pfad), QByteArray("\xEF\xBB\xBFTitel;Vorname;Nachname;Mitgliedsnummer;Verein;"
-                                          "Sparte;Punkte\n;Eva;;;;B;5\n;Eva;;;;A;12\n;Udo;;;;A;9\n"));
+        QFETCH(std::shared_ptr<ExportCallStrategy>, strategie);
+        QFETCH(QByteArray, datei);
+        const QString pfad = m_dir.filePath(QStringLiteral("liste.csv"));
+        strategie->exportiere(*m_ctx, pfad);
+        QCOMPARE(inhalt(pfad), "\xEF\xBB\xBF" + datei);
     }
 
     void leererDatensatz()
