@@ -34,98 +34,75 @@ void CompositeExportCallStrategy::exportiere(DatabaseContext &ctx, const QString
 
 namespace {
 
-DataExportColumn column(const char *header, const char *path)
+DataExportColumn column(const char *header, const char *path,
+                        std::shared_ptr<ExportConverter> converter = nullptr)
 {
     return DataExportColumn{QString::fromLatin1(path).split(QLatin1Char('.')),
-                            QString::fromLatin1(header), nullptr};
+                            QString::fromLatin1(header), std::move(converter)};
+}
+
+struct ListKind
+{
+    const char *strategy;
+    const char *entity;
+    const char *what;
+    QList<DataExportColumn> columns;
+};
+
+const ListKind &listKind(ListExportCallStrategy::Art art)
+{
+    static const ListKind kinds[] = {
+        {"TeilnehmerWertungExportCallStrategy", "TeilnehmerWertung", " TeilnehmerWertungen.",
+         {column("Titel", "wettbewerbsTeilnahme.mitglied.titel"),
+          column("Vorname", "wettbewerbsTeilnahme.mitglied.vorname"),
+          column("Nachname", "wettbewerbsTeilnahme.mitglied.nachname"),
+          column("Mitgliedsnummer", "wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett"),
+          column("Verein", "verein.name"), column("Sparte", "sparte.name"),
+          column("Punkte", "punkte")}},
+        {"TeilnehmerKombinationsWertungExportCallStrategy", "TeilnehmerKombinationsWertung",
+         " TeilnehmerKombinationsWertungen.",
+         {column("Verein", "verein.name"),
+          column("Mitgliedsnummer", "wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett"),
+          column("Vorname", "wettbewerbsTeilnahme.mitglied.vorname"),
+          column("Nachname", "wettbewerbsTeilnahme.mitglied.nachname"), column("Punkte", "punkte")}},
+        {"VereinsWertungExportCallStrategy", "VereinsWertung", " VereinsWertungen.",
+         {column("Vereinsnummer", "verein.vereinsNummerKomplett"), column("Verein", "verein.name"),
+          column("Sparte", "sparte.name"), column("Punkte", "punkte")}},
+        {"VereinsKombinationsWertungExportCallStrategy", "VereinsKombinationsWertung",
+         " VereinsKombinationsWertungen.",
+         {column("Vereinsnummer", "verein.vereinsNummerKomplett"), column("Verein", "verein.name"),
+          column("Punkte", "punkte")}},
+        {"BildNummernExportCallStrategy", "Wertung", " Bilder.",
+         {column("Reihenfolge", "positionImDurchgang"),
+          column("Bildnummer im Wettbewerb", "bild.bildDaten.nummerProWettbewerb"),
+          column("Titel", "bild.titel"),
+          column("Vorname", "bild.wettbewerbsTeilnahme.mitglied.vorname"),
+          column("Nachname", "bild.wettbewerbsTeilnahme.mitglied.nachname"),
+          column("Mitgliedsnummer", "bild.wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett")}},
+        {"StatistikDataExportCallStrategy", "StatistikData", " Statistikbaeume.",
+         {column("Id", "id", std::make_shared<StatistikConverter>())}},
+    };
+    return kinds[art];
 }
 
 } // namespace
 
-ListExportCallStrategy::ListExportCallStrategy(QString location, QString entity, QString what,
-                                               QList<qlonglong> ids, QList<DataExportColumn> columns)
-    : m_location(std::move(location)), m_entity(std::move(entity)), m_what(std::move(what)),
-      m_ids(std::move(ids)), m_columns(std::move(columns))
+ListExportCallStrategy::ListExportCallStrategy(Art art, QList<qlonglong> ids)
+    : m_art(art), m_ids(std::move(ids))
 {
 }
 
 void ListExportCallStrategy::collect(DatabaseContext &ctx, DataSet &dataSet)
 {
-    ctx.log(QStringLiteral("ImportExport"), m_location, 6,
-            QStringLiteral("Exportiere ") + QString::number(m_ids.size()) + m_what);
-    DataExporter::addStoredRows(ctx, dataSet, m_entity, m_ids);
+    const ListKind &kind = listKind(m_art);
+    ctx.log(QStringLiteral("ImportExport"), QString::fromLatin1(kind.strategy), 6,
+            QStringLiteral("Exportiere ") + QString::number(m_ids.size()) +
+                QString::fromLatin1(kind.what));
+    DataExporter::addStoredRows(ctx, dataSet, QString::fromLatin1(kind.entity), m_ids);
 }
 
 std::optional<ExportBlock> ListExportCallStrategy::block() const
 {
-    return ExportBlock::listFile(m_entity, m_columns);
-}
-
-TeilnehmerWertungExportCallStrategy::TeilnehmerWertungExportCallStrategy(QList<qlonglong> ids)
-    : ListExportCallStrategy(
-          QStringLiteral("TeilnehmerWertungExportCallStrategy"), QStringLiteral("TeilnehmerWertung"),
-          QStringLiteral(" TeilnehmerWertungen."), std::move(ids),
-          {column("Titel", "wettbewerbsTeilnahme.mitglied.titel"),
-           column("Vorname", "wettbewerbsTeilnahme.mitglied.vorname"),
-           column("Nachname", "wettbewerbsTeilnahme.mitglied.nachname"),
-           column("Mitgliedsnummer", "wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett"),
-           column("Verein", "verein.name"), column("Sparte", "sparte.name"),
-           column("Punkte", "punkte")})
-{
-}
-
-VereinsWertungExportCallStrategy::VereinsWertungExportCallStrategy(QList<qlonglong> ids)
-    : ListExportCallStrategy(QStringLiteral("VereinsWertungExportCallStrategy"),
-                             QStringLiteral("VereinsWertung"), QStringLiteral(" VereinsWertungen."),
-                             std::move(ids),
-                             {column("Vereinsnummer", "verein.vereinsNummerKomplett"),
-                              column("Verein", "verein.name"), column("Sparte", "sparte.name"),
-                              column("Punkte", "punkte")})
-{
-}
-
-TeilnehmerKombinationsWertungExportCallStrategy::TeilnehmerKombinationsWertungExportCallStrategy(
-    QList<qlonglong> ids)
-    : ListExportCallStrategy(
-          QStringLiteral("TeilnehmerKombinationsWertungExportCallStrategy"),
-          QStringLiteral("TeilnehmerKombinationsWertung"),
-          QStringLiteral(" TeilnehmerKombinationsWertungen."), std::move(ids),
-          {column("Verein", "verein.name"),
-           column("Mitgliedsnummer", "wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett"),
-           column("Vorname", "wettbewerbsTeilnahme.mitglied.vorname"),
-           column("Nachname", "wettbewerbsTeilnahme.mitglied.nachname"),
-           column("Punkte", "punkte")})
-{
-}
-
-VereinsKombinationsWertungExportCallStrategy::VereinsKombinationsWertungExportCallStrategy(
-    QList<qlonglong> ids)
-    : ListExportCallStrategy(QStringLiteral("VereinsKombinationsWertungExportCallStrategy"),
-                             QStringLiteral("VereinsKombinationsWertung"),
-                             QStringLiteral(" VereinsKombinationsWertungen."), std::move(ids),
-                             {column("Vereinsnummer", "verein.vereinsNummerKomplett"),
-                              column("Verein", "verein.name"), column("Punkte", "punkte")})
-{
-}
-
-BildNummernExportCallStrategy::BildNummernExportCallStrategy(QList<qlonglong> ids)
-    : ListExportCallStrategy(
-          QStringLiteral("BildNummernExportCallStrategy"), QStringLiteral("Wertung"),
-          QStringLiteral(" Bilder."), std::move(ids),
-          {column("Reihenfolge", "positionImDurchgang"),
-           column("Bildnummer im Wettbewerb", "bild.bildDaten.nummerProWettbewerb"),
-           column("Titel", "bild.titel"),
-           column("Vorname", "bild.wettbewerbsTeilnahme.mitglied.vorname"),
-           column("Nachname", "bild.wettbewerbsTeilnahme.mitglied.nachname"),
-           column("Mitgliedsnummer", "bild.wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett")})
-{
-}
-
-StatistikDataExportCallStrategy::StatistikDataExportCallStrategy(QList<qlonglong> ids)
-    : ListExportCallStrategy(QStringLiteral("StatistikDataExportCallStrategy"),
-                             QStringLiteral("StatistikData"), QStringLiteral(" Statistikbaeume."),
-                             std::move(ids),
-                             {DataExportColumn{{QStringLiteral("id")}, QStringLiteral("Id"),
-                                               std::make_shared<StatistikConverter>()}})
-{
+    const ListKind &kind = listKind(m_art);
+    return ExportBlock::listFile(QString::fromLatin1(kind.entity), kind.columns);
 }

@@ -34,65 +34,29 @@ protected:
 };
 
 // A list file of stored rows of one entity, in the order given: a header line and the
-// strategy's columns. Logs "Exportiere " + count + what under the strategy's name.
+// columns of its kind. Logs "Exportiere " + count + what under the kind's strategy name
+// (e.g. "TeilnehmerWertungExportCallStrategy").
 class ListExportCallStrategy : public DataSetExportCallStrategy
 {
 public:
-    ListExportCallStrategy(QString location, QString entity, QString what, QList<qlonglong> ids,
-                           QList<DataExportColumn> columns);
+    enum Art {
+        TeilnehmerWertung,             // TeilnehmerWertung ids
+        TeilnehmerKombinationsWertung, // TeilnehmerKombinationsWertung ids
+        VereinsWertung,                // VereinsWertung ids
+        VereinsKombinationsWertung,    // VereinsKombinationsWertung ids
+        BildNummern,                   // the Wertung ids of a round in its order
+        StatistikData,                 // top-level StatistikData ids, flattened
+    };
+
+    ListExportCallStrategy(Art art, QList<qlonglong> ids);
 
 protected:
     void collect(DatabaseContext &ctx, DataSet &dataSet) override;
     std::optional<ExportBlock> block() const override;
 
 private:
-    QString m_location;
-    QString m_entity;
-    QString m_what;
+    Art m_art;
     QList<qlonglong> m_ids;
-    QList<DataExportColumn> m_columns;
-};
-
-// Participant results (TeilnehmerWertung ids).
-class TeilnehmerWertungExportCallStrategy : public ListExportCallStrategy
-{
-public:
-    explicit TeilnehmerWertungExportCallStrategy(QList<qlonglong> ids);
-};
-
-// Club results (VereinsWertung ids).
-class VereinsWertungExportCallStrategy : public ListExportCallStrategy
-{
-public:
-    explicit VereinsWertungExportCallStrategy(QList<qlonglong> ids);
-};
-
-// Participant combination results (TeilnehmerKombinationsWertung ids).
-class TeilnehmerKombinationsWertungExportCallStrategy : public ListExportCallStrategy
-{
-public:
-    explicit TeilnehmerKombinationsWertungExportCallStrategy(QList<qlonglong> ids);
-};
-
-// Club combination results (VereinsKombinationsWertung ids).
-class VereinsKombinationsWertungExportCallStrategy : public ListExportCallStrategy
-{
-public:
-    explicit VereinsKombinationsWertungExportCallStrategy(QList<qlonglong> ids);
-};
-
-// The picture order of a round (its Wertung ids in the order of the round).
-class BildNummernExportCallStrategy : public ListExportCallStrategy
-{
-public:
-    explicit BildNummernExportCallStrategy(QList<qlonglong> ids);
-};
-
-// The statistics of a competition (the ids of its top-level StatistikData rows), flattened.
-class StatistikDataExportCallStrategy : public ListExportCallStrategy
-{
-public:
-    explicit StatistikDataExportCallStrategy(QList<qlonglong> ids);
 };
 
 // Several named strategies, each written into its own file name + ".csv" in one directory.

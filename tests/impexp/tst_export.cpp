@@ -393,12 +393,14 @@ private slots:
         QTest::addColumn<QByteArray>("datei");
         QTest::newRow("Teilnehmerwertungen")
             << std::shared_ptr<ExportCallStrategy>(
-                   std::make_shared<TeilnehmerWertungExportCallStrategy>(QList<qlonglong>{401, 400, 999, 402}))
+                   std::make_shared<ListExportCallStrategy>(ListExportCallStrategy::TeilnehmerWertung,
+                                                            QList<qlonglong>{401, 400, 999, 402}))
             << QByteArray("Titel;Vorname;Nachname;Mitgliedsnummer;Verein;Sparte;Punkte\n"
                           ";Eva;;;;B;5\n;Eva;;;;A;12\n;Udo;;;;A;9\n");
         QTest::newRow("Statistik")
             << std::shared_ptr<ExportCallStrategy>(
-                   std::make_shared<StatistikDataExportCallStrategy>(QList<qlonglong>{105, 101}))
+                   std::make_shared<ListExportCallStrategy>(ListExportCallStrategy::StatistikData,
+                                                            QList<qlonglong>{105, 101}))
             << QByteArray("0;1;2\nZweiter\nWettbewerb\n;Sparte A\n;;(keine Daten\n;Sparte B\n");
     }
 
