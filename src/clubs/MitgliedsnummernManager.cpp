@@ -56,13 +56,19 @@ bool MitgliedsnummernManager::berechneNummern(DatabaseContext &ctx, Mitglied &mi
     }
     const QString intern =
         mitglied.hasMitgliedsNummerImVerein() ? mitglied.getMitgliedsNummerImVerein() : QString();
-    const QString art = mitgliedsArtName(ctx, mitglied);
-    mitglied.setMitgliedsNummerSchluessel(vereinsNummer + intern);
-    if (art == QLatin1String("Nichtmitglied"))
-        mitglied.setMitgliedsNummerKomplett(vereinsNummer + typBuchstabe(art) + intern);
-    else
-        mitglied.setMitgliedsNummerKomplett(vereinsNummer + intern + typBuchstabe(art));
+    const Nummern berechnet = nummern(vereinsNummer, intern, mitgliedsArtName(ctx, mitglied));
+    mitglied.setMitgliedsNummerSchluessel(berechnet.schluessel);
+    mitglied.setMitgliedsNummerKomplett(berechnet.komplett);
     return true;
+}
+
+MitgliedsnummernManager::Nummern MitgliedsnummernManager::nummern(const QString &vereinsNummer,
+                                                                  const QString &intern,
+                                                                  const QString &art)
+{
+    if (art == QLatin1String("Nichtmitglied"))
+        return {vereinsNummer + typBuchstabe(art) + intern, vereinsNummer + intern};
+    return {vereinsNummer + intern + typBuchstabe(art), vereinsNummer + intern};
 }
 
 QString MitgliedsnummernManager::neueMitgliedsnummer(DatabaseContext &ctx, const Mitglied &mitglied)

@@ -12,6 +12,16 @@ public:
     // "C" for "Club", "L" for "Landesverband", "N" for "Nichtmitglied", nothing otherwise.
     static QString typBuchstabe(const QString &mitgliedsArtName);
 
+    // The complete number and the key number of a member of the club with the complete
+    // number `vereinsNummer`, with the club-internal number and the member type's name.
+    struct Nummern
+    {
+        QString komplett;
+        QString schluessel;
+    };
+    static Nummern nummern(const QString &vereinsNummer, const QString &intern,
+                           const QString &mitgliedsArtName);
+
     // Recomputes mitgliedsNummerKomplett and mitgliedsNummerSchluessel of the member from
     // its club, internal number and type. When the club cannot be read as exactly one club
     // the numbers stay as they were and false is returned.

@@ -24,9 +24,8 @@ bool VereinsNummernManager::berechneVereinsNummerKomplett(DatabaseContext &ctx, 
     if (parents.size() != 1)
         return false;
     const Verein &parent = *parents.front();
-    verein.setVereinsNummerKomplett(
-        (parent.hasVereinsNummerKomplett() ? parent.getVereinsNummerKomplett() : QString()) +
-        eigene);
+    verein.setVereinsNummerKomplett(vereinsNummerKomplett(
+        parent.hasVereinsNummerKomplett() ? parent.getVereinsNummerKomplett() : QString(), eigene));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class DatabaseContext;
 class Verein;
 
@@ -8,6 +10,13 @@ class Verein;
 class VereinsNummernManager
 {
 public:
+    // The complete number of a club with its own number below a parent with the complete
+    // number `dachverbandsNummer` (empty for a club without parent).
+    static QString vereinsNummerKomplett(const QString &dachverbandsNummer, const QString &eigene)
+    {
+        return dachverbandsNummer + eigene;
+    }
+
     // Recomputes the club's complete number from its own number and its parent. When the
     // parent cannot be read as exactly one club, the number stays as it was and false is
     // returned.
