@@ -1,0 +1,1286 @@
+#include "DataImporter.h"
+
+#include "AnwendungsFehler.h"
+#include "BatchController.h"
+#include "CodeManager.h"
+#include "DataModel.h"
+#include "DatabaseContext.h"
+#include "EntityController.h"
+#include "ImportException.h"
+#include "PersistenceException.h"
+#include "SqlWriter.h"
+#include "Transaction.h"
+#include "entities/Persistent.h"
+
+#include <mysql++/mysql++.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QSet>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <optional>
+#include <unordered_map>
+
+namespace {
+
+const QString kKategorie = QStringLiteral("ImportExport");
+const QString kOrt = QStringLiteral("CSVDataImporter");
+const QString kDateTime = QStringLiteral("dd.MM.yyyy hh:mm:ss");
+const QChar kTrenner(0x1f);
+const QString kNull = QStringLiteral("\x1e");
+const QString kSchluss = QStringLiteral(
+    " \n\nFalls die Importdatei von Hand erstellt wurde, korrigieren Sie bitte Schema- oder "
+    "Datenzeile.  Falls sie automatisch erzeugt wurde, kontaktieren Sie bitte den Administrator.");
+
+[[noreturn]] void fehler(const QString &titel, const QString &text, int zeile = -1)
+{
+    throw ImportException(kOrt, titel, text, zeile);
+}
+
+int metaTypeOf(const AttributeDescription &attribute)
+{
+    return attribute.entity()->classInfo().slotAt(attribute.row()).metaType;
+}
+
+bool isBlob(const AttributeDescription &attribute)
+{
+    return attribute.dbType() == QLatin1String("longblob");
+}
+
+// The name of a file beside the import file as the exporter writes it: without umlauts.
+QString ohneUmlaute(QString name)
+{
+    static const QHash<QChar, QString> ersatz = {
+        {QChar(0xe4), QStringLiteral("ae")}, {QChar(0xf6), QStringLiteral("oe")},
+        {QChar(0xfc), QStringLiteral("ue")}, {QChar(0xc4), QStringLiteral("Ae")},
+        {QChar(0xd6), QStringLiteral("Oe")}, {QChar(0xdc), QStringLiteral("Ue")},
+        {QChar(0xdf), QStringLiteral("ss")}};
+    QString result;
+    for (const QChar c : name)
+        result += ersatz.value(c, QString(c));
+    return result;
+}
+
+// A cell of a BLOB column names a plain file in the directory of the import file; null when
+// it names anything else (another directory, a link, a missing or unreadable file).
+std::optional<QString> blobDatei(const QDir &verzeichnis, const QString &zelle)
+{
+    const QString name = ohneUmlaute(zelle);
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
+        name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+        name.contains(QLatin1Char(':')) || name.contains(QChar(0)))
+        return std::nullopt;
+    const QString pfad = verzeichnis.filePath(name);
+    const QFileInfo info(pfad);
+    if (info.isSymLink() || !info.isFile() || !info.isReadable())
+        return std::nullopt;
+    return pfad;
+}
+
+// A value as the text that identifies it exactly.
+QString exakt(const QVariant &wert)
+{
+    if (!wert.isValid())
+        return kNull;
+    switch (wert.typeId()) {
+    case QMetaType::QDate:
+        return QLatin1Char('v') + wert.toDate().toString(Qt::ISODate);
+    case QMetaType::QDateTime:
+        return QLatin1Char('v') + wert.toDateTime().toString(Qt::ISODate);
+    case QMetaType::Bool:
+        return wert.toBool() ? QStringLiteral("v1") : QStringLiteral("v0");
+    case QMetaType::Double:
+        return QLatin1Char('v') + QString::number(wert.toDouble(), 'g', 17);
+    default:
+        return QLatin1Char('v') + wert.toString();
+    }
+}
+
+// A value as the database compares it with the columns' collation: texts without regard
+// to case, accents and trailing blanks.
+QString gefaltet(const QVariant &wert)
+{
+    if (!wert.isValid() || wert.typeId() != QMetaType::QString)
+        return exakt(wert);
+    QString text = wert.toString().normalized(QString::NormalizationForm_D);
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.category() == QChar::Mark_NonSpacing)
+            continue;
+        if (c == QChar(0xdf))
+            result += QStringLiteral("ss");
+        else
+            result += c;
+    }
+    while (result.endsWith(QLatin1Char(' ')))
+        result.chop(1);
+    return QLatin1Char('v') + result.toCaseFolded();
+}
+
+QString felder(const DataTuple &tupel, int hoechstens = 10)
+{
+    QStringList teile;
+    const auto &daten = tupel.data();
+    for (auto it = daten.cbegin(); it != daten.cend() && teile.size() < hoechstens; ++it)
+        if (it->kind == DataTuple::Datum::Value && it->value.isValid())
+            teile << it.key() + QLatin1Char('=') + it->value.toString();
+    return teile.join(QStringLiteral(", "));
+}
+
+struct Zeile
+{
+    int nummer;
+    QStringList tokens;
+};
+
+} // namespace
+
+// One run of an import: the data set of the file, the resolution of its references and
+// the mapping to stored rows, and the writing.
+class DataImporter::Lauf
+{
+public:
+    Lauf(DataImporter &importer, const QString &fileName)
+        : m_importer(importer), m_ctx(importer.m_ctx),
+          m_verzeichnis(QFileInfo(fileName).absoluteDir())
+    {
+    }
+
+    DataSet daten;
+
+    void vorverarbeiten();
+    void schreiben(ImportResult &ergebnis);
+
+private:
+    // Where a reference leads: nowhere (all its columns empty), to a row of the import, to a
+    // stored row, or not found.
+    struct Ziel
+    {
+        enum Art { Keins, Tupel, Id, Offen } art = Offen;
+        DataTuple *tupel = nullptr;
+        qlonglong id = -1;
+    };
+    // The rows of one entity (of the import or stored) by the values of some attributes.
+    struct Index
+    {
+        QList<const AttributeDescription *> attribute; // sorted by name
+        QHash<QString, QList<DataTuple *>> tupel;
+        QHash<QString, QList<qlonglong>> ids;
+        bool fertig = false;
+    };
+
+    void konvertiereBasistypen();
+    void pruefeBlobs();
+    void pruefePfadeUndStrategien();
+    void loeseVerweiseAuf();
+    void bildeAufDatenbankAb();
+    void erkenneDuplikate();
+
+    const ControllerDef &controllerDef(const EntityDescription &entity);
+    std::vector<DataTuple *> zuImportieren(const QString &entity) const;
+    Ziel verweisVon(DataTuple &tupel, const QString &attribut);
+    Ziel loese(DataTuple &tupel, const ForeignKeyNode &knoten);
+    QString identitaet(const Ziel &ziel) const;
+    Index &importIndex(const EntityDescription &entity, QList<const AttributeDescription *> attribute);
+    Index &datenbankIndex(const EntityDescription &entity, QList<const AttributeDescription *> attribute);
+    // The stored row a row of the import overwrites; -1 when it is new.
+    qlonglong datenbankId(DataTuple &tupel);
+    QStringList schreibreihenfolge() const;
+    void fuelle(DataTuple &tupel, const EntityDescription &entity, Persistent &objekt,
+                std::vector<std::pair<int, const DataTuple *>> &offen);
+
+    DataImporter &m_importer;
+    DatabaseContext &m_ctx;
+    QDir m_verzeichnis;
+    std::map<QString, std::pair<std::string, ControllerDef>> m_defs;
+    std::unordered_map<const DataTuple *, QHash<QString, Ziel>> m_verweise;
+    std::unordered_map<const DataTuple *, qlonglong> m_ids;
+    std::map<QString, Index> m_importIndizes;
+    std::map<QString, Index> m_datenbankIndizes;
+};
+
+DataImporter::DataImporter(DatabaseContext &ctx) : m_ctx(ctx) {}
+
+DataImporter::~DataImporter() = default;
+
+void DataImporter::status(const QString &text)
+{
+    m_ctx.log(kKategorie, QStringLiteral("DataImporter"), 6, text);
+    if (m_status)
+        m_status(text);
+}
+
+const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &entity)
+{
+    auto it = m_defs.find(entity.codeName());
+    if (it == m_defs.end()) {
+        const int index = int(m_ctx.dataModel().entities().indexOf(&entity));
+        const bool logToDatabase = entity.codeName() != QLatin1String("EventLog") &&
+                                   entity.codeName() != QLatin1String("QueryLog");
+        it = m_defs.emplace(entity.codeName(),
+                            std::make_pair((entity.codeName() + QStringLiteral("Controller")).toStdString(),
+                                           ControllerDef{nullptr, index, logToDatabase}))
+                 .first;
+        it->second.second.name = it->second.first.c_str();
+    }
+    return it->second.second;
+}
+
+std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity) const
+{
+    std::vector<DataTuple *> result;
+    if (!daten.schema(entity))
+        return result;
+    for (const auto &tupel : daten.tuples(entity))
+        result.push_back(tupel.get());
+    return result;
+}
+
+void DataImporter::Lauf::vorverarbeiten()
+{
+    konvertiereBasistypen();
+    m_importer.status(QStringLiteral("Pruefung auf korrekte Syntax der Basistypen erfolgreich abgeschlossen."));
+    pruefeBlobs();
+    m_importer.status(QStringLiteral("Alle aus der Eingabedatei referenzierten Dateien sind vorhanden."));
+    pruefePfadeUndStrategien();
+    m_importer.status(QStringLiteral("Pruefungen und Konvertierungen erfolgreich abgeschlossen"));
+    loeseVerweiseAuf();
+    m_importer.status(QStringLiteral("Fremdschluesselbeziehungen erfolgreich aufgeloest"));
+    bildeAufDatenbankAb();
+    m_importer.status(QStringLiteral("Zuordnung zu Tupeln auf der Datenbank erfolgreich hergestellt"));
+    erkenneDuplikate();
+    m_importer.status(QStringLiteral("Duplikaterkennung erfolgreich abgeschlossen"));
+}
+
+void DataImporter::Lauf::konvertiereBasistypen()
+{
+    for (const QString &name : daten.entityNames()) {
+        const ImpExpSchema *schema = daten.schema(name);
+        if (!schema)
+            continue;
+        // Per column: its path key and the attribute at its end.
+        std::vector<std::pair<QString, const AttributeDescription *>> spalten;
+        for (const QStringList &pfad : schema->allPaths()) {
+            const EntityDescription *tabelle = &schema->entity();
+            const AttributeDescription *attribut = nullptr;
+            for (const QString &glied : pfad) {
+                attribut = tabelle->attribute(glied);
+                if (attribut->referencedEntity())
+                    tabelle = attribut->referencedEntity();
+            }
+            spalten.emplace_back(pfad.join(QLatin1Char('.')), attribut);
+        }
+        for (DataTuple *tupel : zuImportieren(name)) {
+            for (const auto &[schluessel, attribut] : spalten) {
+                const DataTuple::Datum *datum = tupel->datum(schluessel);
+                const QString text = datum ? datum->value.toString() : QString();
+                if (text.isEmpty()) {
+                    tupel->setValue(schluessel, QVariant());
+                    continue;
+                }
+                if (isBlob(*attribut))
+                    continue;
+                const auto falsch = [&](const char *titel, const char *art) {
+                    fehler(QString::fromLatin1(titel),
+                           QStringLiteral("Der Wert %3 in der Spalte %1 der Tabelle %2 ist %4.")
+                               .arg(schluessel, name, text, QString::fromLatin1(art)),
+                           tupel->line());
+                };
+                QVariant wert;
+                bool ok = true;
+                switch (metaTypeOf(*attribut)) {
+                case QMetaType::QDate: {
+                    QDate tag = QDate::fromString(text, QStringLiteral("d.M.yyyy"));
+                    if (!tag.isValid())
+                        tag = QDate::fromString(text, QStringLiteral("yyyy-M-d"));
+                    if (!tag.isValid())
+                        falsch("Datum falsch angegeben",
+                               "kein gueltiges Datum.  Ein Datum wird in der Form T.M.JJJJ oder "
+                               "JJJJ-M-T angegeben");
+                    wert = tag;
+                    break;
+                }
+                case QMetaType::QDateTime: {
+                    const QDateTime zeit = QDateTime::fromString(text, kDateTime);
+                    if (!zeit.isValid())
+                        falsch("Zeitstempel falsch angegeben",
+                               "kein gueltiger Zeitstempel.  Zeitstempel haben das Format "
+                               "dd.MM.yyyy hh:mm:ss");
+                    wert = zeit;
+                    break;
+                }
+                case QMetaType::Int:
+                    wert = text.toInt(&ok);
+                    break;
+                case QMetaType::LongLong:
+                    wert = text.toLongLong(&ok);
+                    break;
+                case QMetaType::Double:
+                    wert = QLocale::c().toDouble(text, &ok);
+                    break;
+                case QMetaType::Bool:
+                    if (text != QLatin1String("true") && text != QLatin1String("false"))
+                        falsch("Wahrheitswert falsch angegeben",
+                               "kein gueltiger Wahrheitswert.  Erlaubt sind nur true und false");
+                    wert = text == QLatin1String("true");
+                    break;
+                default:
+                    wert = text;
+                    break;
+                }
+                if (!ok)
+                    falsch("Zahl falsch angegeben", "keine gueltige Zahl");
+                tupel->setValue(schluessel, wert);
+            }
+        }
+    }
+}
+
+void DataImporter::Lauf::pruefeBlobs()
+{
+    for (const QString &name : daten.entityNames()) {
+        const ImpExpSchema *schema = daten.schema(name);
+        if (!schema)
+            continue;
+        for (const AttributeDescription *attribut : schema->plainAttributes()) {
+            if (!isBlob(*attribut))
+                continue;
+            for (DataTuple *tupel : zuImportieren(name)) {
+                const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
+                const QString zelle = datum ? datum->value.toString() : QString();
+                if (!zelle.isEmpty() && !blobDatei(m_verzeichnis, zelle))
+                    fehler(QStringLiteral("Kann Datei nicht oeffnen"),
+                           QStringLiteral("Binaerdaten werden nicht aus der Importdatei selbst, "
+                                          "sondern aus separaten Dateien importiert.  In der "
+                                          "Importdatei befinden sich nur Verweise auf die zu "
+                                          "importierenden separaten Binaerdateien. \n\nDie "
+                                          "Binaerdatei %1 ist entweder nicht vorhanden, oder "
+                                          "konnte nicht geoeffnet werden.")
+                               .arg(zelle),
+                           tupel->line());
+            }
+        }
+    }
+}
+
+void DataImporter::Lauf::pruefePfadeUndStrategien()
+{
+    for (const QString &name : daten.entityNames()) {
+        const ImpExpSchema *schema = daten.schema(name);
+        if (!schema)
+            continue;
+        QSet<QString> erlaubt;
+        for (const QStringList &pfad : ImpExpSchema::construct(m_ctx, schema->entity())->allPaths())
+            erlaubt.insert(pfad.join(QLatin1Char('.')));
+        for (const QStringList &pfad : schema->allPaths()) {
+            const QString text = pfad.join(QLatin1Char('.'));
+            if (!erlaubt.contains(text))
+                fehler(QStringLiteral("Unbekannter Pfad gefunden"),
+                       QStringLiteral("In der Importdatei ist ein Pfad %1 fuer Datensaetze der "
+                                      "Tabelle %2 angegeben.  Dieser ist laut Datenmodell nicht "
+                                      "erlaubt. Bitte beheben Sie den Fehler, oder kontaktieren "
+                                      "Sie den Administrator.")
+                           .arg(text, name),
+                       m_importer.m_schemaZeilen.value(name, -1));
+        }
+        const ImportStrategy &strategie = m_importer.m_strategien.strategie(name);
+        for (DataTuple *tupel : zuImportieren(name))
+            strategie.pruefe(m_ctx, *tupel);
+    }
+}
+
+QString DataImporter::Lauf::identitaet(const Ziel &ziel) const
+{
+    switch (ziel.art) {
+    case Ziel::Tupel:
+        return QLatin1Char('t') + QString::number(ziel.tupel->number());
+    case Ziel::Id:
+        return QLatin1Char('d') + QString::number(ziel.id);
+    default:
+        return kNull;
+    }
+}
+
+DataImporter::Lauf::Ziel DataImporter::Lauf::verweisVon(DataTuple &tupel, const QString &attribut)
+{
+    QHash<QString, Ziel> &bekannt = m_verweise[&tupel];
+    const auto it = bekannt.constFind(attribut);
+    if (it != bekannt.cend())
+        return *it;
+    Ziel ziel;
+    ziel.art = Ziel::Keins;
+    const ImpExpSchema *schema = daten.schema(tupel.entityName());
+    const ForeignKeyGraph *graph = schema ? schema->graph(attribut) : nullptr;
+    if (const ForeignKeyNode *knoten = graph ? graph->root().edgeTarget(attribut) : nullptr)
+        ziel = loese(tupel, *knoten);
+    m_verweise[&tupel].insert(attribut, ziel);
+    return ziel;
+}
+
+DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const ForeignKeyNode &knoten)
+{
+    // The values given for the node and the targets of its inner references.
+    QMap<QString, QVariant> werte;
+    QMap<QString, Ziel> innere;
+    QList<const AttributeDescription *> attribute;
+    bool leer = true;
+    for (const ForeignKeyNode::Entry &eintrag : knoten.entries()) {
+        const QString name = eintrag.attribute->codeName();
+        attribute.append(eintrag.attribute);
+        if (eintrag.target) {
+            const Ziel inneres = loese(tupel, *eintrag.target);
+            if (inneres.art == Ziel::Offen)
+                return inneres;
+            leer = leer && inneres.art == Ziel::Keins;
+            innere.insert(name, inneres);
+        } else {
+            const DataTuple::Datum *datum = tupel.datum(knoten.pathKey() + QLatin1Char('.') + name);
+            const QVariant wert = datum ? datum->value : QVariant();
+            leer = leer && !wert.isValid();
+            werte.insert(name, wert);
+        }
+    }
+    Ziel ziel;
+    if (leer) {
+        ziel.art = Ziel::Keins;
+        return ziel;
+    }
+    const EntityDescription &entity = knoten.entity();
+    Index &imIndex = importIndex(entity, attribute);
+    QStringList exakteTeile, gefalteteTeile;
+    bool inDatenbankMoeglich = true;
+    for (const AttributeDescription *attribut : imIndex.attribute) {
+        const QString name = attribut->codeName();
+        if (attribut->isForeignKey()) {
+            const Ziel &inneres = innere[name];
+            exakteTeile << identitaet(inneres);
+            if (inneres.art == Ziel::Tupel) {
+                const qlonglong id = datenbankId(*inneres.tupel);
+                inDatenbankMoeglich = inDatenbankMoeglich && id >= 0;
+                gefalteteTeile << QLatin1Char('d') + QString::number(id);
+            } else {
+                gefalteteTeile << identitaet(inneres);
+            }
+        } else {
+            exakteTeile << exakt(werte[name]);
+            gefalteteTeile << gefaltet(werte[name]);
+        }
+    }
+    const QList<DataTuple *> imImport = imIndex.tupel.value(exakteTeile.join(kTrenner));
+    QList<qlonglong> gespeichert;
+    if (imImport.size() != 1 && inDatenbankMoeglich)
+        gespeichert = datenbankIndex(entity, attribute).ids.value(gefalteteTeile.join(kTrenner));
+    if (imImport.size() > 1 || (imImport.isEmpty() && gespeichert.size() > 1))
+        fehler(QStringLiteral("Verweis nicht eindeutig aufloesbar."),
+               QStringLiteral("Der Verweis %1 ist fuer einen Datensatz der Tabelle %4 nicht "
+                              "eindeutig aufloesbar. Es gibt %2 Treffer auf der Datenbank und %3 "
+                              "Treffer in den gerade importierten Daten. \n\nIst der "
+                              "Import/Export-Schluessel der entsprechenden Tabelle wirklich in "
+                              "allen Faellen eindeutig?  Enthalten die Import-Daten eventuell "
+                              "Duplikat-Datensaetze (z.B. mehrere gleiche Zeilen)? \n\nBitte "
+                              "pruefen Sie ihre Import-Daten oder kontaktieren Sie Ihren "
+                              "Administrator. \n\nDer Inhalt einiger Felder des Datensatzes: \n %5")
+                   .arg(knoten.pathKey())
+                   .arg(gespeichert.size())
+                   .arg(imImport.size())
+                   .arg(tupel.entityName(), felder(tupel)),
+               tupel.line());
+    if (imImport.size() == 1) {
+        ziel.art = Ziel::Tupel;
+        ziel.tupel = imImport.front();
+    } else if (gespeichert.size() == 1) {
+        ziel.art = Ziel::Id;
+        ziel.id = gespeichert.front();
+    }
+    return ziel;
+}
+
+DataImporter::Lauf::Index &
+DataImporter::Lauf::importIndex(const EntityDescription &entity,
+                                QList<const AttributeDescription *> attribute)
+{
+    std::sort(attribute.begin(), attribute.end(),
+              [](const AttributeDescription *a, const AttributeDescription *b) {
+                  return a->codeName() < b->codeName();
+              });
+    QString signatur = entity.codeName();
+    for (const AttributeDescription *attribut : attribute)
+        signatur += kTrenner + attribut->codeName();
+    Index &index = m_importIndizes[signatur];
+    if (index.fertig)
+        return index;
+    if (!index.attribute.isEmpty())
+        fehler(QStringLiteral("Interner Fehler"),
+               QStringLiteral("Der Import/Export-Schluessel der Tabelle %1 verweist auf sich selbst.")
+                   .arg(entity.codeName()));
+    index.attribute = attribute;
+    for (DataTuple *kandidat : zuImportieren(entity.codeName())) {
+        QStringList teile;
+        bool bekannt = true;
+        for (const AttributeDescription *attribut : attribute) {
+            if (attribut->isForeignKey()) {
+                const Ziel ziel = verweisVon(*kandidat, attribut->codeName());
+                bekannt = bekannt && ziel.art != Ziel::Offen;
+                teile << identitaet(ziel);
+            } else {
+                const DataTuple::Datum *datum = kandidat->datum(attribut->codeName());
+                teile << exakt(datum && datum->kind == DataTuple::Datum::Value ? datum->value
+                                                                                 : QVariant());
+            }
+        }
+        if (bekannt)
+            index.tupel[teile.join(kTrenner)].append(kandidat);
+    }
+    index.fertig = true;
+    return index;
+}
+
+DataImporter::Lauf::Index &
+DataImporter::Lauf::datenbankIndex(const EntityDescription &entity,
+                                   QList<const AttributeDescription *> attribute)
+{
+    std::sort(attribute.begin(), attribute.end(),
+              [](const AttributeDescription *a, const AttributeDescription *b) {
+                  return a->codeName() < b->codeName();
+              });
+    QString signatur = entity.codeName();
+    for (const AttributeDescription *attribut : attribute)
+        signatur += kTrenner + attribut->codeName();
+    Index &index = m_datenbankIndizes[signatur];
+    if (index.fertig)
+        return index;
+    index.attribute = attribute;
+    QSet<QString> spalten{QStringLiteral("id")};
+    for (const AttributeDescription *attribut : attribute)
+        spalten.insert(attribut->codeName());
+    const auto zeilen =
+        EntityController(m_ctx, controllerDef(entity)).select({}, true, spalten, true, false);
+    for (const auto &zeile : zeilen) {
+        QStringList teile;
+        for (const AttributeDescription *attribut : attribute) {
+            const QVariant &wert = zeile->rawValueAt(attribut->row());
+            if (attribut->isForeignKey())
+                teile << (wert.isValid() ? QLatin1Char('d') + QString::number(wert.toLongLong()) : kNull);
+            else
+                teile << gefaltet(wert);
+        }
+        index.ids[teile.join(kTrenner)].append(zeile->getId());
+    }
+    index.fertig = true;
+    return index;
+}
+
+void DataImporter::Lauf::loeseVerweiseAuf()
+{
+    m_importer.status(QStringLiteral("Beginne mit Fremdschluesselaufloesung..."));
+    int gesamt = 0;
+    for (const QString &name : daten.entityNames())
+        gesamt += int(zuImportieren(name).size());
+    int verarbeitet = 0;
+    for (const QString &name : daten.entityNames()) {
+        const ImpExpSchema *schema = daten.schema(name);
+        if (!schema)
+            continue;
+        QStringList verweise;
+        for (const QString &attribut : schema->attributeOrder())
+            if (schema->hasGraph(attribut))
+                verweise << attribut;
+        for (DataTuple *tupel : zuImportieren(name)) {
+            for (const QString &attribut : verweise) {
+                const Ziel ziel = verweisVon(*tupel, attribut);
+                switch (ziel.art) {
+                case Ziel::Offen: {
+                    QStringList inhalt;
+                    const QString praefix = attribut + QLatin1Char('.');
+                    for (auto it = tupel->data().cbegin(); it != tupel->data().cend(); ++it)
+                        if (it.key().startsWith(praefix))
+                            inhalt << it.key() + QLatin1Char('=') + it->value.toString();
+                    const AttributeDescription *beschreibung = schema->entity().attribute(attribut);
+                    fehler(QStringLiteral("Verweis nicht aufloesbar"),
+                           QStringLiteral("Zeile %1: Der Verweis %2 auf die Tabelle %3 konnte nicht "
+                                          "aufgeloest werden.  In der Importdatei steht folgendes: %4")
+                               .arg(tupel->line())
+                               .arg(attribut, beschreibung->referencedEntityName(),
+                                    inhalt.join(QStringLiteral(", "))),
+                           tupel->line());
+                }
+                case Ziel::Tupel:
+                    tupel->setTuple(attribut, *ziel.tupel);
+                    break;
+                case Ziel::Id:
+                    tupel->setForeignKey(attribut, ziel.id);
+                    break;
+                case Ziel::Keins:
+                    tupel->setValue(attribut, QVariant());
+                    break;
+                }
+            }
+            tupel->setFinished(true);
+            if (++verarbeitet % 1000 == 0)
+                m_importer.status(QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  "
+                                                 "%2 von %3 Datensaetzen des Durchlaufs verarbeitet")
+                                      .arg(1)
+                                      .arg(verarbeitet)
+                                      .arg(gesamt));
+        }
+    }
+    m_importer.status(QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  %2 von %3 "
+                                     "Datensaetzen des Durchlaufs verarbeitet")
+                          .arg(1)
+                          .arg(verarbeitet)
+                          .arg(gesamt));
+    m_importer.status(QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1, noch %2 "
+                                     "Datensaetze offen")
+                          .arg(1)
+                          .arg(0));
+}
+
+qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
+{
+    const auto bekannt = m_ids.find(&tupel);
+    if (bekannt != m_ids.end())
+        return bekannt->second;
+    const EntityDescription &entity = daten.schema(tupel.entityName())->entity();
+    if (!entity.hasImpExpKey())
+        fehler(QStringLiteral("Kein Import/Export-Schluessel vorhanden"),
+               QStringLiteral("Fuer die Tabelle %1 ist kein Import/Export-Schluessel vorhanden.  "
+                              "\n\nDies ist hoechstwahrscheinlich ein Fehler im Datenmodell.  "
+                              "Bitte kontaktieren Sie den Administrator.")
+                   .arg(entity.codeName()),
+               tupel.line());
+    qlonglong id = -1;
+    QMap<QString, QString> teile;
+    bool moeglich = true;
+    for (const AttributeDescription *attribut : entity.impExpKey()) {
+        if (attribut->isForeignKey()) {
+            const Ziel ziel = verweisVon(tupel, attribut->codeName());
+            if (ziel.art == Ziel::Tupel) {
+                const qlonglong zielId = datenbankId(*ziel.tupel);
+                moeglich = moeglich && zielId >= 0;
+                teile.insert(attribut->codeName(), QLatin1Char('d') + QString::number(zielId));
+            } else {
+                moeglich = moeglich && ziel.art != Ziel::Offen;
+                teile.insert(attribut->codeName(), identitaet(ziel));
+            }
+        } else {
+            const DataTuple::Datum *datum = tupel.datum(attribut->codeName());
+            teile.insert(attribut->codeName(),
+                         gefaltet(datum && datum->kind == DataTuple::Datum::Value ? datum->value
+                                                                                  : QVariant()));
+        }
+    }
+    if (moeglich) {
+        Index &index = datenbankIndex(entity, entity.impExpKey());
+        QStringList schluessel;
+        for (const AttributeDescription *attribut : index.attribute)
+            schluessel << teile.value(attribut->codeName());
+        const QList<qlonglong> treffer = index.ids.value(schluessel.join(kTrenner));
+        if (treffer.size() > 1) {
+            QStringList liste;
+            for (int i = 0; i < treffer.size() && i < 10; ++i)
+                liste << QString::number(treffer[i]);
+            fehler(QStringLiteral("Datensatz nicht eindeutig"),
+                   QStringLiteral("Es gibt mehrere Datensaetze auf der Datenbank, die in Bezug auf "
+                                  "den Importschluessel gleich sind.  Im einzelnen sind die "
+                                  "Datensaetze mit den IDs %1 in der Tabelle %2 problematisch "
+                                  "(maximal 10 werden ausgegeben). Daher ist keine Entscheidung "
+                                  "moeglich, welcher dieser Datensaetze ueberschrieben werden "
+                                  "muss.\n\nEs koennte sich hierbei um eine Dateninkonsistenz "
+                                  "handeln.  Bitte kontaktieren Sie den Administrator.")
+                       .arg(liste.join(QStringLiteral(", ")), entity.codeName()),
+                   tupel.line());
+        }
+        if (treffer.size() == 1)
+            id = treffer.front();
+    }
+    m_ids[&tupel] = id;
+    return id;
+}
+
+void DataImporter::Lauf::bildeAufDatenbankAb()
+{
+    const QString ort = QStringLiteral("DataImporter");
+    const bool protokoll = m_ctx.logs(kKategorie, ort, 3);
+    int anzahl = 0;
+    for (const QString &name : daten.entityNames()) {
+        for (DataTuple *tupel : zuImportieren(name)) {
+            const qlonglong id = datenbankId(*tupel);
+            tupel->setDatabaseId(id);
+            if (protokoll)
+                m_ctx.log(kKategorie, ort, 3,
+                          id >= 0 ? QStringLiteral("Genau ein passendes Tupel auf der Datenbank "
+                                                   "gefunden, id") +
+                                        QString::number(id) + QStringLiteral(", ueberschreibe es.")
+                                  : QStringLiteral("Kein passendes Tupel auf der Datenbank gefunden, "
+                                                   "daher wird es neu eingefuegt."));
+            ++anzahl;
+        }
+    }
+    m_importer.status(
+        QStringLiteral("Abbildung auf Datenbank bei %1 Datensaetzen hergestellt").arg(anzahl));
+}
+
+void DataImporter::Lauf::erkenneDuplikate()
+{
+    int anzahl = 0;
+    for (const QString &name : daten.entityNames()) {
+        const ImpExpSchema *schema = daten.schema(name);
+        if (!schema)
+            continue;
+        const EntityDescription &entity = schema->entity();
+        QHash<QString, const DataTuple *> gesehen;
+        QHash<qlonglong, const DataTuple *> gespeichert;
+        for (DataTuple *tupel : zuImportieren(name)) {
+            ++anzahl;
+            QStringList teile;
+            for (const AttributeDescription *attribut : entity.impExpKey()) {
+                const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
+                if (!datum)
+                    teile << kNull;
+                else if (datum->kind == DataTuple::Datum::Tuple)
+                    teile << QLatin1Char('t') + QString::number(datum->tuple->number());
+                else if (datum->kind == DataTuple::Datum::ForeignKey)
+                    teile << QLatin1Char('d') + QString::number(datum->foreignKey);
+                else
+                    teile << exakt(datum->value);
+            }
+            const QString schluessel = teile.join(kTrenner);
+            const bool doppelt = gesehen.contains(schluessel) ||
+                                 (tupel->databaseId() >= 0 && gespeichert.contains(tupel->databaseId()));
+            if (doppelt)
+                fehler(QStringLiteral("Datensatz nicht eindeutig"),
+                       QStringLiteral("Es gibt mehrere Datensaetze in dem Importdaten, die in Bezug "
+                                      "auf den Importschluessel gleich sind.  Einer davon gehoert "
+                                      "zur Tabelle %1 und hat den folgenden Inhalt: \n\n%2\nDaher "
+                                      "ist keine Entscheidung moeglich, welcher dieser Datensaetze "
+                                      "gelten soll.")
+                           .arg(name, felder(*tupel, 1000)),
+                       tupel->line());
+            gesehen.insert(schluessel, tupel);
+            if (tupel->databaseId() >= 0)
+                gespeichert.insert(tupel->databaseId(), tupel);
+        }
+    }
+    m_importer.status(QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(anzahl));
+}
+
+QStringList DataImporter::Lauf::schreibreihenfolge() const
+{
+    // Referenced entities before the entities that refer to them, where the references
+    // allow it; the rest is fixed by the update of the references afterwards.
+    QStringList reihenfolge;
+    QSet<QString> besucht;
+    const QStringList namen = daten.entityNames();
+    std::function<void(const QString &)> besuche = [&](const QString &name) {
+        if (besucht.contains(name))
+            return;
+        besucht.insert(name);
+        if (const ImpExpSchema *schema = daten.schema(name)) {
+            for (const AttributeDescription *attribut : schema->entity().foreignKeyAttributes())
+                if (namen.contains(attribut->referencedEntityName()))
+                    besuche(attribut->referencedEntityName());
+            reihenfolge << name;
+        }
+    };
+    for (const QString &name : namen)
+        besuche(name);
+    return reihenfolge;
+}
+
+void DataImporter::Lauf::fuelle(DataTuple &tupel, const EntityDescription &entity,
+                                Persistent &objekt,
+                                std::vector<std::pair<int, const DataTuple *>> &offen)
+{
+    const auto &daten = tupel.data();
+    for (auto it = daten.cbegin(); it != daten.cend(); ++it) {
+        if (it.key().contains(QLatin1Char('.')))
+            continue;
+        const AttributeDescription *attribut = entity.attribute(it.key());
+        if (!attribut || attribut->isPrimaryKey() || it.key() == QLatin1String("create_tist") ||
+            it.key() == QLatin1String("mut_tist"))
+            continue;
+        const int row = attribut->row();
+        switch (it->kind) {
+        case DataTuple::Datum::Tuple:
+            if (it->tuple->databaseId() >= 0)
+                objekt.setValueAt(row, it->tuple->databaseId());
+            else
+                offen.emplace_back(row, it->tuple);
+            break;
+        case DataTuple::Datum::ForeignKey:
+            objekt.setValueAt(row, it->foreignKey);
+            break;
+        case DataTuple::Datum::Value:
+            if (isBlob(*attribut) && it->value.isValid()) {
+                const auto pfad = blobDatei(m_verzeichnis, it->value.toString());
+                QFile datei(pfad ? *pfad : QString());
+                if (!pfad || !datei.open(QIODevice::ReadOnly))
+                    fehler(QStringLiteral("Fehler beim Lesen der Datei"),
+                           QStringLiteral("Die Datei %1 konnte nicht gelesen werden.")
+                               .arg(it->value.toString()),
+                           tupel.line());
+                const QByteArray bytes = datei.readAll();
+                if (datei.error() != QFileDevice::NoError)
+                    fehler(QStringLiteral("Fehler beim Lesen der Datei"),
+                           QStringLiteral("Die Datei %1 konnte nicht gelesen werden.")
+                               .arg(it->value.toString()),
+                           tupel.line());
+                objekt.setValueAt(row, bytes);
+            } else {
+                objekt.setValueAt(row, it->value);
+            }
+            break;
+        }
+    }
+}
+
+void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
+{
+    struct Geschrieben
+    {
+        std::unique_ptr<Persistent> objekt;
+        const ControllerDef *def;
+        std::vector<std::pair<int, const DataTuple *>> offen;
+    };
+    std::vector<Geschrieben> alle;
+    bool codes = false;
+    int geschrieben = 0;
+    const SqlWriter sql(m_ctx.connection());
+    for (const QString &name : schreibreihenfolge()) {
+        const std::vector<DataTuple *> tupel = zuImportieren(name);
+        if (tupel.empty())
+            continue;
+        const EntityDescription &entity = daten.schema(name)->entity();
+        const ControllerDef &def = controllerDef(entity);
+        if (entity.columns().empty() || !entity.attribute(QStringLiteral("id")))
+            fehler(QStringLiteral("Kein Primaerschluessel definiert"),
+                   QStringLiteral("Es ist kein Primaerschluessel vorhanden. Bitte kontaktieren Sie "
+                                  "den Administrator."),
+                   tupel.front()->line());
+        codes = codes || name == QLatin1String("CodeType") || name == QLatin1String("CodeValue");
+
+        // The stored rows that are overwritten, read in chunks.
+        QHash<qlonglong, size_t> vorhanden;
+        std::vector<std::unique_ptr<Persistent>> gelesen;
+        std::vector<qlonglong> ids;
+        for (const DataTuple *t : tupel)
+            if (t->databaseId() >= 0)
+                ids.push_back(t->databaseId());
+        for (size_t start = 0; start < ids.size(); start += 1000) {
+            SqlStatement rest;
+            std::string &text = rest.text();
+            text = "WHERE " + entity.alias() + ".id IN (";
+            for (size_t i = start; i < ids.size() && i < start + 1000; ++i) {
+                if (i > start)
+                    text += ',';
+                sql.appendLiteral(text, QVariant(ids[i]), QMetaType::LongLong);
+            }
+            text += ')';
+            for (auto &objekt : BatchController(m_ctx, def).selectWhere(rest)) {
+                vorhanden.insert(objekt->getId(), gelesen.size());
+                gelesen.push_back(std::move(objekt));
+            }
+        }
+
+        std::vector<Persistent *> neu;
+        bool blobs = false;
+        for (const ColumnInfo &spalte : entity.columns())
+            blobs = blobs || isBlob(*spalte.attribute);
+        EntityController einzeln(m_ctx, def);
+        for (DataTuple *t : tupel) {
+            Geschrieben eintrag{nullptr, &def, {}};
+            const auto alt = vorhanden.constFind(t->databaseId());
+            if (alt != vorhanden.cend())
+                eintrag.objekt = std::move(gelesen[*alt]);
+            const bool ueberschreiben = eintrag.objekt != nullptr;
+            if (!ueberschreiben) {
+                // New, or the stored row it was mapped to has gone meanwhile.
+                t->setDatabaseId(-1);
+                eintrag.objekt.reset(static_cast<Persistent *>(entity.classInfo().create()));
+            }
+            fuelle(*t, entity, *eintrag.objekt, eintrag.offen);
+            if (ueberschreiben || blobs) {
+                einzeln.insertOrUpdate(*eintrag.objekt);
+                t->setDatabaseId(eintrag.objekt->getId());
+            } else {
+                neu.push_back(eintrag.objekt.get());
+            }
+            ++(ueberschreiben ? ergebnis.ueberschriebenJeEntitaet[name]
+                              : ergebnis.eingefuegtJeEntitaet[name]);
+            ++(ueberschreiben ? ergebnis.ueberschrieben : ergebnis.eingefuegt);
+            alle.push_back(std::move(eintrag));
+        }
+        BatchController(m_ctx, def).insertAll(neu);
+        // The rows inserted together got their ids in the order of the rows.
+        size_t n = 0;
+        for (DataTuple *t : tupel)
+            if (t->databaseId() < 0)
+                t->setDatabaseId(neu.at(n++)->getId());
+        geschrieben += int(tupel.size());
+        m_importer.status(QStringLiteral("%1 Datensaetze geschrieben").arg(geschrieben));
+    }
+    if (codes)
+        m_ctx.codeManager().loadCodes(m_ctx);
+
+    int angepasst = 0;
+    for (Geschrieben &eintrag : alle) {
+        if (eintrag.offen.empty())
+            continue;
+        for (const auto &[row, ziel] : eintrag.offen)
+            eintrag.objekt->setValueAt(row, ziel->databaseId());
+        EntityController(m_ctx, *eintrag.def).insertOrUpdate(*eintrag.objekt);
+        ++angepasst;
+    }
+    m_importer.status(
+        QStringLiteral("Passe Fremdschluessel an: %1 Datensaetze bearbeitet").arg(angepasst));
+
+    m_importer.status(QStringLiteral("Daten geschrieben, beginne mit Nachbearbeitungen"));
+    for (const QString &name : daten.entityNames()) {
+        const std::vector<DataTuple *> tupel = zuImportieren(name);
+        if (!tupel.empty())
+            m_importer.m_strategien.strategie(name).nachDemSchreiben(
+                m_ctx, std::vector<const DataTuple *>(tupel.begin(), tupel.end()));
+    }
+}
+
+ImportResult DataImporter::importiere(const QString &fileName)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    ImportResult ergebnis;
+    bool codesGeaendert = false;
+    const auto codesNeuLaden = [&] {
+        if (!codesGeaendert)
+            return;
+        try {
+            m_ctx.codeManager().loadCodes(m_ctx);
+        } catch (...) {
+        }
+    };
+    const QString ort = QStringLiteral("DataImporter");
+    try {
+        Lauf lauf(*this, fileName);
+        m_ignoriert = 0;
+        m_schemaZeilen.clear();
+        lies(fileName, lauf.daten);
+        for (const QString &name : lauf.daten.entityNames())
+            ergebnis.gelesen += int(lauf.daten.tuples(name).size());
+        ergebnis.gelesen += m_ignoriert;
+        ergebnis.ignoriert = m_ignoriert;
+        lauf.vorverarbeiten();
+        Transaction transaktion(m_ctx);
+        codesGeaendert = !lauf.daten.tuples(QStringLiteral("CodeType")).empty() ||
+                         !lauf.daten.tuples(QStringLiteral("CodeValue")).empty();
+        lauf.schreiben(ergebnis);
+        if (m_fortsetzen && !m_fortsetzen()) {
+            m_ctx.log(kKategorie, ort, 7, QStringLiteral("Import vor dem Abschluss abgebrochen"));
+            ergebnis = ImportResult();
+            ergebnis.abgebrochen = true;
+        } else {
+            transaktion.commit();
+            codesGeaendert = false;
+            status(QStringLiteral("Import erfolgreich beendet"));
+        }
+    } catch (const ImportException &) {
+        codesNeuLaden();
+        throw;
+    } catch (const AnwendungsFehler &f) {
+        codesNeuLaden();
+        throw ImportException(f, -1);
+    } catch (const PersistenceException &f) {
+        codesNeuLaden();
+        throw ImportException(ort, f.shortText(), f.longText());
+    } catch (const NoSuchPrivilegeException &f) {
+        codesNeuLaden();
+        throw ImportException(ort, f.shortText(), f.longText());
+    } catch (const mysqlpp::Exception &f) {
+        codesNeuLaden();
+        const PersistenceException p = PersistenceException::databaseError(QString::fromUtf8(f.what()));
+        throw ImportException(ort, p.shortText(), p.longText());
+    } catch (const std::exception &f) {
+        codesNeuLaden();
+        throw ImportException(ort, QStringLiteral("Interner Fehler"), QString::fromUtf8(f.what()));
+    }
+    codesNeuLaden();
+    ergebnis.dauerMs = uhr.elapsed();
+    return ergebnis;
+}
+
+QStringList CSVDataImporter::tokens(const QString &text, int zeile)
+{
+    const auto unmaskiert = [](const QString &s, int i) {
+        return s.at(i) == QLatin1Char('"') && (i == 0 || s.at(i - 1) != QLatin1Char('\\'));
+    };
+    QStringList result;
+    QString aktuell;
+    bool innen = false;
+    for (const QString &stueck : text.split(QLatin1Char(';'))) {
+        aktuell = innen ? aktuell + QLatin1Char(';') + stueck : stueck;
+        int anzahl = 0;
+        for (int i = 0; i < stueck.size(); ++i)
+            anzahl += unmaskiert(stueck, i) ? 1 : 0;
+        if (anzahl % 2)
+            innen = !innen;
+        if (innen)
+            continue;
+        // Trimmed, the enclosing quotes dropped, an escaped quote read as the quote itself.
+        const QString roh = aktuell.trimmed();
+        QString token;
+        token.reserve(roh.size());
+        for (int i = 0; i < roh.size(); ++i) {
+            if (unmaskiert(roh, i))
+                continue;
+            if (roh.at(i) == QLatin1Char('\\') && i + 1 < roh.size() && roh.at(i + 1) == QLatin1Char('"'))
+                continue;
+            token += roh.at(i);
+        }
+        result << token;
+    }
+    if (innen)
+        fehler(QStringLiteral("Fehlerhafte Anfuehrungszeichen in Zeile %1").arg(zeile),
+               QStringLiteral("Beim Einlesen der Zeile %1 der CSV-Datei: Es ist eine ungerade Zahl "
+                              "an Anfuehrungszeichen vorhanden.Alles innerhalb eines Paares von "
+                              "Anfuehrungszeichen wird als ein Wort angesehen, daher ist diese "
+                              "Zeile fehlerhaft.")
+                   .arg(zeile),
+               zeile);
+    return result;
+}
+
+namespace {
+
+// The lines of a file with their numbers, decoded as UTF-8, without byte-order mark and
+// without blank lines.
+QList<Zeile> leseZeilen(const QString &fileName)
+{
+    QFile datei(fileName);
+    if (!datei.open(QIODevice::ReadOnly))
+        fehler(QStringLiteral("Datei nicht lesbar"),
+               QStringLiteral("Kann die Datei %1 nicht oeffnen.").arg(fileName));
+    QString inhalt = QString::fromUtf8(datei.readAll());
+    if (inhalt.startsWith(QChar(0xfeff)))
+        inhalt.remove(0, 1);
+    QList<Zeile> zeilen;
+    int nummer = 0;
+    for (QString text : inhalt.split(QLatin1Char('\n'))) {
+        ++nummer;
+        if (text.endsWith(QLatin1Char('\r')))
+            text.chop(1);
+        if (text.trimmed().isEmpty())
+            continue;
+        zeilen.append({nummer, CSVDataImporter::tokens(text, nummer)});
+    }
+    return zeilen;
+}
+
+bool istMetaZeile(const QString &art)
+{
+    return art == DataSet::kDatenmodellVersion || art == DataSet::kGeneratorVersion ||
+           art == DataSet::kGeschriebenAm;
+}
+
+} // namespace
+
+CSVDataImporter::MetaInformation CSVDataImporter::leseMetaInformationen(const QString &fileName)
+{
+    QMap<QString, QList<Zeile>> meta;
+    for (const Zeile &zeile : leseZeilen(fileName))
+        if (istMetaZeile(zeile.tokens.first()))
+            meta[zeile.tokens.first()].append(zeile);
+    MetaInformation info;
+    for (const QString &art :
+         {DataSet::kDatenmodellVersion, DataSet::kGeneratorVersion, DataSet::kGeschriebenAm}) {
+        const QList<Zeile> zeilen = meta.value(art);
+        if (zeilen.isEmpty())
+            fehler(QStringLiteral("Fehlende Zeile"),
+                   QStringLiteral("Es muss in der CSV-Datei genau eine Zeile geben, die mit dem "
+                                  "Schluesselwort %1 beginnt.  Diese fehlt.")
+                       .arg(art));
+        if (zeilen.size() > 1)
+            fehler(QStringLiteral("Doppelte Zeile"),
+                   QStringLiteral("Es darf in der CSV-Datei nur genau eine Zeile geben, die mit dem "
+                                  "Schluesselwort %1 beginnt.")
+                       .arg(art),
+                   zeilen[1].nummer);
+        const Zeile &zeile = zeilen.front();
+        if (zeile.tokens.size() != 2)
+            fehler(QStringLiteral("Falsche Zeilenlaenge"),
+                   QStringLiteral("Die Zeile, die mit dem Schluesselwort %1 beginnt muss inklusive "
+                                  "des Schluesselworts genau zwei Datenworte haben.  Sie hat aber "
+                                  "%2 Datenworte.")
+                       .arg(art)
+                       .arg(zeile.tokens.size()),
+                   zeile.nummer);
+        const QString &wert = zeile.tokens[1];
+        if (art == DataSet::kDatenmodellVersion) {
+            info.datenmodellVersion = wert;
+        } else if (art == DataSet::kGeneratorVersion) {
+            info.generatorVersion = wert;
+        } else {
+            info.geschriebenAm = QDateTime::fromString(wert, kDateTime);
+            if (!info.geschriebenAm.isValid())
+                fehler(QStringLiteral("Ungueltiger Zeitstempel"),
+                       QStringLiteral("Der Zeitstempel %1 ist nicht gueltig.  Zeitstempel in "
+                                      "csv-Dateien muessen das Format dd.MM.yyyy hh:mm:ss haben.")
+                           .arg(wert),
+                       zeile.nummer);
+        }
+    }
+    return info;
+}
+
+void CSVDataImporter::pruefeDatenmodellVersion(DatabaseContext &ctx, const MetaInformation &meta)
+{
+    const EntityDescription *info = ctx.dataModel().entity(QStringLiteral("DataModelInfo"));
+    const int index = int(ctx.dataModel().entities().indexOf(info));
+    const ControllerDef def{"DataModelInfoController", index, true};
+    size_t zeilen = 0;
+    try {
+        zeilen = EntityController(ctx, def).select({}, false, {}, true, false).size();
+    } catch (const PersistenceException &) {
+        zeilen = 0;
+    }
+    if (zeilen != 1)
+        fehler(QStringLiteral("Datenmodell-Information fehlerhaft"),
+               QStringLiteral("Die Datenmodell-Informationen (Version etc.) konnten nicht sauber "
+                              "geladen werden. \n\nBitte kontaktieren Sie den Administrator."));
+    if (meta.datenmodellVersion.isEmpty())
+        fehler(QStringLiteral("Keine Datenmodellversion angegeben"),
+               QStringLiteral("Es wurde keine Datenmodellversion in der Importdatei angegeben. Diese "
+                              "kann in einer Zeile der Format \"DatenmodellVersion;version\" "
+                              "angegeben werden, wobei statt \"version\" die Datenmodellversion "
+                              "angegeben wird."));
+    if (meta.datenmodellVersion != ctx.dataModel().version())
+        fehler(QStringLiteral("Abweichende Datenmodellversion erkannt"),
+               QStringLiteral("Die Datenmodellversion des Programms ist %1, die in der Importdatei "
+                              "aber %2.")
+                   .arg(ctx.dataModel().version(), meta.datenmodellVersion));
+}
+
+void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
+{
+    const QList<Zeile> zeilen = leseZeilen(fileName);
+    status(QStringLiteral("Import begonnen"));
+    status(QStringLiteral("Beginne mit dem Lesen der Daten"));
+    QList<const Zeile *> schemaZeilen, datenZeilen;
+    for (const Zeile &zeile : zeilen) {
+        const QString &art = zeile.tokens.first();
+        if (istMetaZeile(art))
+            continue;
+        if (art != DataSet::kSchema && art != DataSet::kDaten)
+            fehler(QStringLiteral("Zeile %1 der CSV-Datei ist weder Schema- noch Datenzeile").arg(zeile.nummer),
+                   QStringLiteral("Das erste Wort jeder Zeile der CSV-Datei muss die Art der in der "
+                                  "Zeile gespeicherten Information angeben. Erlaubt sind Schema, "
+                                  "Daten, DatenmodellVersion, GeneratorVersion und GeschriebenAm. "
+                                  "Das erste Wort von Zeile %1 ist aber keines dieser "
+                                  "Schluesselwoerter!")
+                       .arg(zeile.nummer),
+                   zeile.nummer);
+        if (zeile.tokens.size() < 2) {
+            const QString text = QStringLiteral("Zeile %1 der CSV-Datei ist zu kurz").arg(zeile.nummer);
+            fehler(text, text, zeile.nummer);
+        }
+        (art == DataSet::kSchema ? schemaZeilen : datenZeilen).append(&zeile);
+    }
+    m_ctx.log(kKategorie, kOrt, 6, QStringLiteral("%1 Datensaetze gelesen").arg(datenZeilen.size()));
+
+    status(QStringLiteral("Beginne mit dem Vorverarbeiten der Daten"));
+    QMap<QString, int> schemata; // entity -> line
+    QMap<QString, int> breite;   // entity -> tokens of its schema line
+    QSet<QString> ignoriert;
+    for (const Zeile *zeile : schemaZeilen) {
+        const QString &name = zeile->tokens[1];
+        if (schemata.contains(name))
+            fehler(QStringLiteral("CSV-Datei enthaelt mehrfache Schemainformation zur Entitaet %1").arg(name),
+                   QStringLiteral("Die Schemainformation zur Entitaet %1 ist mehrfach vorhanden, u.a. "
+                                  "in Zeile %2.  Sie darf nur genau einmal vorkommen.")
+                       .arg(name)
+                       .arg(zeile->nummer),
+                   zeile->nummer);
+        schemata.insert(name, zeile->nummer);
+        breite.insert(name, int(zeile->tokens.size()));
+        QList<QStringList> pfade;
+        for (int i = 2; i < zeile->tokens.size(); ++i) {
+            if (zeile->tokens[i].isEmpty())
+                fehler(QStringLiteral("Leeres Datenwort in Schemabeschreibung"),
+                       QStringLiteral("Die Schemabeschreibung zur Tabelle %1 enthaelt an Position "
+                                      "%2 ein leeres Datenwort.  Dies ist nicht erlaubt.")
+                           .arg(name)
+                           .arg(i + 1),
+                       zeile->nummer);
+            pfade.append(zeile->tokens[i].split(QLatin1Char('.')));
+        }
+        if (strategien().strategie(name).ignoriert()) {
+            ignoriert.insert(name);
+            continue;
+        }
+        const EntityDescription *entity = m_ctx.dataModel().entity(name);
+        if (entity && entity->isAbstract())
+            fehler(QStringLiteral("Import in abstrakte Entitaet nicht moeglich."),
+                   QStringLiteral("Die in den zu importierenden Daten angegebene Tabelle %1 existiert "
+                                  "nicht im Datenmodell.  Wohl aber existiert eine abstrakte Entitaet "
+                                  "gleichen Namens.  Diese dient aber nur der programminternen "
+                                  "Organisation und hat keine Entsprechung auf der Datenbank.")
+                       .arg(name),
+                   zeile->nummer);
+        try {
+            daten.setSchema(name, ImpExpSchema::constructFromAttributePaths(m_ctx, name, pfade));
+        } catch (const AnwendungsFehler &f) {
+            throw ImportException(f, zeile->nummer);
+        }
+    }
+    m_schemaZeilen = schemata;
+    QHash<QString, const Zeile *> schemaZeile;
+    for (const Zeile *zeile : schemaZeilen)
+        schemaZeile.insert(zeile->tokens[1], zeile);
+    for (const Zeile *zeile : datenZeilen) {
+        const QString &name = zeile->tokens[1];
+        if (ignoriert.contains(name)) {
+            m_ctx.log(kKategorie, QStringLiteral("IgnoreImportStrategy"), 4,
+                      QStringLiteral("Ignoring tuple of type ") + name);
+            ++m_ignoriert;
+            continue;
+        }
+        if (!schemata.contains(name))
+            fehler(QStringLiteral("Fehlende Schemainformation"),
+                   QStringLiteral("Zur Tabelle %1 ist keine Schemainformation vorhanden. Bitte "
+                                  "ergaenzen Sie eine Schema-Zeile fuer diese Tabelle.")
+                       .arg(name),
+                   zeile->nummer);
+        const int soll = breite.value(name);
+        const int ist = int(zeile->tokens.size());
+        if (ist < soll)
+            fehler(QStringLiteral("Datenzeile zu kurz"),
+                   QStringLiteral("Die Datenzeile %1 zur Tabelle %2 ist zu kurz.  Sie muss "
+                                  "Datenworte zu allen Eintraegen in der dazugehoerigen Schemazeile "
+                                  "enthalten.  Die Schemazeile enthaelt %3 Datenworte, die "
+                                  "Datenzeile aber %4 Datenworte.")
+                           .arg(zeile->nummer)
+                           .arg(name)
+                           .arg(soll)
+                           .arg(ist) +
+                       kSchluss,
+                   zeile->nummer);
+        if (ist > soll)
+            fehler(QStringLiteral("Datenwort ohne Entsprechung im Schema"),
+                   QStringLiteral("In der Datenzeile %1 zur Tabelle %2 steht an Position %3 ein "
+                                  "Datenwort, das keine Entsprechung in der Schemazeile zur Tabelle "
+                                  "%2 hat.")
+                           .arg(zeile->nummer)
+                           .arg(name)
+                           .arg(soll + 1) +
+                       kSchluss,
+                   zeile->nummer);
+        const Zeile *schema = schemaZeile.value(name);
+        DataTuple &tupel = daten.addTuple(name, zeile->nummer);
+        for (int i = 2; i < soll; ++i)
+            tupel.setValue(schema->tokens[i], zeile->tokens[i]);
+    }
+}

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "DataSet.h"
+#include "ImportStrategy.h"
+
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class DatabaseContext;
+
+// What an import did.
+struct ImportResult
+{
+    int gelesen = 0;        // data rows read from the file
+    int ignoriert = 0;      // rows of entities that are not imported
+    int eingefuegt = 0;     // rows inserted
+    int ueberschrieben = 0; // stored rows overwritten
+    QMap<QString, int> eingefuegtJeEntitaet;
+    QMap<QString, int> ueberschriebenJeEntitaet;
+    bool abgebrochen = false; // cancelled before the commit: nothing was written
+    qint64 dauerMs = 0;
+};
+
+// Reads a data file and writes its rows into the database: every row is matched with the
+// stored rows by its entity's import key, its references are resolved by the keys of the
+// rows they name, and all rows are written in one transaction (all or nothing).
+// Every failure ends in an ImportException (with the line of the file where one is known).
+class DataImporter
+{
+public:
+    using Statusmeldung = std::function<void(const QString &)>;
+    // Asked once before the commit; false rolls everything back.
+    using Fortsetzen = std::function<bool()>;
+
+    explicit DataImporter(DatabaseContext &ctx);
+    virtual ~DataImporter();
+    DataImporter(const DataImporter &) = delete;
+    DataImporter &operator=(const DataImporter &) = delete;
+
+    void setStatusmeldung(Statusmeldung meldung) { m_status = std::move(meldung); }
+    void setFortsetzen(Fortsetzen fortsetzen) { m_fortsetzen = std::move(fortsetzen); }
+
+    ImportResult importiere(const QString &fileName);
+
+    const ImportStrategyRegistry &strategien() const { return m_strategien; }
+
+protected:
+    // Fills the data set with the schemas and rows of the file; the rows hold their cells
+    // as text.
+    virtual void lies(const QString &fileName, DataSet &daten) = 0;
+    void status(const QString &text);
+
+    DatabaseContext &m_ctx;
+    // Filled by `lies`: the rows skipped because their entity is not imported, and the line
+    // of each entity's schema line.
+    int m_ignoriert = 0;
+    QMap<QString, int> m_schemaZeilen;
+
+private:
+    class Lauf;
+
+    ImportStrategyRegistry m_strategien;
+    Statusmeldung m_status;
+    Fortsetzen m_fortsetzen;
+};
+
+// The importer of the CSV data files that the exporter writes.
+class CSVDataImporter : public DataImporter
+{
+public:
+    // The meta lines of a file.
+    struct MetaInformation
+    {
+        QString datenmodellVersion;
+        QString generatorVersion;
+        QDateTime geschriebenAm;
+    };
+
+    using DataImporter::DataImporter;
+
+    // The tokens of one line: split at ";" except inside double quotes, each trimmed and
+    // freed of its unescaped double quotes. `zeile` is the line number for the error of an
+    // odd number of quotes.
+    static QStringList tokens(const QString &text, int zeile);
+
+    // Reads and checks the meta lines: each of the three must be present exactly once, with
+    // one value, and the time stamp must be valid.
+    static MetaInformation leseMetaInformationen(const QString &fileName);
+    // Compares the file's data model version with the program's and checks the database's
+    // data model information.
+    static void pruefeDatenmodellVersion(DatabaseContext &ctx, const MetaInformation &meta);
+
+protected:
+    void lies(const QString &fileName, DataSet &daten) override;
+};
