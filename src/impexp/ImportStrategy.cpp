@@ -243,11 +243,6 @@ void ImportStrategy::nachDemSchreiben(DatabaseContext &, const std::vector<const
 {
 }
 
-void IgnoreImportStrategy::pruefe(DatabaseContext &ctx, DataTuple &tupel) const
-{
-    ctx.log(kKategorie, name(), 4, QStringLiteral("Ignoring tuple of type ") + tupel.entityName());
-}
-
 ImportStrategyRegistry::ImportStrategyRegistry()
     : m_allgemein(std::make_unique<ImportStrategy>(QStringLiteral("ImportStrategy"), QString()))
 {

@@ -56,7 +56,7 @@ private:
     QStringList m_verweise;
 };
 
-// Entities whose rows are not imported; each row is only logged.
+// Entities whose rows are not imported: the reader skips them and logs each one.
 class IgnoreImportStrategy : public ImportStrategy
 {
 public:
@@ -65,7 +65,6 @@ public:
     {
     }
     bool ignoriert() const override { return true; }
-    void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override;
 };
 
 // The strategy of every entity, fixed when the importer is created. Entities without rules

@@ -422,6 +422,36 @@ private slots:
         QCOMPARE(m_ctx->codeManager().idOf(QStringLiteral("Neu"), QStringLiteral("A")) >= 0, geschrieben);
     }
 
+    // What the import computes itself: club numbers below their parent (also when the file
+    // holds another one), member numbers by type, the import time of sessions; users are
+    // there exactly once afterwards.
+    void berechneteWerte()
+    {
+        neueDatenbank();
+        const QString pfad = datei(meta() +
+            "Schema;Verein;vereinsNummerLokal;vereinsNummerKomplett;name;inaktiv;dachverband.vereinsNummerKomplett\n"
+            "Daten;Verein;5;falsch;Oben;false;\n"
+            "Daten;Verein;07;;Unten;false;5\n"
+            "Schema;Mitglied;verein.vereinsNummerKomplett;mitgliedsArt.type.name;mitgliedsArt.name;"
+            "mitgliedsNummerImVerein;mitgliedsNummerKomplett;jugend.type.name;jugend.name\n"
+            "Daten;Mitglied;507;Mitgliedsart;Club;3;x;Jugend;Nein\n"
+            "Daten;Mitglied;507;Mitgliedsart;Nichtmitglied;1001;;Jugend;Ja\n"
+            "Daten;Mitglied;507;Mitgliedsart;Landesverband;4;;Jugend;Nein\n"
+            "Schema;Session;benutzername;hostname;connectionURL;start_tist\n"
+            "Daten;Session;eva;pc;socket;01.03.2026 10:00:00\n"
+            "Schema;Benutzer;benutzername;guiBenutzer\nDaten;Benutzer;eva;true\n");
+        CSVDataImporter(*m_ctx).importiere(pfad);
+        QCOMPARE(TestDatabase::scalar("SELECT GROUP_CONCAT(vereinsNummerKomplett ORDER BY id) FROM Verein"),
+                 std::string("5,507"));
+        QCOMPARE(TestDatabase::scalar("SELECT GROUP_CONCAT(CONCAT(mitgliedsNummerKomplett, '/', "
+                                      "mitgliedsNummerSchluessel) ORDER BY id) FROM Mitglied"),
+                 std::string("5073C/5073,507N1001/5071001,5074L/5074"));
+        QCOMPARE(TestDatabase::scalar("SELECT import_tist FROM Session WHERE benutzername = 'eva'"),
+                 std::string("2026-03-07 09:05:03"));
+        QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM Benutzer WHERE benutzername = 'eva'"),
+                 std::string("1"));
+    }
+
     // Rows of the data model information are skipped, the others imported.
     void ignorierteZeilen()
     {
