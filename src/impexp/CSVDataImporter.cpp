@@ -58,7 +58,8 @@ QStringList CSVDataImporter::tokens(const QString &text, int zeile)
         for (int i = 0; i < roh.size(); ++i) {
             if (unmaskiert(roh, i))
                 continue;
-            if (roh.at(i) == QLatin1Char('\\') && i + 1 < roh.size() && roh.at(i + 1) == QLatin1Char('"'))
+            if (roh.at(i) == QLatin1Char('\\') && i + 1 < roh.size() &&
+                roh.at(i + 1) == QLatin1Char('"'))
                 continue;
             token += roh.at(i);
         }
@@ -125,11 +126,12 @@ CSVDataImporter::MetaInformation CSVDataImporter::leseMetaInformationen(const QS
                                   "Schluesselwort %1 beginnt.  Diese fehlt.")
                        .arg(art));
         if (zeilen.size() > 1)
-            fehler(QStringLiteral("Doppelte Zeile"),
-                   QStringLiteral("Es darf in der CSV-Datei nur genau eine Zeile geben, die mit dem "
-                                  "Schluesselwort %1 beginnt.")
-                       .arg(art),
-                   zeilen[1].nummer);
+            fehler(
+                QStringLiteral("Doppelte Zeile"),
+                QStringLiteral("Es darf in der CSV-Datei nur genau eine Zeile geben, die mit dem "
+                               "Schluesselwort %1 beginnt.")
+                    .arg(art),
+                zeilen[1].nummer);
         const Zeile &zeile = zeilen.front();
         if (zeile.tokens.size() != 2)
             fehler(QStringLiteral("Falsche Zeilenlaenge"),
@@ -173,11 +175,12 @@ void CSVDataImporter::pruefeDatenmodellVersion(DatabaseContext &ctx, const MetaI
                QStringLiteral("Die Datenmodell-Informationen (Version etc.) konnten nicht sauber "
                               "geladen werden. \n\nBitte kontaktieren Sie den Administrator."));
     if (meta.datenmodellVersion.isEmpty())
-        fehler(QStringLiteral("Keine Datenmodellversion angegeben"),
-               QStringLiteral("Es wurde keine Datenmodellversion in der Importdatei angegeben. Diese "
-                              "kann in einer Zeile der Format \"DatenmodellVersion;version\" "
-                              "angegeben werden, wobei statt \"version\" die Datenmodellversion "
-                              "angegeben wird."));
+        fehler(
+            QStringLiteral("Keine Datenmodellversion angegeben"),
+            QStringLiteral("Es wurde keine Datenmodellversion in der Importdatei angegeben. Diese "
+                           "kann in einer Zeile der Format \"DatenmodellVersion;version\" "
+                           "angegeben werden, wobei statt \"version\" die Datenmodellversion "
+                           "angegeben wird."));
     if (meta.datenmodellVersion != ctx.dataModel().version())
         fehler(QStringLiteral("Abweichende Datenmodellversion erkannt"),
                QStringLiteral("Die Datenmodellversion des Programms ist %1, die in der Importdatei "
@@ -196,21 +199,25 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
         if (istMetaZeile(art))
             continue;
         if (art != DataSet::kSchema && art != DataSet::kDaten)
-            fehler(QStringLiteral("Zeile %1 der CSV-Datei ist weder Schema- noch Datenzeile").arg(zeile.nummer),
-                   QStringLiteral("Das erste Wort jeder Zeile der CSV-Datei muss die Art der in der "
-                                  "Zeile gespeicherten Information angeben. Erlaubt sind Schema, "
-                                  "Daten, DatenmodellVersion, GeneratorVersion und GeschriebenAm. "
-                                  "Das erste Wort von Zeile %1 ist aber keines dieser "
-                                  "Schluesselwoerter!")
-                       .arg(zeile.nummer),
-                   zeile.nummer);
+            fehler(
+                QStringLiteral("Zeile %1 der CSV-Datei ist weder Schema- noch Datenzeile")
+                    .arg(zeile.nummer),
+                QStringLiteral("Das erste Wort jeder Zeile der CSV-Datei muss die Art der in der "
+                               "Zeile gespeicherten Information angeben. Erlaubt sind Schema, "
+                               "Daten, DatenmodellVersion, GeneratorVersion und GeschriebenAm. "
+                               "Das erste Wort von Zeile %1 ist aber keines dieser "
+                               "Schluesselwoerter!")
+                    .arg(zeile.nummer),
+                zeile.nummer);
         if (zeile.tokens.size() < 2) {
-            const QString text = QStringLiteral("Zeile %1 der CSV-Datei ist zu kurz").arg(zeile.nummer);
+            const QString text =
+                QStringLiteral("Zeile %1 der CSV-Datei ist zu kurz").arg(zeile.nummer);
             fehler(text, text, zeile.nummer);
         }
         (art == DataSet::kSchema ? schemaZeilen : datenZeilen).append(&zeile);
     }
-    m_ctx.log(kKategorie, kOrt, 6, QStringLiteral("%1 Datensaetze gelesen").arg(datenZeilen.size()));
+    m_ctx.log(kKategorie, kOrt, 6,
+              QStringLiteral("%1 Datensaetze gelesen").arg(datenZeilen.size()));
 
     status(QStringLiteral("Beginne mit dem Vorverarbeiten der Daten"));
     QMap<QString, int> schemata; // entity -> line
@@ -218,12 +225,14 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
     for (const Zeile *zeile : schemaZeilen) {
         const QString &name = zeile->tokens[1];
         if (schemata.contains(name))
-            fehler(QStringLiteral("CSV-Datei enthaelt mehrfache Schemainformation zur Entitaet %1").arg(name),
-                   QStringLiteral("Die Schemainformation zur Entitaet %1 ist mehrfach vorhanden, u.a. "
-                                  "in Zeile %2.  Sie darf nur genau einmal vorkommen.")
-                       .arg(name)
-                       .arg(zeile->nummer),
-                   zeile->nummer);
+            fehler(
+                QStringLiteral("CSV-Datei enthaelt mehrfache Schemainformation zur Entitaet %1")
+                    .arg(name),
+                QStringLiteral("Die Schemainformation zur Entitaet %1 ist mehrfach vorhanden, u.a. "
+                               "in Zeile %2.  Sie darf nur genau einmal vorkommen.")
+                    .arg(name)
+                    .arg(zeile->nummer),
+                zeile->nummer);
         schemata.insert(name, zeile->nummer);
         breite.insert(name, int(zeile->tokens.size()));
         QList<QStringList> pfade;
@@ -241,13 +250,14 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
             continue;
         const EntityDescription *entity = m_ctx.dataModel().entity(name);
         if (entity && entity->isAbstract())
-            fehler(QStringLiteral("Import in abstrakte Entitaet nicht moeglich."),
-                   QStringLiteral("Die in den zu importierenden Daten angegebene Tabelle %1 existiert "
-                                  "nicht im Datenmodell.  Wohl aber existiert eine abstrakte Entitaet "
-                                  "gleichen Namens.  Diese dient aber nur der programminternen "
-                                  "Organisation und hat keine Entsprechung auf der Datenbank.")
-                       .arg(name),
-                   zeile->nummer);
+            fehler(
+                QStringLiteral("Import in abstrakte Entitaet nicht moeglich."),
+                QStringLiteral("Die in den zu importierenden Daten angegebene Tabelle %1 existiert "
+                               "nicht im Datenmodell.  Wohl aber existiert eine abstrakte Entitaet "
+                               "gleichen Namens.  Diese dient aber nur der programminternen "
+                               "Organisation und hat keine Entsprechung auf der Datenbank.")
+                    .arg(name),
+                zeile->nummer);
         try {
             daten.setSchema(name, ImpExpSchema::constructFromAttributePaths(m_ctx, name, pfade));
         } catch (const AnwendungsFehler &f) {
@@ -275,27 +285,29 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
         const int soll = breite.value(name);
         const int ist = int(zeile->tokens.size());
         if (ist < soll)
-            fehler(QStringLiteral("Datenzeile zu kurz"),
-                   QStringLiteral("Die Datenzeile %1 zur Tabelle %2 ist zu kurz.  Sie muss "
-                                  "Datenworte zu allen Eintraegen in der dazugehoerigen Schemazeile "
-                                  "enthalten.  Die Schemazeile enthaelt %3 Datenworte, die "
-                                  "Datenzeile aber %4 Datenworte.")
-                           .arg(zeile->nummer)
-                           .arg(name)
-                           .arg(soll)
-                           .arg(ist) +
-                       kSchluss,
-                   zeile->nummer);
+            fehler(
+                QStringLiteral("Datenzeile zu kurz"),
+                QStringLiteral("Die Datenzeile %1 zur Tabelle %2 ist zu kurz.  Sie muss "
+                               "Datenworte zu allen Eintraegen in der dazugehoerigen Schemazeile "
+                               "enthalten.  Die Schemazeile enthaelt %3 Datenworte, die "
+                               "Datenzeile aber %4 Datenworte.")
+                        .arg(zeile->nummer)
+                        .arg(name)
+                        .arg(soll)
+                        .arg(ist) +
+                    kSchluss,
+                zeile->nummer);
         if (ist > soll)
-            fehler(QStringLiteral("Datenwort ohne Entsprechung im Schema"),
-                   QStringLiteral("In der Datenzeile %1 zur Tabelle %2 steht an Position %3 ein "
-                                  "Datenwort, das keine Entsprechung in der Schemazeile zur Tabelle "
-                                  "%2 hat.")
-                           .arg(zeile->nummer)
-                           .arg(name)
-                           .arg(soll + 1) +
-                       kSchluss,
-                   zeile->nummer);
+            fehler(
+                QStringLiteral("Datenwort ohne Entsprechung im Schema"),
+                QStringLiteral("In der Datenzeile %1 zur Tabelle %2 steht an Position %3 ein "
+                               "Datenwort, das keine Entsprechung in der Schemazeile zur Tabelle "
+                               "%2 hat.")
+                        .arg(zeile->nummer)
+                        .arg(name)
+                        .arg(soll + 1) +
+                    kSchluss,
+                zeile->nummer);
         const Zeile *schema = schemaZeile.value(name);
         DataTuple &tupel = daten.addTuple(name, zeile->nummer);
         for (int i = 2; i < soll; ++i)

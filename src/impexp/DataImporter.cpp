@@ -143,8 +143,7 @@ public:
     Lauf(DataImporter &importer, const QString &fileName)
         : m_importer(importer), m_ctx(importer.m_ctx),
           m_verzeichnis(QFileInfo(fileName).absoluteDir())
-    {
-    }
+    {}
 
     DataSet daten;
 
@@ -156,7 +155,13 @@ private:
     // stored row, or not found.
     struct Ziel
     {
-        enum Art { Keins, Tupel, Id, Offen } art = Offen;
+        enum Art
+        {
+            Keins,
+            Tupel,
+            Id,
+            Offen
+        } art = Offen;
         DataTuple *tupel = nullptr;
         qlonglong id = -1;
     };
@@ -166,8 +171,12 @@ private:
         QList<const AttributeDescription *> attribute; // sorted by name
         QHash<QString, QList<DataTuple *>> tupel;
         QHash<QString, QList<qlonglong>> ids;
+        bool inArbeit = false;
         bool fertig = false;
     };
+    // The index of `entity` by the attributes in `indizes` (sorted by name; empty when new).
+    static Index &indexEintrag(std::map<QString, Index> &indizes, const EntityDescription &entity,
+                               QList<const AttributeDescription *> attribute);
 
     void konvertiereBasistypen();
     void pruefeBlobs();
@@ -181,8 +190,10 @@ private:
     Ziel verweisVon(DataTuple &tupel, const QString &attribut);
     Ziel loese(DataTuple &tupel, const ForeignKeyNode &knoten);
     QString identitaet(const Ziel &ziel) const;
-    Index &importIndex(const EntityDescription &entity, QList<const AttributeDescription *> attribute);
-    Index &datenbankIndex(const EntityDescription &entity, QList<const AttributeDescription *> attribute);
+    Index &importIndex(const EntityDescription &entity,
+                       QList<const AttributeDescription *> attribute);
+    Index &datenbankIndex(const EntityDescription &entity,
+                          QList<const AttributeDescription *> attribute);
     // The stored row a row of the import overwrites; -1 when it is new.
     qlonglong datenbankId(DataTuple &tupel);
     QStringList schreibreihenfolge() const;
@@ -217,9 +228,11 @@ const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &
         const int index = int(m_ctx.dataModel().entities().indexOf(&entity));
         const bool logToDatabase = entity.codeName() != QLatin1String("EventLog") &&
                                    entity.codeName() != QLatin1String("QueryLog");
-        it = m_defs.emplace(entity.codeName(),
-                            std::make_pair((entity.codeName() + QStringLiteral("Controller")).toStdString(),
-                                           ControllerDef{nullptr, index, logToDatabase}))
+        it = m_defs
+                 .emplace(entity.codeName(),
+                          std::make_pair(
+                              (entity.codeName() + QStringLiteral("Controller")).toStdString(),
+                              ControllerDef{nullptr, index, logToDatabase}))
                  .first;
         it->second.second.name = it->second.first.c_str();
     }
@@ -239,15 +252,18 @@ std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity
 void DataImporter::Lauf::vorverarbeiten()
 {
     konvertiereBasistypen();
-    m_importer.status(QStringLiteral("Pruefung auf korrekte Syntax der Basistypen erfolgreich abgeschlossen."));
+    m_importer.status(
+        QStringLiteral("Pruefung auf korrekte Syntax der Basistypen erfolgreich abgeschlossen."));
     pruefeBlobs();
-    m_importer.status(QStringLiteral("Alle aus der Eingabedatei referenzierten Dateien sind vorhanden."));
+    m_importer.status(
+        QStringLiteral("Alle aus der Eingabedatei referenzierten Dateien sind vorhanden."));
     pruefePfadeUndStrategien();
     m_importer.status(QStringLiteral("Pruefungen und Konvertierungen erfolgreich abgeschlossen"));
     loeseVerweiseAuf();
     m_importer.status(QStringLiteral("Fremdschluesselbeziehungen erfolgreich aufgeloest"));
     bildeAufDatenbankAb();
-    m_importer.status(QStringLiteral("Zuordnung zu Tupeln auf der Datenbank erfolgreich hergestellt"));
+    m_importer.status(
+        QStringLiteral("Zuordnung zu Tupeln auf der Datenbank erfolgreich hergestellt"));
     erkenneDuplikate();
     m_importer.status(QStringLiteral("Duplikaterkennung erfolgreich abgeschlossen"));
 }
@@ -496,8 +512,8 @@ DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const Forei
 }
 
 DataImporter::Lauf::Index &
-DataImporter::Lauf::importIndex(const EntityDescription &entity,
-                                QList<const AttributeDescription *> attribute)
+DataImporter::Lauf::indexEintrag(std::map<QString, Index> &indizes, const EntityDescription &entity,
+                                 QList<const AttributeDescription *> attribute)
 {
     std::sort(attribute.begin(), attribute.end(),
               [](const AttributeDescription *a, const AttributeDescription *b) {
@@ -506,18 +522,28 @@ DataImporter::Lauf::importIndex(const EntityDescription &entity,
     QString signatur = entity.codeName();
     for (const AttributeDescription *attribut : attribute)
         signatur += kTrenner + attribut->codeName();
-    Index &index = m_importIndizes[signatur];
+    Index &index = indizes[signatur];
+    index.attribute = attribute;
+    return index;
+}
+
+DataImporter::Lauf::Index &
+DataImporter::Lauf::importIndex(const EntityDescription &entity,
+                                QList<const AttributeDescription *> attribute)
+{
+    Index &index = indexEintrag(m_importIndizes, entity, attribute);
     if (index.fertig)
         return index;
-    if (!index.attribute.isEmpty())
-        fehler(QStringLiteral("Interner Fehler"),
-               QStringLiteral("Der Import/Export-Schluessel der Tabelle %1 verweist auf sich selbst.")
-                   .arg(entity.codeName()));
-    index.attribute = attribute;
+    if (index.inArbeit)
+        fehler(
+            QStringLiteral("Interner Fehler"),
+            QStringLiteral("Der Import/Export-Schluessel der Tabelle %1 verweist auf sich selbst.")
+                .arg(entity.codeName()));
+    index.inArbeit = true;
     for (DataTuple *kandidat : zuImportieren(entity.codeName())) {
         QStringList teile;
         bool bekannt = true;
-        for (const AttributeDescription *attribut : attribute) {
+        for (const AttributeDescription *attribut : index.attribute) {
             if (attribut->isForeignKey()) {
                 const Ziel ziel = verweisVon(*kandidat, attribut->codeName());
                 bekannt = bekannt && ziel.art != Ziel::Offen;
@@ -525,7 +551,7 @@ DataImporter::Lauf::importIndex(const EntityDescription &entity,
             } else {
                 const DataTuple::Datum *datum = kandidat->datum(attribut->codeName());
                 teile << exakt(datum && datum->kind == DataTuple::Datum::Value ? datum->value
-                                                                                 : QVariant());
+                                                                               : QVariant());
             }
         }
         if (bekannt)
@@ -539,28 +565,21 @@ DataImporter::Lauf::Index &
 DataImporter::Lauf::datenbankIndex(const EntityDescription &entity,
                                    QList<const AttributeDescription *> attribute)
 {
-    std::sort(attribute.begin(), attribute.end(),
-              [](const AttributeDescription *a, const AttributeDescription *b) {
-                  return a->codeName() < b->codeName();
-              });
-    QString signatur = entity.codeName();
-    for (const AttributeDescription *attribut : attribute)
-        signatur += kTrenner + attribut->codeName();
-    Index &index = m_datenbankIndizes[signatur];
+    Index &index = indexEintrag(m_datenbankIndizes, entity, attribute);
     if (index.fertig)
         return index;
-    index.attribute = attribute;
     QSet<QString> spalten{QStringLiteral("id")};
-    for (const AttributeDescription *attribut : attribute)
+    for (const AttributeDescription *attribut : index.attribute)
         spalten.insert(attribut->codeName());
     const auto zeilen =
         EntityController(m_ctx, controllerDef(entity)).select({}, true, spalten, true, false);
     for (const auto &zeile : zeilen) {
         QStringList teile;
-        for (const AttributeDescription *attribut : attribute) {
+        for (const AttributeDescription *attribut : index.attribute) {
             const QVariant &wert = zeile->rawValueAt(attribut->row());
             if (attribut->isForeignKey())
-                teile << (wert.isValid() ? QLatin1Char('d') + QString::number(wert.toLongLong()) : kNull);
+                teile << (wert.isValid() ? QLatin1Char('d') + QString::number(wert.toLongLong())
+                                         : kNull);
             else
                 teile << gefaltet(wert);
         }
@@ -596,13 +615,14 @@ void DataImporter::Lauf::loeseVerweiseAuf()
                         if (it.key().startsWith(praefix))
                             inhalt << it.key() + QLatin1Char('=') + it->value.toString();
                     const AttributeDescription *beschreibung = schema->entity().attribute(attribut);
-                    fehler(QStringLiteral("Verweis nicht aufloesbar"),
-                           QStringLiteral("Zeile %1: Der Verweis %2 auf die Tabelle %3 konnte nicht "
-                                          "aufgeloest werden.  In der Importdatei steht folgendes: %4")
-                               .arg(tupel->line())
-                               .arg(attribut, beschreibung->referencedEntityName(),
-                                    inhalt.join(QStringLiteral(", "))),
-                           tupel->line());
+                    fehler(
+                        QStringLiteral("Verweis nicht aufloesbar"),
+                        QStringLiteral("Zeile %1: Der Verweis %2 auf die Tabelle %3 konnte nicht "
+                                       "aufgeloest werden.  In der Importdatei steht folgendes: %4")
+                            .arg(tupel->line())
+                            .arg(attribut, beschreibung->referencedEntityName(),
+                                 inhalt.join(QStringLiteral(", "))),
+                        tupel->line());
                 }
                 case Ziel::Tupel:
                     tupel->setTuple(attribut, *ziel.tupel);
@@ -617,18 +637,20 @@ void DataImporter::Lauf::loeseVerweiseAuf()
             }
             tupel->setFinished(true);
             if (++verarbeitet % 1000 == 0)
-                m_importer.status(QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  "
-                                                 "%2 von %3 Datensaetzen des Durchlaufs verarbeitet")
-                                      .arg(1)
-                                      .arg(verarbeitet)
-                                      .arg(gesamt));
+                m_importer.status(
+                    QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  "
+                                   "%2 von %3 Datensaetzen des Durchlaufs verarbeitet")
+                        .arg(1)
+                        .arg(verarbeitet)
+                        .arg(gesamt));
         }
     }
-    m_importer.status(QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  %2 von %3 "
-                                     "Datensaetzen des Durchlaufs verarbeitet")
-                          .arg(1)
-                          .arg(verarbeitet)
-                          .arg(gesamt));
+    m_importer.status(
+        QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  %2 von %3 "
+                       "Datensaetzen des Durchlaufs verarbeitet")
+            .arg(1)
+            .arg(verarbeitet)
+            .arg(gesamt));
     m_importer.status(QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1, noch %2 "
                                      "Datensaetze offen")
                           .arg(1)
@@ -708,11 +730,12 @@ void DataImporter::Lauf::bildeAufDatenbankAb()
             tupel->setDatabaseId(id);
             if (protokoll)
                 m_ctx.log(kKategorie, ort, 3,
-                          id >= 0 ? QStringLiteral("Genau ein passendes Tupel auf der Datenbank "
-                                                   "gefunden, id") +
-                                        QString::number(id) + QStringLiteral(", ueberschreibe es.")
-                                  : QStringLiteral("Kein passendes Tupel auf der Datenbank gefunden, "
-                                                   "daher wird es neu eingefuegt."));
+                          id >= 0
+                              ? QStringLiteral("Genau ein passendes Tupel auf der Datenbank "
+                                               "gefunden, id") +
+                                    QString::number(id) + QStringLiteral(", ueberschreibe es.")
+                              : QStringLiteral("Kein passendes Tupel auf der Datenbank gefunden, "
+                                               "daher wird es neu eingefuegt."));
             ++anzahl;
         }
     }
@@ -745,23 +768,26 @@ void DataImporter::Lauf::erkenneDuplikate()
                     teile << exakt(datum->value);
             }
             const QString schluessel = teile.join(kTrenner);
-            const bool doppelt = gesehen.contains(schluessel) ||
-                                 (tupel->databaseId() >= 0 && gespeichert.contains(tupel->databaseId()));
+            const bool doppelt =
+                gesehen.contains(schluessel) ||
+                (tupel->databaseId() >= 0 && gespeichert.contains(tupel->databaseId()));
             if (doppelt)
-                fehler(QStringLiteral("Datensatz nicht eindeutig"),
-                       QStringLiteral("Es gibt mehrere Datensaetze in dem Importdaten, die in Bezug "
-                                      "auf den Importschluessel gleich sind.  Einer davon gehoert "
-                                      "zur Tabelle %1 und hat den folgenden Inhalt: \n\n%2\nDaher "
-                                      "ist keine Entscheidung moeglich, welcher dieser Datensaetze "
-                                      "gelten soll.")
-                           .arg(name, felder(*tupel, 1000)),
-                       tupel->line());
+                fehler(
+                    QStringLiteral("Datensatz nicht eindeutig"),
+                    QStringLiteral("Es gibt mehrere Datensaetze in dem Importdaten, die in Bezug "
+                                   "auf den Importschluessel gleich sind.  Einer davon gehoert "
+                                   "zur Tabelle %1 und hat den folgenden Inhalt: \n\n%2\nDaher "
+                                   "ist keine Entscheidung moeglich, welcher dieser Datensaetze "
+                                   "gelten soll.")
+                        .arg(name, felder(*tupel, 1000)),
+                    tupel->line());
             gesehen.insert(schluessel, tupel);
             if (tupel->databaseId() >= 0)
                 gespeichert.insert(tupel->databaseId(), tupel);
         }
     }
-    m_importer.status(QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(anzahl));
+    m_importer.status(
+        QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(anzahl));
 }
 
 QStringList DataImporter::Lauf::schreibreihenfolge() const
@@ -893,12 +919,13 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
             if (alt != vorhanden.cend())
                 eintrag.objekt = std::move(gelesen[*alt]);
             else if (t->databaseId() >= 0)
-                fehler(QStringLiteral("Fehlende Berechtigungen"),
-                       QStringLiteral("Der Datensatz mit der ID %1 der Tabelle %2 kann nicht gelesen "
-                                      "und daher nicht ueberschrieben werden.")
-                           .arg(t->databaseId())
-                           .arg(name),
-                       t->line());
+                fehler(
+                    QStringLiteral("Fehlende Berechtigungen"),
+                    QStringLiteral("Der Datensatz mit der ID %1 der Tabelle %2 kann nicht gelesen "
+                                   "und daher nicht ueberschrieben werden.")
+                        .arg(t->databaseId())
+                        .arg(name),
+                    t->line());
             const bool ueberschreiben = eintrag.objekt != nullptr;
             if (!ueberschreiben)
                 eintrag.objekt.reset(static_cast<Persistent *>(entity.classInfo().create()));
@@ -999,7 +1026,8 @@ ImportResult DataImporter::importiere(const QString &fileName)
         throw ImportException(ort, f.shortText(), f.longText());
     } catch (const mysqlpp::Exception &f) {
         codesNeuLaden();
-        const PersistenceException p = PersistenceException::databaseError(QString::fromUtf8(f.what()));
+        const PersistenceException p =
+            PersistenceException::databaseError(QString::fromUtf8(f.what()));
         throw ImportException(ort, p.shortText(), p.longText());
     } catch (const std::exception &f) {
         codesNeuLaden();

@@ -8,12 +8,10 @@ struct ImportException : AnwendungsFehler
 {
     ImportException(const QString &ort, const QString &titel, const QString &text, int zeile = -1)
         : AnwendungsFehler(QStringLiteral("ImportExport"), ort, titel, text), zeile(zeile)
-    {
-    }
+    {}
     ImportException(const AnwendungsFehler &fehler, int zeile)
         : AnwendungsFehler(fehler), zeile(zeile)
-    {
-    }
+    {}
 
     int zeile;
 };

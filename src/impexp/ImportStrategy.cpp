@@ -20,18 +20,18 @@ public:
     BenutzerImportStrategy()
         : ImportStrategy(QStringLiteral("BenutzerImportStrategy"), QStringLiteral("Benutzer"),
                          {QStringLiteral("benutzername")})
-    {
-    }
+    {}
 
     void nachDemSchreiben(DatabaseContext &ctx,
                           const std::vector<const DataTuple *> &tupel) const override
     {
         BenutzerController controller;
         for (const DataTuple *benutzer : tupel) {
-            ctx.log(kKategorie, name(), 6, QStringLiteral("postProcessAfterWrite: Aktualisiere Benutzer"));
+            ctx.log(kKategorie, name(), 6,
+                    QStringLiteral("postProcessAfterWrite: Aktualisiere Benutzer"));
             const QString benutzername = text(*benutzer, QStringLiteral("benutzername"));
-            auto gefunden = controller.select(
-                ctx, {{QStringLiteral("benutzername"), benutzername}}, true, false);
+            auto gefunden = controller.select(ctx, {{QStringLiteral("benutzername"), benutzername}},
+                                              true, false);
             if (gefunden.size() != 1)
                 throw ImportException(
                     name(), QStringLiteral("Nicht eindeutiger / fehlender Benutzername"),
@@ -50,12 +50,11 @@ class MitgliedImportStrategy : public ImportStrategy
 {
 public:
     MitgliedImportStrategy()
-        : ImportStrategy(QStringLiteral("MitgliedImportStrategy"), QStringLiteral("Mitglied"),
-                         {QStringLiteral("mitgliedsNummerImVerein")},
-                         {QStringLiteral("verein"), QStringLiteral("mitgliedsArt"),
-                          QStringLiteral("jugend")})
-    {
-    }
+        : ImportStrategy(
+              QStringLiteral("MitgliedImportStrategy"), QStringLiteral("Mitglied"),
+              {QStringLiteral("mitgliedsNummerImVerein")},
+              {QStringLiteral("verein"), QStringLiteral("mitgliedsArt"), QStringLiteral("jugend")})
+    {}
 
     void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
     {
@@ -91,8 +90,7 @@ public:
     ExternerJurorImportStrategy()
         : ImportStrategy(QStringLiteral("ExternerJurorImportStrategy"),
                          QStringLiteral("ExternerJuror"))
-    {
-    }
+    {}
 
     void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
     {
@@ -109,8 +107,7 @@ public:
         : ImportStrategy(QStringLiteral("VereinImportStrategy"), QStringLiteral("Verein"),
                          {QStringLiteral("vereinsNummerLokal"), QStringLiteral("name"),
                           QStringLiteral("inaktiv")})
-    {
-    }
+    {}
 
     void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
     {
@@ -129,8 +126,7 @@ public:
     JuriertBeiImportStrategy()
         : ImportStrategy(QStringLiteral("JuriertBeiImportStrategy"), QStringLiteral("JuriertBei"),
                          {QStringLiteral("art.name")}, {QStringLiteral("wettbewerb")})
-    {
-    }
+    {}
 
     void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
     {
@@ -149,8 +145,7 @@ class ImportZeitImportStrategy : public ImportStrategy
 public:
     ImportZeitImportStrategy(const QString &entity)
         : ImportStrategy(entity + QStringLiteral("ImportStrategy"), entity)
-    {
-    }
+    {}
 
     void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
     {
@@ -165,8 +160,7 @@ ImportStrategy::ImportStrategy(const QString &name, const QString &entity, QStri
                                QStringList verweise)
     : m_name(name), m_entity(entity), m_attribute(std::move(attribute)),
       m_verweise(std::move(verweise))
-{
-}
+{}
 
 QString ImportStrategy::text(const DataTuple &tupel, const QString &pfad)
 {
@@ -187,7 +181,8 @@ bool ImportStrategy::hatVerweis(const DataTuple &tupel, const QString &verweis)
         return true;
     const QString praefix = verweis + QLatin1Char('.');
     const auto &daten = tupel.data();
-    for (auto it = daten.lowerBound(praefix); it != daten.cend() && it.key().startsWith(praefix); ++it)
+    for (auto it = daten.lowerBound(praefix); it != daten.cend() && it.key().startsWith(praefix);
+         ++it)
         if (hatWert(tupel, it.key()))
             return true;
     return false;
@@ -196,13 +191,14 @@ bool ImportStrategy::hatVerweis(const DataTuple &tupel, const QString &verweis)
 void ImportStrategy::pruefeAttribut(const DataTuple &tupel, const QString &pfad) const
 {
     if (!hatWert(tupel, pfad))
-        throw ImportException(m_name, QStringLiteral("Attribut nicht angegeben"),
-                              QStringLiteral("Im Datensatz in Zeile %1 ist fuer das Attribut %2  der "
-                                             "Tabelle %3 kein Wert angegeben. Bitte geben Sie einen "
-                                             "Wert an.")
-                                  .arg(tupel.line())
-                                  .arg(pfad, tupel.entityName()),
-                              tupel.line());
+        throw ImportException(
+            m_name, QStringLiteral("Attribut nicht angegeben"),
+            QStringLiteral("Im Datensatz in Zeile %1 ist fuer das Attribut %2  der "
+                           "Tabelle %3 kein Wert angegeben. Bitte geben Sie einen "
+                           "Wert an.")
+                .arg(tupel.line())
+                .arg(pfad, tupel.entityName()),
+            tupel.line());
 }
 
 void ImportStrategy::pruefeVerweis(const DataTuple &tupel, const QString &verweis) const
@@ -210,10 +206,11 @@ void ImportStrategy::pruefeVerweis(const DataTuple &tupel, const QString &verwei
     if (!hatVerweis(tupel, verweis))
         throw ImportException(
             m_name, QStringLiteral("Verweis nicht angegeben"),
-            QStringLiteral("Im Datensatz in Zeile %1 der Tabelle %2 fehlt ein Wert fuer den Verweis "
-                           "mit Praefix %3.  Ein Verweis a wird in den Spalten a.b, a.c usw. "
-                           "angegeben, die die Werte der Attribute b, c usw. des Datensatzes "
-                           "enthalten, auf den verwiesen wird.")
+            QStringLiteral(
+                "Im Datensatz in Zeile %1 der Tabelle %2 fehlt ein Wert fuer den Verweis "
+                "mit Praefix %3.  Ein Verweis a wird in den Spalten a.b, a.c usw. "
+                "angegeben, die die Werte der Attribute b, c usw. des Datensatzes "
+                "enthalten, auf den verwiesen wird.")
                 .arg(tupel.line())
                 .arg(tupel.entityName(), verweis),
             tupel.line());
@@ -239,9 +236,9 @@ void ImportStrategy::pruefe(DatabaseContext &, DataTuple &tupel) const
         pruefeVerweis(tupel, verweis);
 }
 
-void ImportStrategy::nachDemSchreiben(DatabaseContext &, const std::vector<const DataTuple *> &) const
-{
-}
+void ImportStrategy::nachDemSchreiben(DatabaseContext &,
+                                      const std::vector<const DataTuple *> &) const
+{}
 
 ImportStrategyRegistry::ImportStrategyRegistry()
     : m_allgemein(std::make_unique<ImportStrategy>(QStringLiteral("ImportStrategy"), QString()))
@@ -252,7 +249,8 @@ ImportStrategyRegistry::ImportStrategyRegistry()
                                              std::move(attribute), std::move(verweise)));
     };
     add(std::make_unique<BenutzerImportStrategy>());
-    einfach("Bild", {"anzahlRotierSchritte", "gueltig"}, {"wettbewerbsTeilnahme", "sparte", "bildDaten"});
+    einfach("Bild", {"anzahlRotierSchritte", "gueltig"},
+            {"wettbewerbsTeilnahme", "sparte", "bildDaten"});
     einfach("BildDaten", {"nummer", "nummerProWettbewerb"}, {});
     einfach("CodeType", {"name"}, {});
     einfach("CodeValue", {"name", "kurzText", "globalText", "reihenfolge"}, {"type"});
@@ -277,7 +275,8 @@ ImportStrategyRegistry::ImportStrategyRegistry()
     einfach("SpartenJurierung", {}, {"juriertBei", "sparte"});
     einfach("TeilnehmerKombinationsWertung", {},
             {"wettbewerb", "wettbewerbsTeilnahme", "jugend", "verein"});
-    einfach("TeilnehmerWertung", {}, {"wettbewerb", "wettbewerbsTeilnahme", "jugend", "sparte", "verein"});
+    einfach("TeilnehmerWertung", {},
+            {"wettbewerb", "wettbewerbsTeilnahme", "jugend", "sparte", "verein"});
     add(std::make_unique<VereinImportStrategy>());
     einfach("VereinsDatenBerechtigung", {}, {"benutzer", "verein", "ausdehnung", "objektTyp"});
     einfach("VereinsKombinationsWertung", {}, {"wettbewerb", "jugend", "verein"});

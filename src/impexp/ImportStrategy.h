@@ -62,8 +62,7 @@ class IgnoreImportStrategy : public ImportStrategy
 public:
     explicit IgnoreImportStrategy(const QString &entity)
         : ImportStrategy(QStringLiteral("IgnoreImportStrategy"), entity)
-    {
-    }
+    {}
     bool ignoriert() const override { return true; }
 };
 
