@@ -10,6 +10,7 @@
 
 #include <mysql++/mysql++.h>
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -450,6 +451,44 @@ private slots:
                  std::string("2026-03-07 09:05:03"));
         QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM Benutzer WHERE benutzername = 'eva'"),
                  std::string("1"));
+    }
+
+    // Randomly damaged files: each import either succeeds or ends in an ImportException
+    // that leaves the tables as they were; none crashes.
+    void beschaedigteDateien()
+    {
+        neueDatenbank();
+        const QString gut = meta() +
+            "Schema;Verein;vereinsNummerLokal;name;inaktiv;dachverband.vereinsNummerKomplett;ort\n"
+            "Daten;Verein;5;\"Oben; \\\"Mitte\\\"\";false;;\n"
+            "Daten;Verein;07;Unten;false;5;Wien\n"
+            "Schema;Mitglied;verein.vereinsNummerKomplett;mitgliedsArt.type.name;mitgliedsArt.name;"
+            "mitgliedsNummerImVerein;jugend.type.name;jugend.name;datumGeburt;telefon\n"
+            "Daten;Mitglied;507;Mitgliedsart;Club;3;Jugend;Nein;3.2.1980;+43-1-2\n"
+            "Schema;CodeType;name\nDaten;CodeType;Farbe\n"
+            "Schema;BildDaten;nummer;nummerProWettbewerb;daten\nDaten;BildDaten;1;1;bild.jpg\n";
+        QFile bild(m_dir.filePath(QStringLiteral("bild.jpg")));
+        QVERIFY(bild.open(QIODevice::WriteOnly));
+        bild.write("JPEG");
+        bild.close();
+        const QString zeichen = QStringLiteral(";\"\\.\n x9");
+        QRandomGenerator zufall(20261207);
+        for (int runde = 0; runde < 150; ++runde) {
+            QString text = gut;
+            for (int i = zufall.bounded(1, 4); i > 0; --i) {
+                const int stelle = zufall.bounded(int(text.size()));
+                if (zufall.bounded(2))
+                    text.remove(stelle, zufall.bounded(1, 6));
+                else
+                    text.insert(stelle, zeichen.at(zufall.bounded(int(zeichen.size()))));
+            }
+            const QMap<QString, int> vorher = anzahlen();
+            try {
+                CSVDataImporter(*m_ctx).importiere(datei(text));
+            } catch (const ImportException &) {
+                QCOMPARE(anzahlen(), vorher);
+            }
+        }
     }
 
     // Rows of the data model information are skipped, the others imported.
