@@ -80,6 +80,27 @@ std::optional<QString> blobDatei(const QDir &verzeichnis, const QString &zelle)
     return pfad;
 }
 
+// A date written "d.M.yyyy" or "yyyy-M-d" (leading zeros optional); invalid otherwise.
+QDate leseDatum(const QString &text)
+{
+    const bool deutsch = text.contains(QLatin1Char('.'));
+    const auto teile = QStringView(text).split(deutsch ? QLatin1Char('.') : QLatin1Char('-'));
+    if (teile.size() != 3)
+        return {};
+    int zahlen[3];
+    for (int i = 0; i < 3; ++i) {
+        const bool jahr = i == (deutsch ? 2 : 0);
+        const QStringView teil = teile[i];
+        if (teil.isEmpty() || teil.size() > (jahr ? 4 : 2) || (jahr && teil.size() != 4))
+            return {};
+        for (const QChar c : teil)
+            if (!c.isDigit() || c.unicode() > '9')
+                return {};
+        zahlen[i] = teil.toInt();
+    }
+    return deutsch ? QDate(zahlen[2], zahlen[1], zahlen[0]) : QDate(zahlen[0], zahlen[1], zahlen[2]);
+}
+
 // A value as the text that identifies it exactly.
 QString exakt(const QVariant &wert)
 {
@@ -208,6 +229,9 @@ private:
     std::unordered_map<const DataTuple *, qlonglong> m_ids;
     std::map<QString, Index> m_importIndizes;
     std::map<QString, Index> m_datenbankIndizes;
+    QHash<const ForeignKeyNode *, Index *> m_importIndexJeKnoten;
+    QHash<const ForeignKeyNode *, Index *> m_datenbankIndexJeKnoten;
+    QHash<QString, Ziel> m_ziele; // per node and the values given for it
 };
 
 DataImporter::DataImporter(DatabaseContext &ctx) : m_ctx(ctx) {}
@@ -306,9 +330,7 @@ void DataImporter::Lauf::konvertiereBasistypen()
                 bool ok = true;
                 switch (metaTypeOf(*attribut)) {
                 case QMetaType::QDate: {
-                    QDate tag = QDate::fromString(text, QStringLiteral("d.M.yyyy"));
-                    if (!tag.isValid())
-                        tag = QDate::fromString(text, QStringLiteral("yyyy-M-d"));
+                    const QDate tag = leseDatum(text);
                     if (!tag.isValid())
                         falsch("Datum falsch angegeben",
                                "kein gueltiges Datum.  Ein Datum wird in der Form T.M.JJJJ oder "
@@ -462,30 +484,44 @@ DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const Forei
         return ziel;
     }
     const EntityDescription &entity = knoten.entity();
-    Index &imIndex = importIndex(entity, attribute);
-    QStringList exakteTeile, gefalteteTeile;
-    bool inDatenbankMoeglich = true;
-    for (const AttributeDescription *attribut : imIndex.attribute) {
+    Index *&imIndex = m_importIndexJeKnoten[&knoten];
+    if (!imIndex)
+        imIndex = &importIndex(entity, attribute);
+    QStringList exakteTeile;
+    for (const AttributeDescription *attribut : imIndex->attribute) {
         const QString name = attribut->codeName();
-        if (attribut->isForeignKey()) {
-            const Ziel &inneres = innere[name];
-            exakteTeile << identitaet(inneres);
-            if (inneres.art == Ziel::Tupel) {
-                const qlonglong id = datenbankId(*inneres.tupel);
+        exakteTeile << (attribut->isForeignKey() ? identitaet(innere[name]) : exakt(werte[name]));
+    }
+    // Rows naming the same values lead to the same target.
+    const QString exakterSchluessel = exakteTeile.join(kTrenner);
+    const QString gedaechtnis =
+        QString::number(quintptr(&knoten), 16) + kTrenner + exakterSchluessel;
+    const auto bekannt = m_ziele.constFind(gedaechtnis);
+    if (bekannt != m_ziele.cend())
+        return *bekannt;
+    const QList<DataTuple *> imImport = imIndex->tupel.value(exakterSchluessel);
+    QList<qlonglong> gespeichert;
+    if (imImport.size() != 1) {
+        QStringList gefalteteTeile;
+        bool inDatenbankMoeglich = true;
+        for (const AttributeDescription *attribut : imIndex->attribute) {
+            const QString name = attribut->codeName();
+            if (!attribut->isForeignKey()) {
+                gefalteteTeile << gefaltet(werte[name]);
+            } else if (innere[name].art == Ziel::Tupel) {
+                const qlonglong id = datenbankId(*innere[name].tupel);
                 inDatenbankMoeglich = inDatenbankMoeglich && id >= 0;
                 gefalteteTeile << QLatin1Char('d') + QString::number(id);
             } else {
-                gefalteteTeile << identitaet(inneres);
+                gefalteteTeile << identitaet(innere[name]);
             }
-        } else {
-            exakteTeile << exakt(werte[name]);
-            gefalteteTeile << gefaltet(werte[name]);
         }
+        Index *&dbIndex = m_datenbankIndexJeKnoten[&knoten];
+        if (!dbIndex)
+            dbIndex = &datenbankIndex(entity, attribute);
+        if (inDatenbankMoeglich)
+            gespeichert = dbIndex->ids.value(gefalteteTeile.join(kTrenner));
     }
-    const QList<DataTuple *> imImport = imIndex.tupel.value(exakteTeile.join(kTrenner));
-    QList<qlonglong> gespeichert;
-    if (imImport.size() != 1 && inDatenbankMoeglich)
-        gespeichert = datenbankIndex(entity, attribute).ids.value(gefalteteTeile.join(kTrenner));
     if (imImport.size() > 1 || (imImport.isEmpty() && gespeichert.size() > 1))
         fehler(QStringLiteral("Verweis nicht eindeutig aufloesbar."),
                QStringLiteral("Der Verweis %1 ist fuer einen Datensatz der Tabelle %4 nicht "
@@ -508,6 +544,7 @@ DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const Forei
         ziel.art = Ziel::Id;
         ziel.id = gespeichert.front();
     }
+    m_ziele.insert(gedaechtnis, ziel);
     return ziel;
 }
 
@@ -826,15 +863,19 @@ void DataImporter::Lauf::fuelle(DataTuple &tupel, const EntityDescription &entit
             it.key() == QLatin1String("mut_tist"))
             continue;
         const int row = attribut->row();
+        // Stored without signals: nobody watches these objects.
+        const auto setze = [&](const QVariant &wert) {
+            objekt.loadValueAt(row, convertToMetaType(wert, metaTypeOf(*attribut)));
+        };
         switch (it->kind) {
         case DataTuple::Datum::Tuple:
             if (it->tuple->databaseId() >= 0)
-                objekt.setValueAt(row, it->tuple->databaseId());
+                setze(it->tuple->databaseId());
             else
                 offen.emplace_back(row, it->tuple);
             break;
         case DataTuple::Datum::ForeignKey:
-            objekt.setValueAt(row, it->foreignKey);
+            setze(it->foreignKey);
             break;
         case DataTuple::Datum::Value:
             if (isBlob(*attribut) && it->value.isValid()) {
@@ -851,9 +892,9 @@ void DataImporter::Lauf::fuelle(DataTuple &tupel, const EntityDescription &entit
                            QStringLiteral("Die Datei %1 konnte nicht gelesen werden.")
                                .arg(it->value.toString()),
                            tupel.line());
-                objekt.setValueAt(row, bytes);
+                setze(bytes);
             } else {
-                objekt.setValueAt(row, it->value);
+                setze(it->value);
             }
             break;
         }
