@@ -346,6 +346,36 @@ private slots:
         }
     }
 
+    void datumsformate_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("gespeichert"); // empty: refused
+        QTest::newRow("Tag zuerst") << "7.3.2026" << "2026-03-07";
+        QTest::newRow("fuehrende Nullen") << "07.03.2026" << "2026-03-07";
+        QTest::newRow("Jahr zuerst") << "2026-3-07" << "2026-03-07";
+        QTest::newRow("kurzes Jahr") << "7.3.26" << "";
+        QTest::newRow("kein Tag") << "30.2.2026" << "";
+        QTest::newRow("Uhrzeit") << "07.03.2026 10:00:00" << "";
+        QTest::newRow("Vorzeichen") << "+7.3.2026" << "";
+    }
+
+    // The written forms of dates, and what is not a date.
+    void datumsformate()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, gespeichert);
+        const QString pfad = datei(meta() + "Schema;ExternerJuror;nummer;datumGeburt\nDaten;ExternerJuror;D1;" +
+                                   text + QLatin1Char('\n'));
+        try {
+            CSVDataImporter(*m_ctx).importiere(pfad);
+            QCOMPARE(QString::fromStdString(TestDatabase::scalar("SELECT datumGeburt FROM ExternerJuror WHERE nummer = 'D1'")),
+                     gespeichert);
+        } catch (const ImportException &e) {
+            QCOMPARE(e.meldung.titel, QStringLiteral("Datum falsch angegeben"));
+            QVERIFY(gespeichert.isEmpty());
+        }
+    }
+
     void fremdeDateienAbgelehnt_data()
     {
         QTest::addColumn<QString>("zelle");
