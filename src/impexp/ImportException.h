@@ -13,5 +13,19 @@ struct ImportException : AnwendungsFehler
         : AnwendungsFehler(fehler), zeile(zeile)
     {}
 
+    // The message shown when the import of `datei` failed: the line where known, the text,
+    // and that nothing was imported.
+    QString meldungFuer(const QString &datei) const
+    {
+        const QString anfang =
+            zeile >= 0 ? QStringLiteral("Fehler beim Einlesen von Zeile %1 der Datei %2: \n\n")
+                             .arg(zeile)
+                             .arg(datei)
+                       : QStringLiteral("Fehler beim Einlesen der Datei %1: \n\n").arg(datei);
+        return anfang + meldung.text +
+               QStringLiteral("\n\nDaher konnten die Daten NICHT importiert werden.Bitte beheben "
+                              "Sie den Fehler und versuchen Sie es nochmals.");
+    }
+
     int zeile;
 };

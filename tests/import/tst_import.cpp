@@ -10,7 +10,9 @@
 
 #include <mysql++/mysql++.h>
 
+#include <QProcess>
 #include <QRandomGenerator>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,12 +21,15 @@
 namespace {
 
 const QDateTime kJetzt(QDate(2026, 3, 7), QTime(9, 5, 3));
+// The file the test binary imports when it runs as the child of getoetetesImport.
+const char *const kKindDatei = "KALVOR_IMPORT_KIND_DATEI";
 
 // The entities of a competition with its members and clubs, in the order they are set up.
-const QStringList kTabellen = {"Verein", "Mitglied", "Wettbewerb", "Sparte",
-                               "WettbewerbsTeilnahme", "BildDaten", "Bild", "Jurierung",
-                               "Durchgang", "Wertung", "ExternerJuror", "JuriertBei",
-                               "EinzelWertung"};
+const QStringList kTabellen = {
+    "Verein", "Mitglied", "FotographischerTitel", "Funktionstraeger", "Wettbewerb", "Sparte",
+    "WettbewerbsTeilnahme", "BildDaten", "Bild", "Jurierung", "Durchgang", "Wertung",
+    "ExternerJuror", "JuriertBei", "SpartenJurierung", "EinzelWertung", "TeilnehmerWertung",
+    "TeilnehmerKombinationsWertung", "VereinsWertung", "VereinsKombinationsWertung"};
 
 std::string code(const char *typ, const char *wert)
 {
@@ -33,8 +38,8 @@ std::string code(const char *typ, const char *wert)
 }
 
 // A competition of a club below a parent club: two members (one a non-member), a picture
-// with bytes and one without, a round whose current score points back at its scores, and an
-// external juror's single score.
+// with bytes and one without, a round whose current score points back at its scores, an
+// external juror's single score, and the rows around them.
 void legeWettbewerbAn()
 {
     const std::string statements[] = {
@@ -72,7 +77,25 @@ void legeWettbewerbAn()
         "INSERT INTO ExternerJuror (id, nummer, vorname, mobil) VALUES (100, 'X1', 'Max', '+49-30-1234')",
         "INSERT INTO JuriertBei (id, wettbewerb, art, externerJuror, alleSparten) VALUES (110, 20, " +
             code("JuriertBeiArt", "EXTERNER_JUROR") + ", 100, 1)",
-        "INSERT INTO EinzelWertung (id, wertung, juror, bewertung) VALUES (120, 90, 110, 4)"};
+        "INSERT INTO EinzelWertung (id, wertung, juror, bewertung) VALUES (120, 90, 110, 4)",
+        // A member's highest title, whose key names the member again; an official; a member
+        // as juror of the category; the four kinds of results.
+        "INSERT INTO FotographischerTitel (id, mitglied, titel, art, datum) VALUES (130, 10, 'EFIAP', " +
+            code("TitelArt", "FIAP") + ", '2020-05-01')",
+        "UPDATE Mitglied SET hoechsterTitel = 130 WHERE id = 10",
+        "INSERT INTO Funktionstraeger (id, funktion, mitglied, verein, funktionsCode) VALUES "
+        "(140, 'Obmann', 10, 2, " + code("Funktionstraeger", "OBMANN") + ")",
+        "INSERT INTO JuriertBei (id, wettbewerb, art, mitglied, alleSparten) VALUES (111, 20, " +
+            code("JuriertBeiArt", "MITGLIED") + ", 11, 0)",
+        "INSERT INTO SpartenJurierung (id, juriertBei, sparte) VALUES (150, 111, 30)",
+        "INSERT INTO TeilnehmerWertung (id, wettbewerb, wettbewerbsTeilnahme, jugend, sparte, verein, "
+        "punkte) VALUES (160, 20, 40, " + code("Jugend", "Nein") + ", 30, 2, 12)",
+        "INSERT INTO TeilnehmerKombinationsWertung (id, wettbewerb, wettbewerbsTeilnahme, jugend, "
+        "verein, punkte) VALUES (161, 20, 40, " + code("Jugend", "Nein") + ", 2, 12)",
+        "INSERT INTO VereinsWertung (id, wettbewerb, jugend, verein, sparte, punkte) VALUES (162, 20, " +
+            code("Jugend", "Nein") + ", 2, 30, 12)",
+        "INSERT INTO VereinsKombinationsWertung (id, wettbewerb, jugend, verein, punkte) VALUES (163, 20, " +
+            code("Jugend", "Nein") + ", 2, 12)"};
     for (const std::string &sql : statements)
         TestDatabase::run(sql);
 }
@@ -176,7 +199,10 @@ private slots:
     void initTestCase()
     {
         REQUIRE_TEST_DATABASE();
-        neueDatenbank();
+        if (qEnvironmentVariableIsSet(kKindDatei))
+            m_ctx = TestDatabase::openContext(); // the importing child of getoetetesImport
+        else
+            neueDatenbank();
     }
 
     // Export, empty the tables, import: the same rows again; the second import of the same
@@ -197,7 +223,7 @@ private slots:
         QCOMPARE(status.first(), QStringLiteral("Import begonnen"));
         QCOMPARE(status.last(), QStringLiteral("Import erfolgreich beendet"));
         QCOMPARE(anzahlen(), vorher);
-        QCOMPARE(erstes.eingefuegt, 19);
+        QCOMPARE(erstes.eingefuegt, 27);
         QCOMPARE(erstes.ueberschrieben, 0);
 
         const QString wieder = exportiere(m_dir.filePath(QStringLiteral("zwei")));
@@ -208,10 +234,13 @@ private slots:
                  std::string("1"));
         QCOMPARE(TestDatabase::scalar("SELECT p.name FROM Verein v JOIN Verein p ON v.dachverband = p.id"),
                  std::string("Landesverband"));
+        QCOMPARE(TestDatabase::scalar("SELECT t.titel FROM Mitglied m JOIN FotographischerTitel t "
+                                      "ON m.hoechsterTitel = t.id AND t.mitglied = m.id"),
+                 std::string("EFIAP"));
 
         const ImportResult zweites = importer.importiere(original);
         QCOMPARE(zweites.eingefuegt, 0);
-        QCOMPARE(zweites.ueberschrieben, 19);
+        QCOMPARE(zweites.ueberschrieben, 27);
         QCOMPARE(anzahlen(), vorher);
     }
 
@@ -241,7 +270,25 @@ private slots:
             QFAIL("accepted");
         } catch (const ImportException &e) {
             QCOMPARE(e.meldung.titel, QStringLiteral("Fehlerhafte Anfuehrungszeichen in Zeile 7"));
-            QCOMPARE(e.zeile, 7);
+            QVERIFY(e.meldungFuer(QStringLiteral("x.csv"))
+                        .startsWith(QStringLiteral("Fehler beim Einlesen von Zeile 7 der Datei x.csv: \n\nBeim Einlesen")));
+        }
+    }
+
+    void dateiNichtLesbar()
+    {
+        const QString pfad = m_dir.filePath(QStringLiteral("gibt/es/nicht.csv"));
+        try {
+            CSVDataImporter(*m_ctx).importiere(pfad);
+            QFAIL("accepted");
+        } catch (const ImportException &e) {
+            QCOMPARE(e.meldung.titel, QStringLiteral("Datei nicht lesbar"));
+            QCOMPARE(e.meldung.text, QStringLiteral("Kann die Datei %1 nicht oeffnen.").arg(pfad));
+            QCOMPARE(e.meldungFuer(QStringLiteral("x.csv")),
+                     QStringLiteral("Fehler beim Einlesen der Datei x.csv: \n\nKann die Datei %1 nicht "
+                                    "oeffnen.\n\nDaher konnten die Daten NICHT importiert werden.Bitte "
+                                    "beheben Sie den Fehler und versuchen Sie es nochmals.")
+                         .arg(pfad));
         }
     }
 
@@ -519,6 +566,47 @@ private slots:
                 QCOMPARE(anzahlen(), vorher);
             }
         }
+    }
+
+    // All or nothing also when the importing process is killed at any moment: the table
+    // then holds either every member of the file or none.
+    void getoetetesImport()
+    {
+        neueDatenbank();
+        QString text = meta() + QStringLiteral("Schema;Verein;vereinsNummerLokal;name;inaktiv\n");
+        for (int v = 0; v < 30; ++v)
+            text += QStringLiteral("Daten;Verein;K%1;Klub;false\n").arg(v, 3, 10, QLatin1Char('0'));
+        text += QStringLiteral("Schema;Mitglied;verein.vereinsNummerKomplett;mitgliedsArt.type.name;"
+                               "mitgliedsArt.name;mitgliedsNummerImVerein;jugend.type.name;jugend.name\n");
+        for (int m = 0; m < 3000; ++m)
+            text += QStringLiteral("Daten;Mitglied;K%1;Mitgliedsart;Club;%2;Jugend;Nein\n")
+                        .arg(m / 100, 3, 10, QLatin1Char('0'))
+                        .arg(m % 100, 3, 10, QLatin1Char('0'));
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QString::fromLatin1(kKindDatei), datei(text));
+        for (const int ms : {200, 300, 400, 500, 600, 700, 1500}) {
+            QProcess kind;
+            kind.setProcessEnvironment(umgebung);
+            kind.start(QCoreApplication::applicationFilePath(), {QStringLiteral("importiereAlsKind")});
+            QVERIFY(kind.waitForStarted());
+            QThread::msleep(ms);
+            kind.kill();
+            kind.waitForFinished();
+            const int mitglieder = anzahl(QStringLiteral("Mitglied"));
+            QVERIFY2(mitglieder == 0 || mitglieder == 3000, qPrintable(QString::number(mitglieder)));
+            QCOMPARE(anzahl(QStringLiteral("Verein")), mitglieder ? 30 : 0);
+            TestDatabase::run("DELETE FROM Mitglied");
+            TestDatabase::run("DELETE FROM Verein");
+        }
+    }
+
+    // Runs only as the child process of getoetetesImport.
+    void importiereAlsKind()
+    {
+        const QString pfad = qEnvironmentVariable(kKindDatei);
+        if (pfad.isEmpty())
+            QSKIP("the importing process of getoetetesImport");
+        CSVDataImporter(*m_ctx).importiere(pfad);
     }
 
     // Rows of the data model information are skipped, the others imported.
