@@ -126,7 +126,11 @@ QString gefaltet(const QVariant &wert)
 {
     if (!wert.isValid() || wert.typeId() != QMetaType::QString)
         return exakt(wert);
-    QString text = wert.toString().normalized(QString::NormalizationForm_D);
+    QString text = wert.toString();
+    const bool ascii = std::all_of(text.cbegin(), text.cend(),
+                                   [](QChar c) { return c.unicode() < 0x80; });
+    if (!ascii)
+        text = text.normalized(QString::NormalizationForm_D);
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
