@@ -645,13 +645,15 @@ private slots:
         CSVDataImporter(*m_ctx).importiere(pfad);
     }
 
-    // Rows of the data model information are skipped, the others imported.
+    // Rows of the data model information and of logins are skipped, the others imported.
     void ignorierteZeilen()
     {
         const QString pfad = datei(meta() + "Schema;DataModelInfo;version\nDaten;DataModelInfo;0.1\n"
+                                            "Schema;DatenbankVerbindung;benutzername;password\n"
+                                            "Daten;DatenbankVerbindung;eva;geheim\n"
                                             "Schema;CodeType;name\nDaten;CodeType;Ignoriertest\n");
         const ImportResult ergebnis = CSVDataImporter(*m_ctx).importiere(pfad);
-        QCOMPARE(ergebnis.ignoriert, 1);
+        QCOMPARE(ergebnis.ignoriert, 2);
         QCOMPARE(ergebnis.eingefuegt, 1);
         QCOMPARE(anzahl(QStringLiteral("DataModelInfo")), 1);
     }
