@@ -211,6 +211,36 @@ private slots:
         QVERIFY(!inhalt.contains("geheim"));
     }
 
+    // List files: the rows in the order given (unknown ids left out), references followed
+    // to texts of the referenced rows.
+    void listenDateien_data()
+    {
+        QTest::addColumn<Fabrik>("fabrik");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("Funktionstraeger")
+            << Fabrik([](DatabaseContext &) { return ExportStrategien::funktionstraeger(); })
+            << "Verein;Mitgliedsnummer;Vorname;Nachname;Anrede;Titel;Mail;Strasse;Staat;Funktion;Funktion (Freitext)\n"
+               "\"Foto; \\\"Klub\\\" S\u00fcd\";V1-001;Eva;Berg;;;eva@x.at;Weg 1Hof;\u00d6sterreich;Kassier;Kasse\n";
+        QTest::newRow("Adressdaten")
+            << Fabrik([](DatabaseContext &) { return ExportStrategien::adressdaten({11, 99, 10}); })
+            << "Geburtsdatum;Anrede;Titel;Vorname;Nachname;Mitgliedsnummer;Mail;Strasse;PLZ;Ort;Staat;"
+               "Beitrag Bezahlt Bis;Hoechster Titel\n"
+               "2.1.1990;;;Udo;Rot;V1-2-001;udo@x.at;Gasse 2;;Linz;;;\n"
+               "4.5.1980;;;Eva;Berg;V1-001;eva@x.at;Weg 1Hof;;\u00d6d;\u00d6sterreich;31.12.2026;AFIAP\n";
+        QTest::newRow("Bildnummern eines Durchgangs")
+            << Fabrik([](DatabaseContext &) { return ExportStrategien::bildNummern(91); })
+            << "Reihenfolge;Bildnummer im Wettbewerb;Titel;Vorname;Nachname;Mitgliedsnummer\n"
+               "1;2;See;Udo;Rot;V1-2-001\n2;1;Baum;Eva;Berg;V1-001\n";
+    }
+
+    void listenDateien()
+    {
+        QFETCH(Fabrik, fabrik);
+        QFETCH(QString, erwartet);
+        auto strategie = fabrik(*m_ctx);
+        QCOMPARE(exportiere(*strategie), QByteArray("\xEF\xBB\xBF") + erwartet.toUtf8());
+    }
+
     // The competition with its members leaves their personal data at home; the database
     // keeps it.
     void persoenlicheDatenGefiltert()
