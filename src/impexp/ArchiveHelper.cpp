@@ -145,6 +145,8 @@ void packeDatei(DatabaseContext &ctx, struct archive *zip, struct archive *disk,
                archive_write_zip_set_compression_deflate(zip));
     pruefe(ctx, zip, "archive_write_header", archive_write_header(zip, entry.get()));
 
+    // The rules are asked once per file: a picture is a hundred chunks and more.
+    const bool fein = logs(ctx, 1);
     char puffer[kChunk];
     qint64 gesamt = 0;
     for (;;) {
@@ -154,11 +156,12 @@ void packeDatei(DatabaseContext &ctx, struct archive *zip, struct archive *disk,
                    QStringLiteral("Die temporäre Datei %1 konnte leider nicht geöffnet werden.").arg(pfad));
         if (gelesen == 0)
             break;
-        if (logs(ctx, 1))
+        if (fein)
             log(ctx, 1, QStringLiteral("Writing %1 bytes of data.").arg(gelesen));
-        const la_ssize_t geschrieben =
-            pruefe(ctx, zip, "archive_write_data", archive_write_data(zip, puffer, size_t(gelesen)), 1);
-        if (logs(ctx, 1))
+        const la_ssize_t geschrieben = archive_write_data(zip, puffer, size_t(gelesen));
+        if (fein || geschrieben < 0)
+            pruefe(ctx, zip, "archive_write_data", geschrieben, 1);
+        if (fein)
             log(ctx, 1, QStringLiteral("archive_write_data (wrote %1 bytes of data)").arg(geschrieben));
         gesamt += gelesen;
     }
