@@ -13,6 +13,7 @@
 class Benutzer;
 class DatabaseContext;
 class DatenbankVerbindung;
+class ExportCallStrategy;
 class KeyboardManager;
 class Kontextzeile;
 class QAction;
@@ -82,6 +83,7 @@ public slots:
     void oeffneWettbewerbsSucheDialog();
     void oeffneWettbewerb(Wettbewerb *wettbewerb);
     void loescheWettbewerb();
+    void loescheWettbewerb(Wettbewerb *wettbewerb);
     void eigeneBerechtigungenAnsehen();
     void passwortAendern();
     void oeffneBenutzerVerwaltung();
@@ -104,6 +106,12 @@ private:
     // The logged-in user's row, looked up by name; null (after telling the user) unless
     // exactly one is found.
     std::unique_ptr<Benutzer> eigenerBenutzer();
+    // Writes the strategy that `fabrik` builds into a file the user chooses (filters: ZIP, CSV,
+    // the first offered first); tells the user when it is done.
+    void exportiere(const std::function<std::unique_ptr<ExportCallStrategy>()> &fabrik,
+                    bool listeZuerstCsv = false);
+    // The club exports: the active club's data in the scope (ExportStrategien::VereinsUmfang).
+    void exportiereAktivenVerein(int umfang);
 
     LoginPrompt m_prompt;
     Kontextzeile *m_kontextzeile = nullptr;
