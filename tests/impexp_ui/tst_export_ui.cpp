@@ -110,10 +110,10 @@ private slots:
                  sicherung ? QStringList({"kein", "sicherung.zip"}) : QStringList({"kein"}));
         const auto &letzte = m_boxen.shown().back();
         QCOMPARE(letzte.kind, QStringLiteral("information"));
-        QCOMPARE(letzte.title, geloescht ? "Loeschung erfolgreiche abgeschlossen"
-                                         : "Loeschung abgebrochen");
-        QCOMPARE(letzte.text, geloescht ? "Der Wettbewerb wurde erfolgreich geloescht."
-                                        : "Der Wettbewerb wird nicht geloescht.");
+        QCOMPARE(letzte.title, QString(geloescht ? "Loeschung erfolgreiche abgeschlossen"
+                                                 : "Loeschung abgebrochen"));
+        QCOMPARE(letzte.text, QString(geloescht ? "Der Wettbewerb wurde erfolgreich geloescht."
+                                                : "Der Wettbewerb wird nicht geloescht."));
     }
 
     // The results are reported as saved only when the archive was written.
