@@ -1,0 +1,7 @@
+#include "WettbewerbLoeschung.h"
+
+namespace WettbewerbLoeschung {
+
+void loesche(DatabaseContext &, const Wettbewerb &) {}
+
+} // namespace WettbewerbLoeschung
