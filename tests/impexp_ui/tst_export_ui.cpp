@@ -3,6 +3,7 @@
 #include "ExportReiter.h"
 #include "FileDialogs.h"
 #include "MessageBoxes.h"
+#include "Mitgliederliste.h"
 #include "Mitgliederverwaltung.h"
 #include "Screenshot.h"
 #include "TestRegistry.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
