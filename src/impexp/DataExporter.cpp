@@ -5,6 +5,7 @@
 #include "DataModel.h"
 #include "DatabaseContext.h"
 #include "EntityController.h"
+#include "ExportFortschritt.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"
 #include "entities/Persistent.h"
@@ -55,11 +56,87 @@ void readRows(DatabaseContext &ctx, const QString &entity, const SqlStatement &s
     ctx.logStatement("DataExporter", count, "SELECT", QString(), statement, entity, true);
 }
 
-// The values of referenced rows that the key columns need, each row read once.
+// The non-BLOB columns of stored rows of `entity` matching `condition` (SQL text, values
+// already escaped), read with one statement; hands each row by attribute name to `row`.
+void readStoredRows(DatabaseContext &ctx, const EntityDescription &entity, const std::string &condition,
+                    const std::function<void(QMap<QString, QVariant> &)> &row)
+{
+    std::vector<const ColumnInfo *> columns;
+    SqlStatement statement;
+    statement << "SELECT ";
+    for (const ColumnInfo &column : entity.columns()) {
+        if (isBlob(*column.attribute))
+            continue;
+        statement << (columns.empty() ? "" : ", ") << column.name;
+        columns.push_back(&column);
+    }
+    statement << " FROM " << entity.dbName() << " WHERE " << condition << " ORDER BY id";
+    readRows(ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+        QMap<QString, QVariant> values;
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (raw[i])
+                values.insert(columns[i]->attribute->codeName(),
+                              EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
+        row(values);
+    });
+}
+
+// "id IN (...)" over the ids, each through the connection's escaping.
+std::string idIn(const SqlWriter &sql, const QList<qlonglong> &ids)
+{
+    std::string text = "id IN (";
+    for (int i = 0; i < ids.size(); ++i) {
+        if (i)
+            text += ", ";
+        sql.appendLiteral(text, ids[i], QMetaType::LongLong);
+    }
+    return text + ")";
+}
+
+constexpr int kBatch = 500;
+
+// The values of referenced rows that the key columns need. Before a column is converted the
+// rows it reaches are read level by level, a batch of ids per statement; each row once.
 class ReferenceReader
 {
 public:
     explicit ReferenceReader(DatabaseContext &ctx) : m_ctx(ctx), m_sql(ctx.connection()) {}
+
+    // Reads the referenced rows that `path` reaches from the tuples.
+    void prefetch(const std::vector<std::unique_ptr<DataTuple>> &tuples, const EntityDescription &entity,
+                  const QStringList &path)
+    {
+        if (path.size() < 2)
+            return;
+        const AttributeDescription *attribute = entity.attribute(path[0]);
+        if (!attribute || !attribute->referencedEntity())
+            return;
+        QList<qlonglong> ids;
+        for (const auto &tuple : tuples) {
+            const DataTuple::Datum *datum = tuple->datum(path[0]);
+            if (datum && datum->kind == DataTuple::Datum::ForeignKey)
+                ids.append(datum->foreignKey);
+            else if (datum && datum->kind == DataTuple::Datum::Value && datum->value.isValid())
+                ids.append(datum->value.toLongLong());
+        }
+        const EntityDescription *level = attribute->referencedEntity();
+        for (int from = 1; level && !ids.isEmpty(); ++from) {
+            read(*level, ids);
+            if (from == path.size() - 1)
+                return;
+            const AttributeDescription *next = level->attribute(path[from]);
+            if (!next || !next->referencedEntity())
+                return;
+            QList<qlonglong> nextIds;
+            for (const qlonglong id : std::as_const(ids)) {
+                const QVariant value = m_rows.value(key(*level, id)).value(path[from]);
+                if (value.isValid())
+                    nextIds.append(value.toLongLong());
+            }
+            ids = nextIds;
+            level = next->referencedEntity();
+        }
+    }
 
     QVariant valueAlong(const DataTuple &tuple, const QStringList &path, int from)
     {
@@ -84,44 +161,44 @@ public:
     }
 
 private:
+    static QString key(const EntityDescription &entity, qlonglong id)
+    {
+        return entity.codeName() + QLatin1Char('#') + QString::number(id);
+    }
+
+    // Reads the rows not yet known, a batch per statement; ids without a row are remembered
+    // as empty rows.
+    void read(const EntityDescription &entity, const QList<qlonglong> &ids)
+    {
+        QList<qlonglong> missing;
+        QSet<qlonglong> seen;
+        for (const qlonglong id : ids)
+            if (!m_rows.contains(key(entity, id)) && !seen.contains(id)) {
+                seen.insert(id);
+                missing.append(id);
+            }
+        for (int start = 0; start < missing.size(); start += kBatch) {
+            const QList<qlonglong> batch = missing.mid(start, kBatch);
+            for (const qlonglong id : batch)
+                m_rows.insert(key(entity, id), {});
+            readStoredRows(m_ctx, entity, idIn(m_sql, batch), [&](QMap<QString, QVariant> &row) {
+                m_rows.insert(key(entity, row.value(QStringLiteral("id")).toLongLong()), row);
+            });
+        }
+    }
+
     QVariant storedAlong(const EntityDescription &entity, qlonglong id, const QStringList &path,
                          int from)
     {
-        const QMap<QString, QVariant> &row = storedRow(entity, id);
-        const QVariant value = row.value(path[from]);
+        if (!m_rows.contains(key(entity, id)))
+            read(entity, {id});
+        const QVariant value = m_rows.value(key(entity, id)).value(path[from]);
         if (from == path.size() - 1 || !value.isValid())
             return value;
         const AttributeDescription *attribute = entity.attribute(path[from]);
         if (!attribute || !attribute->referencedEntity())
             return {};
         return storedAlong(*attribute->referencedEntity(), value.toLongLong(), path, from + 1);
-    }
-
-    const QMap<QString, QVariant> &storedRow(const EntityDescription &entity, qlonglong id)
-    {
-        const QString key = entity.codeName() + QLatin1Char('#') + QString::number(id);
-        auto it = m_rows.find(key);
-        if (it != m_rows.end())
-            return *it;
-        QMap<QString, QVariant> &row = m_rows[key];
-        std::vector<const ColumnInfo *> columns;
-        SqlStatement statement;
-        statement << "SELECT ";
-        for (const ColumnInfo &column : entity.columns()) {
-            if (isBlob(*column.attribute))
-                continue;
-            statement << (columns.empty() ? "" : ", ") << column.name;
-            columns.push_back(&column);
-        }
-        statement << " FROM " << entity.dbName() << " WHERE id = "
-                  << m_sql.literal(id, QMetaType::LongLong);
-        readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            for (size_t i = 0; i < columns.size(); ++i)
-                if (raw[i])
-                    row.insert(columns[i]->attribute->codeName(),
-                               EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
-        });
-        return row;
     }
 
     DatabaseContext &m_ctx;
@@ -140,10 +217,21 @@ QString replaceUmlauts(QString text)
 }
 
 // Writes the BLOB cells of one column: each value into a file of its own beside the CSV.
+// Files written are removed again unless the export completes (`keep`).
 class BlobWriter
 {
 public:
-    BlobWriter(DatabaseContext &ctx, const QDir &directory) : m_ctx(ctx), m_directory(directory) {}
+    BlobWriter(DatabaseContext &ctx, const QDir &directory, ExportFortschritt *fortschritt)
+        : m_ctx(ctx), m_directory(directory), m_fortschritt(fortschritt)
+    {
+    }
+    ~BlobWriter()
+    {
+        if (!m_kept)
+            for (const QString &path : std::as_const(m_written))
+                QFile::remove(path);
+    }
+    void keep() { m_kept = true; }
 
     QString write(const EntityDescription &entity, const AttributeDescription &attribute,
                   const DataTuple &tuple)
@@ -151,19 +239,23 @@ public:
         const DataTuple::Datum *datum = tuple.datum(attribute.codeName());
         if (datum && datum->kind == DataTuple::Datum::Value && datum->value.isValid()) {
             const QByteArray bytes = datum->value.toByteArray();
-            return store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size());
+            return reported(store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size()),
+                            bytes.size());
         }
         if (!tuple.hasDatabaseId())
             return {};
         QString name;
+        qint64 size = 0;
         SqlStatement statement;
         statement << "SELECT " << attribute.dbName() << " FROM " << entity.dbName()
                   << " WHERE id = " << SqlWriter(m_ctx.connection()).literal(tuple.databaseId(), QMetaType::LongLong);
         readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            if (raw[0])
-                name = store(wantedName(entity, attribute, tuple), raw[0], qint64(lengths[0]));
+            if (!raw[0])
+                return;
+            size = qint64(lengths[0]);
+            name = store(wantedName(entity, attribute, tuple), raw[0], size);
         });
-        return name;
+        return name.isEmpty() ? name : reported(name, size);
     }
 
 private:
@@ -195,16 +287,30 @@ private:
         m_ctx.log(kKategorie, QStringLiteral("CSVDataExporter"), 1,
                   QStringLiteral("Writing BLOB to file ") + path);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size)
+        const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (opened)
+            m_written.append(path);
+        if (!opened || file.write(data, size) != size)
             fehler(QStringLiteral("DataExporter"), QStringLiteral("Kann Datei nicht oeffnen"),
                    QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
                        .arg(path));
         return name;
     }
 
+    // Tells the progress receiver of a file written (after the statement that read it ended).
+    QString reported(const QString &name, qint64 size)
+    {
+        if (m_fortschritt && !m_fortschritt->bild(size))
+            throw ExportAbgebrochen();
+        return name;
+    }
+
     DatabaseContext &m_ctx;
     QDir m_directory;
+    ExportFortschritt *m_fortschritt;
     QSet<QString> m_taken;
+    QStringList m_written;
+    bool m_kept = false;
 };
 
 // Reads the one row of the data model information.
@@ -237,6 +343,11 @@ void readMetaInformation(DatabaseContext &ctx, DataSet &dataSet)
 }
 
 } // namespace
+
+const char *ExportAbgebrochen::what() const noexcept
+{
+    return "Export abgebrochen";
+}
 
 QStringList ConstantValueFillConverter::convert(DatabaseContext &, const QList<QVariant> &values)
 {
@@ -507,53 +618,75 @@ DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, con
     return tuple;
 }
 
-void DataExporter::addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
-                                 const QList<qlonglong> &ids)
+namespace {
+
+void addRow(DataSet &dataSet, const EntityDescription &entity, const QMap<QString, QVariant> &row)
+{
+    DataTuple &tuple = dataSet.addTuple(entity.codeName());
+    tuple.setDatabaseId(row.value(QStringLiteral("id")).toLongLong());
+    for (auto it = row.cbegin(); it != row.cend(); ++it) {
+        const AttributeDescription *attribute = entity.attribute(it.key());
+        if (attribute && attribute->isForeignKey())
+            tuple.setForeignKey(it.key(), it.value().toLongLong());
+        else
+            tuple.setValue(it.key(), it.value());
+    }
+}
+
+const EntityDescription &knownEntity(DatabaseContext &ctx, const QString &name)
 {
     const EntityDescription *entity = ctx.dataModel().entity(name);
     if (!entity)
         fehler(QStringLiteral("DataExporter"), QStringLiteral("Interner Fehler"),
                QStringLiteral("Erwartete Spalte nicht vorhanden: %1").arg(name));
-    if (ids.isEmpty())
-        return;
+    return *entity;
+}
+
+} // namespace
+
+void DataExporter::addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
+                                 const QList<qlonglong> &ids)
+{
+    const EntityDescription &entity = knownEntity(ctx, name);
     const SqlWriter sql(ctx.connection());
-    std::vector<const ColumnInfo *> columns;
-    SqlStatement statement;
-    statement << "SELECT ";
-    for (const ColumnInfo &column : entity->columns()) {
-        if (isBlob(*column.attribute))
-            continue;
-        statement << (columns.empty() ? "" : ", ") << column.name;
-        columns.push_back(&column);
-    }
-    statement << " FROM " << entity->dbName() << " WHERE id IN (";
-    for (int i = 0; i < ids.size(); ++i)
-        statement << (i ? ", " : "") << sql.literal(ids[i], QMetaType::LongLong);
-    statement << ")";
-    QHash<qlonglong, QMap<const ColumnInfo *, QVariant>> rows;
-    readRows(ctx, entity->dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-        QMap<const ColumnInfo *, QVariant> row;
-        for (size_t i = 0; i < columns.size(); ++i)
-            if (raw[i])
-                row.insert(columns[i], EntityController::fromColumnText(raw[i], lengths[i],
-                                                                        columns[i]->metaType));
-        for (auto it = row.cbegin(); it != row.cend(); ++it)
-            if (it.key()->attribute->codeName() == QLatin1String("id"))
-                rows.insert(it.value().toLongLong(), row);
-    });
+    QHash<qlonglong, QMap<QString, QVariant>> rows;
+    for (int start = 0; start < ids.size(); start += kBatch)
+        readStoredRows(ctx, entity, idIn(sql, ids.mid(start, kBatch)), [&](QMap<QString, QVariant> &row) {
+            rows.insert(row.value(QStringLiteral("id")).toLongLong(), row);
+        });
     for (const qlonglong id : ids) {
         const auto found = rows.constFind(id);
-        if (found == rows.cend())
-            continue;
-        DataTuple &tuple = dataSet.addTuple(name);
-        tuple.setDatabaseId(id);
-        for (auto it = found->cbegin(); it != found->cend(); ++it) {
-            if (it.key()->attribute->isForeignKey())
-                tuple.setForeignKey(it.key()->attribute->codeName(), it.value().toLongLong());
-            else
-                tuple.setValue(it.key()->attribute->codeName(), it.value());
-        }
+        if (found != rows.cend())
+            addRow(dataSet, entity, *found);
     }
+}
+
+QList<qlonglong> DataExporter::storedIds(DatabaseContext &ctx, const QString &name,
+                                         const QString &condition, const QString &column,
+                                         const QString &order)
+{
+    const EntityDescription &entity = knownEntity(ctx, name);
+    QList<qlonglong> ids;
+    SqlStatement statement;
+    statement << "SELECT " << column << " FROM " << entity.dbName() << " WHERE " << condition
+              << " ORDER BY " << order;
+    readRows(ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+        if (raw[0])
+            ids.append(QByteArray(raw[0], int(lengths[0])).toLongLong());
+    });
+    return ids;
+}
+
+int DataExporter::addStoredRowsWhere(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
+                                     const std::string &condition)
+{
+    const EntityDescription &entity = knownEntity(ctx, name);
+    int count = 0;
+    readStoredRows(ctx, entity, condition, [&](QMap<QString, QVariant> &row) {
+        addRow(dataSet, entity, row);
+        ++count;
+    });
+    return count;
 }
 
 QString CSVDataExporter::encodeToken(const QString &text)
@@ -622,6 +755,8 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         for (int i = 0; i < count; ++i)
             tokens.append(encodeToken(cells.value(i)));
         file.write((tokens.join(kSeparator) + QLatin1Char('\n')).toUtf8());
+        if (m_fortschritt && !m_fortschritt->zeile())
+            throw ExportAbgebrochen();
     };
     file.write("\xEF\xBB\xBF");
     if (options.metaInformation) {
@@ -642,7 +777,7 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         }
     }
     ReferenceReader references(ctx);
-    BlobWriter blobs(ctx, blobDirectory);
+    BlobWriter blobs(ctx, blobDirectory, m_fortschritt);
     for (const QString &name : dataSet.entityNames()) {
         const auto &rows = dataSet.tuples(name);
         if (rows.empty())
@@ -679,6 +814,7 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
                 for (const auto &tuple : rows)
                     converted.rows.append({{0, blobs.write(entity, *attribute, *tuple)}});
             } else {
+                references.prefetch(rows, entity, column.path);
                 QList<QVariant> values;
                 for (const auto &tuple : rows)
                     values.append(column.path.isEmpty() ? QVariant()
@@ -706,4 +842,5 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         for (const auto &line : grid)
             writeLine(line);
     }
+    blobs.keep();
 }
