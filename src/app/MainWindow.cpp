@@ -605,11 +605,16 @@ void MainWindow::oeffneWettbewerbsSucheDialog()
     m_wettbewerbsSuche->activateWindow();
 }
 
-void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
+void MainWindow::logWettbewerbsAufruf(const QString &aktion, const Wettbewerb *wettbewerb)
 {
-    logAction(QStringLiteral("Aufruf von Wettbewerb Oeffnen fuer Wettbewerb ") +
+    logAction(QStringLiteral("Aufruf von %1 fuer Wettbewerb ").arg(aktion) +
               (wettbewerb && wettbewerb->hasName() ? wettbewerb->getName()
                                                    : QStringLiteral("(ohne Name)")));
+}
+
+void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
+{
+    logWettbewerbsAufruf(QStringLiteral("Wettbewerb Oeffnen"), wettbewerb);
     if (!m_ctx || !wettbewerb)
         return;
     // A competition the user may not write opens read-only.
@@ -646,9 +651,7 @@ void MainWindow::loescheWettbewerb()
 
 void MainWindow::loescheWettbewerb(Wettbewerb *wettbewerb)
 {
-    logAction(QStringLiteral("Aufruf von Wettbewerb Loeschen fuer Wettbewerb ") +
-              (wettbewerb && wettbewerb->hasName() ? wettbewerb->getName()
-                                                   : QStringLiteral("(ohne Name)")));
+    logWettbewerbsAufruf(QStringLiteral("Wettbewerb Loeschen"), wettbewerb);
     if (!m_ctx || !wettbewerb)
         return;
     if (loescheWettbewerbMitSicherung(this, *m_ctx, *wettbewerb) && m_wettbewerbsSuche)

@@ -97,6 +97,8 @@ private:
     void createActions();
     void baueMenues();
     void logAction(const QString &message);
+    // "Aufruf von <aktion> fuer Wettbewerb <name>".
+    void logWettbewerbsAufruf(const QString &aktion, const Wettbewerb *wettbewerb);
     std::unique_ptr<DatenbankVerbindung> askForLogin();
     // Opens the club dialog on the active club in the mode; `aktion` names the call in the log.
     void oeffneAktivenVerein(int modus, const QString &aktion);

@@ -95,8 +95,7 @@ bool ExportFortschrittsDialog::weiter()
     if (m_seitAktualisierung.isValid() && m_seitAktualisierung.elapsed() < kTaktMs)
         return true;
     m_seitAktualisierung.start();
-    if (!m_abgebrochen)
-        zeigeStand();
+    zeigeStand();
     if (!isVisible() && m_seitStart.elapsed() >= m_verzoegerung)
         show();
     // Hidden, the dialog lets no click reach the windows behind it; shown, it is modal.
