@@ -42,7 +42,8 @@ void readRows(DatabaseContext &ctx, const QString &entity, const SqlStatement &s
     int count = 0;
     try {
         mysqlpp::Query query = ctx.connection().query();
-        mysqlpp::UseQueryResult result = query.use(statement.text().data(), statement.text().size());
+        mysqlpp::UseQueryResult result =
+            query.use(statement.text().data(), statement.text().size());
         while (const MYSQL_ROW raw = result.fetch_raw_row()) {
             row(raw, result.fetch_lengths());
             ++count;
@@ -58,7 +59,8 @@ void readRows(DatabaseContext &ctx, const QString &entity, const SqlStatement &s
 
 // The non-BLOB columns of stored rows of `entity` matching `condition` (SQL text, values
 // already escaped), read with one statement; hands each row by attribute name to `row`.
-void readStoredRows(DatabaseContext &ctx, const EntityDescription &entity, const std::string &condition,
+void readStoredRows(DatabaseContext &ctx, const EntityDescription &entity,
+                    const std::string &condition,
                     const std::function<void(QMap<QString, QVariant> &)> &row)
 {
     std::vector<const ColumnInfo *> columns;
@@ -75,8 +77,9 @@ void readStoredRows(DatabaseContext &ctx, const EntityDescription &entity, const
         QMap<QString, QVariant> values;
         for (size_t i = 0; i < columns.size(); ++i)
             if (raw[i])
-                values.insert(columns[i]->attribute->codeName(),
-                              EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
+                values.insert(
+                    columns[i]->attribute->codeName(),
+                    EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
         row(values);
     });
 }
@@ -103,8 +106,8 @@ public:
     explicit ReferenceReader(DatabaseContext &ctx) : m_ctx(ctx), m_sql(ctx.connection()) {}
 
     // Reads the referenced rows that `path` reaches from the tuples.
-    void prefetch(const std::vector<std::unique_ptr<DataTuple>> &tuples, const EntityDescription &entity,
-                  const QStringList &path)
+    void prefetch(const std::vector<std::unique_ptr<DataTuple>> &tuples,
+                  const EntityDescription &entity, const QStringList &path)
     {
         if (path.size() < 2)
             return;
@@ -149,8 +152,9 @@ public:
         if (last)
             return datum->kind == DataTuple::Datum::Value ? datum->value
                                                           : QVariant(datum->foreignKey);
-        const qlonglong id = datum->kind == DataTuple::Datum::ForeignKey ? datum->foreignKey
-                                                                         : datum->value.toLongLong();
+        const qlonglong id = datum->kind == DataTuple::Datum::ForeignKey
+                                 ? datum->foreignKey
+                                 : datum->value.toLongLong();
         if (datum->kind == DataTuple::Datum::Value && !datum->value.isValid())
             return {};
         const EntityDescription *entity = m_ctx.dataModel().entity(tuple.entityName());
@@ -206,7 +210,9 @@ private:
     QHash<QString, QMap<QString, QVariant>> m_rows;
 };
 
-QString replaceUmlauts(QString text)
+} // namespace
+
+QString CSVDataExporter::replaceUmlauts(QString text)
 {
     static const std::pair<QChar, const char *> umlauts[] = {
         {QChar(0xe4), "ae"}, {QChar(0xf6), "oe"}, {QChar(0xfc), "ue"}, {QChar(0xc4), "Ae"},
@@ -216,6 +222,8 @@ QString replaceUmlauts(QString text)
     return text;
 }
 
+namespace {
+
 // Writes the BLOB cells of one column: each value into a file of its own beside the CSV.
 // Files written are removed again unless the export completes (`keep`).
 class BlobWriter
@@ -223,8 +231,7 @@ class BlobWriter
 public:
     BlobWriter(DatabaseContext &ctx, const QDir &directory, ExportFortschritt *fortschritt)
         : m_ctx(ctx), m_directory(directory), m_fortschritt(fortschritt)
-    {
-    }
+    {}
     ~BlobWriter()
     {
         if (!m_kept)
@@ -239,8 +246,9 @@ public:
         const DataTuple::Datum *datum = tuple.datum(attribute.codeName());
         if (datum && datum->kind == DataTuple::Datum::Value && datum->value.isValid()) {
             const QByteArray bytes = datum->value.toByteArray();
-            return reported(store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size()),
-                            bytes.size());
+            return reported(
+                store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size()),
+                bytes.size());
         }
         if (!tuple.hasDatabaseId())
             return {};
@@ -248,13 +256,15 @@ public:
         qint64 size = 0;
         SqlStatement statement;
         statement << "SELECT " << attribute.dbName() << " FROM " << entity.dbName()
-                  << " WHERE id = " << SqlWriter(m_ctx.connection()).literal(tuple.databaseId(), QMetaType::LongLong);
-        readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            if (!raw[0])
-                return;
-            size = qint64(lengths[0]);
-            name = store(wantedName(entity, attribute, tuple), raw[0], size);
-        });
+                  << " WHERE id = "
+                  << SqlWriter(m_ctx.connection()).literal(tuple.databaseId(), QMetaType::LongLong);
+        readRows(m_ctx, entity.dbName(), statement,
+                 [&](MYSQL_ROW raw, const unsigned long *lengths) {
+                     if (!raw[0])
+                         return;
+                     size = qint64(lengths[0]);
+                     name = store(wantedName(entity, attribute, tuple), raw[0], size);
+                 });
         return name.isEmpty() ? name : reported(name, size);
     }
 
@@ -262,22 +272,23 @@ private:
     static QString text(const DataTuple &tuple, const QString &attribute)
     {
         const DataTuple::Datum *datum = tuple.datum(attribute);
-        return datum && datum->kind == DataTuple::Datum::Value ? datum->value.toString() : QString();
+        return datum && datum->kind == DataTuple::Datum::Value ? datum->value.toString()
+                                                               : QString();
     }
 
-    static QString wantedName(const EntityDescription &entity, const AttributeDescription &attribute,
-                              const DataTuple &tuple)
+    static QString wantedName(const EntityDescription &entity,
+                              const AttributeDescription &attribute, const DataTuple &tuple)
     {
         if (entity.codeName() == QLatin1String("BildDaten")) {
             const QString nummer = text(tuple, QStringLiteral("nummer"));
             const QString dateiname = text(tuple, QStringLiteral("dateiname"));
             if (nummer.isEmpty() || dateiname.isEmpty())
                 return QStringLiteral("InternalError");
-            return replaceUmlauts(nummer + QLatin1Char('_') + dateiname);
+            return CSVDataExporter::replaceUmlauts(nummer + QLatin1Char('_') + dateiname);
         }
-        return replaceUmlauts(entity.codeName() + QLatin1Char('_') +
-                              QString::number(tuple.databaseId()) + QLatin1Char('_') +
-                              attribute.codeName());
+        return CSVDataExporter::replaceUmlauts(entity.codeName() + QLatin1Char('_') +
+                                               QString::number(tuple.databaseId()) +
+                                               QLatin1Char('_') + attribute.codeName());
     }
 
     QString store(const QString &wanted, const char *data, qint64 size)
@@ -324,7 +335,8 @@ void readMetaInformation(DatabaseContext &ctx, DataSet &dataSet)
              [&](MYSQL_ROW raw, const unsigned long *lengths) {
                  ++rows;
                  dataSet.version = raw[0] ? QString::fromUtf8(raw[0], int(lengths[0])) : QString();
-                 dataSet.generatorVersion = raw[1] ? QString::fromUtf8(raw[1], int(lengths[1])) : QString();
+                 dataSet.generatorVersion =
+                     raw[1] ? QString::fromUtf8(raw[1], int(lengths[1])) : QString();
              });
     const QString ort = QStringLiteral("DataExporter");
     if (rows != 1)
@@ -336,9 +348,10 @@ void readMetaInformation(DatabaseContext &ctx, DataSet &dataSet)
                QStringLiteral("Die Datenmodellversion fehlt auf der Datenbank. Bitte kontaktieren "
                               "Sie den Administrator."));
     if (dataSet.generatorVersion.isEmpty())
-        fehler(ort, titel,
-               QStringLiteral("Die Generatorversion fehlt auf der Datenbank. Bitte kontaktieren Sie "
-                              "den Administrator."));
+        fehler(
+            ort, titel,
+            QStringLiteral("Die Generatorversion fehlt auf der Datenbank. Bitte kontaktieren Sie "
+                           "den Administrator."));
     dataSet.writtenAt = ctx.now();
 }
 
@@ -392,7 +405,8 @@ QStringList ExportBlockConverter::convert(DatabaseContext &ctx, const QList<QVar
     return cells;
 }
 
-ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QList<QVariant> &values)
+ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx,
+                                                  const QList<QVariant> &values)
 {
     const QString ort = QStringLiteral("StatistikConverter");
     ctx.log(kKategorie, ort, 6, QStringLiteral("StatistikConverter gestartet."));
@@ -416,8 +430,8 @@ ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QL
         [&](const std::pair<qlonglong, QString> &node, int depth) {
             while (block.headers.size() <= depth)
                 block.headers.append(QString::number(block.headers.size()));
-            block.rows.append({{depth, node.second.isNull() ? QStringLiteral("(keine Daten")
-                                                            : node.second}});
+            block.rows.append(
+                {{depth, node.second.isNull() ? QStringLiteral("(keine Daten") : node.second}});
             for (const auto &child : nodes("parent", node.first))
                 walk(child, depth + 1);
         };
@@ -434,7 +448,7 @@ ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QL
 }
 
 ConvertedColumns EinzelWertungenConverter::convertBlock(DatabaseContext &ctx,
-                                                       const QList<QVariant> &values)
+                                                        const QList<QVariant> &values)
 {
     const QString ort = QStringLiteral("EinzelWertungenConverter");
     ctx.log(kKategorie, ort, 4, QStringLiteral("EinzelWertungenConverter gestartet."));
@@ -480,25 +494,28 @@ ConvertedColumns EinzelWertungenConverter::convertBlock(DatabaseContext &ctx,
         return raw[i] ? QString::fromUtf8(raw[i], int(lengths[i])) : QString();
     };
     if (any)
-        readRows(ctx, QStringLiteral("Wertung"), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            const int kind = raw[1] ? kindOf(text(raw, lengths, 1).toLongLong()) : -1;
-            if (kind < 0)
-                return;
-            Kind &k = kinds[kind];
-            const qlonglong bild = text(raw, lengths, 0).toLongLong();
-            if (raw[2])
-                k.sums.insert(bild, text(raw, lengths, 2));
-            if (!raw[3])
-                return;
-            const qlonglong juror = text(raw, lengths, 3).toLongLong();
-            const QString vorname = text(raw, lengths, 5);
-            const QString nachname = text(raw, lengths, 6);
-            k.jurors.insert(juror, (vorname.isEmpty() ? QStringLiteral("(kein Vorname)") : vorname) +
-                                       QLatin1Char(' ') +
-                                       (nachname.isEmpty() ? QStringLiteral("(kein Nachname)") : nachname));
-            if (raw[4])
-                k.scores[bild].insert(juror, text(raw, lengths, 4));
-        });
+        readRows(ctx, QStringLiteral("Wertung"), statement,
+                 [&](MYSQL_ROW raw, const unsigned long *lengths) {
+                     const int kind = raw[1] ? kindOf(text(raw, lengths, 1).toLongLong()) : -1;
+                     if (kind < 0)
+                         return;
+                     Kind &k = kinds[kind];
+                     const qlonglong bild = text(raw, lengths, 0).toLongLong();
+                     if (raw[2])
+                         k.sums.insert(bild, text(raw, lengths, 2));
+                     if (!raw[3])
+                         return;
+                     const qlonglong juror = text(raw, lengths, 3).toLongLong();
+                     const QString vorname = text(raw, lengths, 5);
+                     const QString nachname = text(raw, lengths, 6);
+                     k.jurors.insert(
+                         juror,
+                         (vorname.isEmpty() ? QStringLiteral("(kein Vorname)") : vorname) +
+                             QLatin1Char(' ') +
+                             (nachname.isEmpty() ? QStringLiteral("(kein Nachname)") : nachname));
+                     if (raw[4])
+                         k.scores[bild].insert(juror, text(raw, lengths, 4));
+                 });
     ConvertedColumns block;
     block.title = QStringLiteral("Einzelwertungen der Juroren in den Durchgaengen");
     const QString unset = QStringLiteral("-");
@@ -591,7 +608,8 @@ void DataExporter::exportiere(DatabaseContext &ctx, const QString &fileName, Dat
     ctx.log(kKategorie, ort, 7, QStringLiteral("Finished exporting data"));
 }
 
-DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, const Persistent &object)
+DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet,
+                                     const Persistent &object)
 {
     const QString name = object.getEntityName();
     const EntityDescription *entity = ctx.dataModel().entity(name);
@@ -599,7 +617,8 @@ DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, con
     const bool hasId = idRow >= 0 && object.isSetAt(idRow);
     ctx.log(kKategorie, QStringLiteral("DataExporter"), 1,
             QStringLiteral("Adding instance of entity ") + name + QStringLiteral(" with id ") +
-                (hasId ? QString::number(object.rawValueAt(idRow).toLongLong()) : QStringLiteral("(none)")) +
+                (hasId ? QString::number(object.rawValueAt(idRow).toLongLong())
+                       : QStringLiteral("(none)")) +
                 QStringLiteral(" to DataSet"));
     DataTuple &tuple = dataSet.addTuple(name);
     if (hasId)
@@ -651,9 +670,10 @@ void DataExporter::addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const Q
     const SqlWriter sql(ctx.connection());
     QHash<qlonglong, QMap<QString, QVariant>> rows;
     for (int start = 0; start < ids.size(); start += kBatch)
-        readStoredRows(ctx, entity, idIn(sql, ids.mid(start, kBatch)), [&](QMap<QString, QVariant> &row) {
-            rows.insert(row.value(QStringLiteral("id")).toLongLong(), row);
-        });
+        readStoredRows(ctx, entity, idIn(sql, ids.mid(start, kBatch)),
+                       [&](QMap<QString, QVariant> &row) {
+                           rows.insert(row.value(QStringLiteral("id")).toLongLong(), row);
+                       });
     for (const qlonglong id : ids) {
         const auto found = rows.constFind(id);
         if (found != rows.cend())
@@ -748,9 +768,10 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         const int count = cells.isEmpty() ? 0 : cells.lastKey() + 1;
         ++lineNumber;
         if (logLines)
-            ctx.log(kKategorie, ort, 1, QStringLiteral("Writing line ") + QString::number(lineNumber) +
-                                            QStringLiteral(" containing ") + QString::number(count) +
-                                            QStringLiteral(" tokens"));
+            ctx.log(kKategorie, ort, 1,
+                    QStringLiteral("Writing line ") + QString::number(lineNumber) +
+                        QStringLiteral(" containing ") + QString::number(count) +
+                        QStringLiteral(" tokens"));
         QStringList tokens;
         for (int i = 0; i < count; ++i)
             tokens.append(encodeToken(cells.value(i)));
@@ -762,8 +783,10 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
     if (options.metaInformation) {
         ctx.log(kKategorie, ort, 6, QStringLiteral("Writing meta information"));
         ctx.log(kKategorie, ort, 6, QStringLiteral("Data model version: ") + dataSet.version);
-        ctx.log(kKategorie, ort, 6, QStringLiteral("Generator version: ") + dataSet.generatorVersion);
-        ctx.log(kKategorie, ort, 6, QStringLiteral("Time stamp:") + dataSet.writtenAt.toString(kDateTime));
+        ctx.log(kKategorie, ort, 6,
+                QStringLiteral("Generator version: ") + dataSet.generatorVersion);
+        ctx.log(kKategorie, ort, 6,
+                QStringLiteral("Time stamp:") + dataSet.writtenAt.toString(kDateTime));
         const std::pair<QString, QString> meta[] = {
             {DataSet::kDatenmodellVersion, dataSet.version},
             {DataSet::kGeneratorVersion, dataSet.generatorVersion},
@@ -791,7 +814,9 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
                 columns.append(DataExportColumn{path, QString(), nullptr});
         QList<DataExportColumn> prefix;
         if (options.lineSpecifiers)
-            prefix.append({{}, DataSet::kSchema, std::make_shared<ConstantValueFillConverter>(DataSet::kDaten)});
+            prefix.append({{},
+                           DataSet::kSchema,
+                           std::make_shared<ConstantValueFillConverter>(DataSet::kDaten)});
         if (options.entityNames)
             prefix.append({{}, name, std::make_shared<ConstantValueFillConverter>(name)});
         columns = prefix + columns;
@@ -800,7 +825,8 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         // column may add lines and takes as many columns as it has.
         const int first = options.schemaLine ? 1 : 0;
         std::vector<QMap<int, QString>> grid(size_t(first) + rows.size());
-        ctx.log(kKategorie, ort, 4, QStringLiteral("Starting to convert columns for entity ") + name);
+        ctx.log(kKategorie, ort, 4,
+                QStringLiteral("Starting to convert columns for entity ") + name);
         int c = 0;
         for (const DataExportColumn &column : columns) {
             const AttributeDescription *attribute =
@@ -817,8 +843,9 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
                 references.prefetch(rows, entity, column.path);
                 QList<QVariant> values;
                 for (const auto &tuple : rows)
-                    values.append(column.path.isEmpty() ? QVariant()
-                                                        : references.valueAlong(*tuple, column.path, 0));
+                    values.append(column.path.isEmpty()
+                                      ? QVariant()
+                                      : references.valueAlong(*tuple, column.path, 0));
                 if (column.converter)
                     converted = column.converter->convertBlock(ctx, values);
                 else
@@ -834,11 +861,13 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
             if (grid.size() < size_t(first + converted.rows.size()))
                 grid.resize(size_t(first + converted.rows.size()));
             for (int r = 0; r < converted.rows.size(); ++r)
-                for (auto cell = converted.rows[r].cbegin(); cell != converted.rows[r].cend(); ++cell)
+                for (auto cell = converted.rows[r].cbegin(); cell != converted.rows[r].cend();
+                     ++cell)
                     grid[size_t(first + r)].insert(c + cell.key(), cell.value());
             c += converted.width();
         }
-        ctx.log(kKategorie, ort, 4, QStringLiteral("Finished column conversions for entity ") + name);
+        ctx.log(kKategorie, ort, 4,
+                QStringLiteral("Finished column conversions for entity ") + name);
         for (const auto &line : grid)
             writeLine(line);
     }

@@ -182,6 +182,8 @@ public:
     // A BLOB file name that stays inside the export directory and is not yet in `taken`
     // (which it joins).
     static QString blobFileName(const QString &wanted, QSet<QString> &taken);
+    // "ä" as "ae", "ß" as "ss" and so on: file names without umlauts.
+    static QString replaceUmlauts(QString text);
 
 protected:
     void write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet, const ExportBlock &options,

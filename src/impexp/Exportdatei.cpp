@@ -2,6 +2,7 @@
 
 #include "AnwendungsFehler.h"
 #include "ArchiveHelper.h"
+#include "DataExporter.h"
 #include "DatabaseContext.h"
 #include "ExportCallStrategy.h"
 #include "ExportFortschritt.h"
@@ -22,12 +23,8 @@ void log(DatabaseContext &ctx, const QString &message)
 // umlauts.
 QString csvName(const QString &archivName)
 {
-    QString name = archivName.section(QLatin1Char('.'), 0, 0);
-    const QString umlaute = QStringLiteral("\u00e4\u00f6\u00fc\u00c4\u00d6\u00dc\u00df");
-    const char *ersatz[] = {"ae", "oe", "ue", "Ae", "Oe", "Ue", "ss"};
-    for (int i = 0; i < umlaute.size(); ++i)
-        name.replace(umlaute.at(i), QLatin1String(ersatz[i]));
-    return name + QStringLiteral(".csv");
+    return CSVDataExporter::replaceUmlauts(archivName.section(QLatin1Char('.'), 0, 0)) +
+           QStringLiteral(".csv");
 }
 
 // The strategy writes into the temporary directory: a composite one file per part, any other
