@@ -116,6 +116,9 @@ double schreibe(DatabaseContext &ctx, ExportCallStrategy &strategy, const QStrin
 {
     QElapsedTimer uhr;
     uhr.start();
+    const QString kategorie = QStringLiteral("ImportExport");
+    const QString ort = QStringLiteral("ExportHelper");
+    ctx.log(kategorie, ort, 6, QStringLiteral("Exportiere in Datei"));
     const QFileInfo datei(ziel);
     if (ziel.endsWith(QLatin1String(".csv"))) {
         log(ctx, QStringLiteral("Exporting into csv file"));
@@ -131,6 +134,7 @@ double schreibe(DatabaseContext &ctx, ExportCallStrategy &strategy, const QStrin
                            "waehlen Sie eine Datei aus, die entweder die Endung .csv oder die "
                            "Endung .zip hat."));
     }
+    ctx.log(kategorie, ort, 6, QStringLiteral("Export beendet."));
     return double(uhr.elapsed()) / 1000.0;
 }
 
