@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>ArchiveHelper</name>
+    <message>
+        <source>tmp</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Auswahldialog</name>
     <message>
         <source>Abbre&amp;chen</source>
@@ -789,6 +796,90 @@ Bitte geben Sie das Datum im Format dd.mm.yyyy an.</source>
     <name>EventLogWidget</name>
     <message>
         <source>&amp;Ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportFortschrittsDialog</name>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten werden exportiert...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Export wird abgebrochen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Zeilen und %2 Bilder (%3 MB) geschrieben</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportInDatei</name>
+    <message>
+        <source>
+
+Daher konnten die Daten NICHT exportiert werden.Bitte beheben Sie den Fehler und versuchen Sie es nochmals.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Exportieren in die Datei %1: 
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ZIP-Archive *.zip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV-Dateien *.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dateiname fuer Export waehlen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export abgebrochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Export wurde abgebrochen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fehler beim Export: 
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export erfolgreich beendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Export wurde erfolgreich beendet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Stunden, %2 Minuten, %3 Sekunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Minuten, %2 Sekunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Sekunden</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1683,23 +1774,23 @@ Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 Stunden, %2 Minuten, %3 Sekunden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Minuten, %2 Sekunden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 Sekunden</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Interner Fehler</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Keine eindeutige Benutzer-Instanz gefunden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kein Verein ausgewaehlt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte waehlen Sie zunaechst im Menue &quot;Verein&quot; den Verein aus, dessen Daten exportiert werden sollen.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zu loeschenden Wettbewerb suchen</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2084,6 +2175,14 @@ Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel g
     </message>
     <message>
         <source>Mitglied %1 %2 geloescht</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten erfolgreich gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Adressdaten wurden erfolgreich gespeichert.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3273,6 +3372,39 @@ Bitte beachten Sie: Eventuell bereits berechnete Ergebnisse werden dabei uebersc
         <source>PDF-Dateien (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Speicherung erfolgreich beendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten wurden erfolgreich gespeichert.  Dauer: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daten nicht gespeichert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten wurden nicht gespeichert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbExportWidget</name>
+    <message>
+        <source>Exportiere Wett&amp;bewerbsdaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exportiere Wettbewerbsdaten
+inklusive der beteiligten
+ &amp;Mitglieder und Vereine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Wettbewerbsdaten werden als ZIP-Archiv mit allen Bildern oder als CSV-Datei gespeichert.  Mit den beteiligten Mitgliedern und Vereinen werden die persoenlichen Daten der Mitglieder nicht exportiert.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>WettbewerbGrunddatenWidget</name>
@@ -3385,6 +3517,45 @@ Bitte beachten Sie: Eventuell bereits berechnete Ergebnisse werden dabei uebersc
     <message>
         <source>Sparten&amp;zuordnung 
  ansehen</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbLoeschen</name>
+    <message>
+        <source>Loeschung abgebrochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Wettbewerb wird nicht geloescht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wettbewerb wirklich loeschen?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moechten Sie den Wettbewerb mit der Nummer %1 und dem Namen %2 wirklich loeschen? 
+
+ Falls Sie mit Ja antworten, werden die Wettbewerbsdaten zunaechst automatisch exportiert. Danach werden sie unwiderbringlich geloescht! </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bitte die exportierten Daten kontrollieren</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Eine Sicherheitskopie des zu loeschenden Wettbewerbs wurde exportiert.Sie koennen diese jetzt auf Vollstaendigkeit pruefen.  Sie sollte aus einer zip-Datei bestehen, die in einer csv-Datei die Wettbewerbsdaten, sowie saemtliche Bilder des Wettbewerbs enthaelt.
+
+Moechten Sie mit dem Loeschen fortfahren?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Loeschung erfolgreiche abgeschlossen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Wettbewerb wurde erfolgreich geloescht.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

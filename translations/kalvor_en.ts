@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>ArchiveHelper</name>
+    <message>
+        <source>tmp</source>
+        <translation>tmp</translation>
+    </message>
+</context>
+<context>
     <name>Auswahldialog</name>
     <message>
         <source>Abbre&amp;chen</source>
@@ -801,6 +808,96 @@ Please enter the date as dd.mm.yyyy.</translation>
     <message>
         <source>&amp;Ansehen</source>
         <translation>&amp;View</translation>
+    </message>
+</context>
+<context>
+    <name>ExportFortschrittsDialog</name>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Daten werden exportiert...</source>
+        <translation>Exporting the data...</translation>
+    </message>
+    <message>
+        <source>Der Export wird abgebrochen...</source>
+        <translation>Cancelling the export...</translation>
+    </message>
+    <message>
+        <source>%1 Zeilen und %2 Bilder (%3 MB) geschrieben</source>
+        <translation>%1 rows and %2 pictures (%3 MB) written</translation>
+    </message>
+</context>
+<context>
+    <name>ExportInDatei</name>
+    <message>
+        <source>
+
+Daher konnten die Daten NICHT exportiert werden.Bitte beheben Sie den Fehler und versuchen Sie es nochmals.</source>
+        <translation>
+
+The data could therefore NOT be exported. Please correct the error and try again.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Exportieren in die Datei %1: 
+
+</source>
+        <translation>Error while exporting into the file %1: 
+
+</translation>
+    </message>
+    <message>
+        <source>ZIP-Archive *.zip</source>
+        <translation>ZIP archives *.zip</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien *.csv</source>
+        <translation>CSV files *.csv</translation>
+    </message>
+    <message>
+        <source>Dateiname fuer Export waehlen</source>
+        <translation>Choose a file name for the export</translation>
+    </message>
+    <message>
+        <source>Export abgebrochen</source>
+        <translation>Export cancelled</translation>
+    </message>
+    <message>
+        <source>Der Export wurde abgebrochen.</source>
+        <translation>The export was cancelled.</translation>
+    </message>
+    <message>
+        <source>Fehler beim Export: 
+
+</source>
+        <translation>Error during the export: 
+
+</translation>
+    </message>
+    <message>
+        <source>Export erfolgreich beendet</source>
+        <translation>Export finished successfully</translation>
+    </message>
+    <message>
+        <source>Der Export wurde erfolgreich beendet.</source>
+        <translation>The export finished successfully.</translation>
+    </message>
+    <message>
+        <source>%1 Stunden, %2 Minuten, %3 Sekunden</source>
+        <translation>%1 hours, %2 minutes, %3 seconds</translation>
+    </message>
+    <message>
+        <source>%1 Minuten, %2 Sekunden</source>
+        <translation>%1 minutes, %2 seconds</translation>
+    </message>
+    <message>
+        <source>%1 Sekunden</source>
+        <translation>%1 seconds</translation>
     </message>
 </context>
 <context>
@@ -1699,24 +1796,24 @@ Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
 Did you spell your user name and password correctly?</translation>
     </message>
     <message>
-        <source>%1 Stunden, %2 Minuten, %3 Sekunden</source>
-        <translation>%1 hours, %2 minutes, %3 seconds</translation>
-    </message>
-    <message>
-        <source>%1 Minuten, %2 Sekunden</source>
-        <translation>%1 minutes, %2 seconds</translation>
-    </message>
-    <message>
-        <source>%1 Sekunden</source>
-        <translation>%1 seconds</translation>
-    </message>
-    <message>
         <source>Interner Fehler</source>
         <translation>Internal error</translation>
     </message>
     <message>
         <source>Keine eindeutige Benutzer-Instanz gefunden</source>
         <translation>No unique user instance found</translation>
+    </message>
+    <message>
+        <source>Kein Verein ausgewaehlt</source>
+        <translation>No club chosen</translation>
+    </message>
+    <message>
+        <source>Bitte waehlen Sie zunaechst im Menue &quot;Verein&quot; den Verein aus, dessen Daten exportiert werden sollen.</source>
+        <translation>Please first choose, in the menu &quot;Club&quot;, the club whose data are to be exported.</translation>
+    </message>
+    <message>
+        <source>Zu loeschenden Wettbewerb suchen</source>
+        <translation>Search the competition to delete</translation>
     </message>
 </context>
 <context>
@@ -2109,6 +2206,14 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     <message>
         <source>Mitglied %1 %2 geloescht</source>
         <translation>Member %1 %2 deleted</translation>
+    </message>
+    <message>
+        <source>Daten erfolgreich gespeichert</source>
+        <translation>Data saved successfully</translation>
+    </message>
+    <message>
+        <source>Die Adressdaten wurden erfolgreich gespeichert.</source>
+        <translation>The address data were saved successfully.</translation>
     </message>
 </context>
 <context>
@@ -3321,6 +3426,41 @@ Please note: results computed before will be overwritten!</translation>
         <source>PDF-Dateien (*.pdf)</source>
         <translation>PDF files (*.pdf)</translation>
     </message>
+    <message>
+        <source>Speicherung erfolgreich beendet</source>
+        <translation>Saving finished successfully</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden erfolgreich gespeichert.  Dauer: %1</source>
+        <translation>The data were saved successfully.  Duration: %1</translation>
+    </message>
+    <message>
+        <source>Daten nicht gespeichert</source>
+        <translation>Data not saved</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden nicht gespeichert.</source>
+        <translation>The data were not saved.</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbExportWidget</name>
+    <message>
+        <source>Exportiere Wett&amp;bewerbsdaten</source>
+        <translation>Export &amp;competition data</translation>
+    </message>
+    <message>
+        <source>Exportiere Wettbewerbsdaten
+inklusive der beteiligten
+ &amp;Mitglieder und Vereine</source>
+        <translation>Export competition data
+including the participating
+ &amp;members and clubs</translation>
+    </message>
+    <message>
+        <source>Die Wettbewerbsdaten werden als ZIP-Archiv mit allen Bildern oder als CSV-Datei gespeichert.  Mit den beteiligten Mitgliedern und Vereinen werden die persoenlichen Daten der Mitglieder nicht exportiert.</source>
+        <translation>The competition data are saved as a ZIP archive with all pictures or as a CSV file.  With the participating members and clubs, the members&apos; personal data are not exported.</translation>
+    </message>
 </context>
 <context>
     <name>WettbewerbGrunddatenWidget</name>
@@ -3442,6 +3582,49 @@ Please note: results computed before will be overwritten!</translation>
  ansehen</source>
         <translation>View category 
  assi&amp;gnment</translation>
+    </message>
+</context>
+<context>
+    <name>WettbewerbLoeschen</name>
+    <message>
+        <source>Loeschung abgebrochen</source>
+        <translation>Deletion cancelled</translation>
+    </message>
+    <message>
+        <source>Der Wettbewerb wird nicht geloescht.</source>
+        <translation>The competition is not deleted.</translation>
+    </message>
+    <message>
+        <source>Wettbewerb wirklich loeschen?</source>
+        <translation>Really delete the competition?</translation>
+    </message>
+    <message>
+        <source>Moechten Sie den Wettbewerb mit der Nummer %1 und dem Namen %2 wirklich loeschen? 
+
+ Falls Sie mit Ja antworten, werden die Wettbewerbsdaten zunaechst automatisch exportiert. Danach werden sie unwiderbringlich geloescht! </source>
+        <translation>Do you really want to delete the competition with the number %1 and the name %2? 
+
+ If you answer Yes, the competition data are exported automatically first. Then they are deleted irrevocably! </translation>
+    </message>
+    <message>
+        <source>Bitte die exportierten Daten kontrollieren</source>
+        <translation>Please check the exported data</translation>
+    </message>
+    <message>
+        <source>Eine Sicherheitskopie des zu loeschenden Wettbewerbs wurde exportiert.Sie koennen diese jetzt auf Vollstaendigkeit pruefen.  Sie sollte aus einer zip-Datei bestehen, die in einer csv-Datei die Wettbewerbsdaten, sowie saemtliche Bilder des Wettbewerbs enthaelt.
+
+Moechten Sie mit dem Loeschen fortfahren?</source>
+        <translation>A backup of the competition to be deleted was exported. You can now check it for completeness.  It should consist of a zip file holding the competition data in a csv file and all pictures of the competition.
+
+Do you want to go on with the deletion?</translation>
+    </message>
+    <message>
+        <source>Loeschung erfolgreiche abgeschlossen</source>
+        <translation>Deletion finished successfully</translation>
+    </message>
+    <message>
+        <source>Der Wettbewerb wurde erfolgreich geloescht.</source>
+        <translation>The competition was deleted successfully.</translation>
     </message>
 </context>
 <context>

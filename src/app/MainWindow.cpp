@@ -4,6 +4,8 @@
 #include "BenutzerVerwaltung.h"
 #include "DataModel.h"
 #include "DatabaseContext.h"
+#include "ExportInDatei.h"
+#include "ExportStrategien.h"
 #include "HilfeUeberDialog.h"
 #include "KeyboardManager.h"
 #include "Kontextzeile.h"
@@ -20,6 +22,7 @@
 #include "VDBVerwaltung.h"
 #include "VereinBearbeitenDialog.h"
 #include "VereinsSucheDialog.h"
+#include "WettbewerbLoeschen.h"
 #include "WettbewerbAnlegenDialog.h"
 #include "WettbewerbBearbeitenDialog.h"
 #include "WettbewerbJurorenWidget.h"
@@ -37,6 +40,8 @@
 #include <QMenuBar>
 
 #include <mysql++/exceptions.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -124,7 +129,13 @@ const ActionDef kActions[] = {
 };
 
 // The actions whose dialogs this version offers; the others stay greyed out.
-const char *const kAvailable[] = {"meldeNeuAn",         "beenden",         "oeffneHilfeUeberDialog",
+const char *const kAvailable[] = {"exportiereVerein", "exportiereVereinsMitglieder",
+                                  "exportiereVereinsHierarchie",
+                                  "exportiereVereinsHierarchieMitglieder",
+                                  "exportiereFunktionstraegerAction", "exportiereFachlicheDaten",
+                                  "exportiereTechnischeDaten", "exportiereDatenberechtigungen",
+                                  "exportiereAlleDaten", "loescheWettbewerb",
+                                  "meldeNeuAn",         "beenden",         "oeffneHilfeUeberDialog",
                                   "oeffneMitgliederverwaltung", "legeVereinAn",
                                   "waehleVereinAus",    "seheVereinAn",    "bearbeiteVerein",
                                   "loescheVerein",      "oeffneWettbewerbAnlegenDialog",
@@ -339,14 +350,7 @@ bool MainWindow::meldeNeuAn()
 
 QString MainWindow::getTimeIntervalString(int numberOfSeconds)
 {
-    const int hours = numberOfSeconds / 3600;
-    const int minutes = (numberOfSeconds % 3600) / 60;
-    const int seconds = numberOfSeconds % 60;
-    if (hours > 0)
-        return tr("%1 Stunden, %2 Minuten, %3 Sekunden").arg(hours).arg(minutes).arg(seconds);
-    if (minutes > 0)
-        return tr("%1 Minuten, %2 Sekunden").arg(minutes).arg(seconds);
-    return tr("%1 Sekunden").arg(seconds);
+    return zeitspanne(numberOfSeconds);
 }
 
 void MainWindow::beenden()
@@ -364,56 +368,96 @@ void MainWindow::oeffneHilfeUeberDialog()
     dialog.exec();
 }
 
-// The slots below belong to actions whose dialogs this version does not offer yet; their
-// actions are disabled, so they only log when called directly.
+// Importing arrives with the import; its action stays disabled, so it only logs when called
+// directly.
 void MainWindow::importiere()
 {
     logAction(QStringLiteral("Aufruf von Importieren"));
 }
 
+void MainWindow::exportiere(const std::function<std::unique_ptr<ExportCallStrategy>()> &fabrik,
+                            bool listeZuerstCsv)
+{
+    if (!m_ctx)
+        return;
+    QStringList filter{ExportFilter::zip(), ExportFilter::csv()};
+    if (listeZuerstCsv)
+        std::reverse(filter.begin(), filter.end());
+    if (exportiereInDatei(this, *m_ctx, fabrik, filter))
+        zeigeExportErfolg(this);
+}
+
+void MainWindow::exportiereAktivenVerein(int umfang)
+{
+    if (!m_ctx)
+        return;
+    if (!m_aktiverVerein || !m_aktiverVerein->hasId()) {
+        logAction(QStringLiteral("Export ohne aktiven Verein"));
+        MessageBoxes::current().information(
+            this, tr("Kein Verein ausgewaehlt"),
+            tr("Bitte waehlen Sie zunaechst im Menue \"Verein\" den Verein aus, dessen Daten "
+               "exportiert werden sollen."));
+        return;
+    }
+    DatabaseContext &ctx = *m_ctx;
+    const qlonglong verein = m_aktiverVerein->getId();
+    exportiere([&ctx, verein, umfang] {
+        return ExportStrategien::verein(ctx, verein, ExportStrategien::VereinsUmfang(umfang));
+    });
+}
+
 void MainWindow::exportiereVerein()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Verein"));
+    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::Verein));
 }
 
 void MainWindow::exportiereVereinsMitglieder()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Vereinsmitglieder"));
+    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::Mitglieder));
 }
 
 void MainWindow::exportiereVereinsHierarchie()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Vereinshierarchie"));
+    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::Hierarchie));
 }
 
 void MainWindow::exportiereVereinsHierarchieMitglieder()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Mitglieder der Vereinshierarchie"));
+    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::HierarchieMitglieder));
 }
 
 void MainWindow::exportiereFunktionstraegerAction()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Funktionstraeger"));
+    exportiere(&ExportStrategien::funktionstraeger, true);
 }
 
 void MainWindow::exportiereFachlicheDaten()
 {
     logAction(QStringLiteral("Aufruf von Exportiere fachliche Daten"));
+    exportiere(&ExportStrategien::fachlicheDaten);
 }
 
 void MainWindow::exportiereTechnischeDaten()
 {
     logAction(QStringLiteral("Aufruf von Exportiere technische Daten"));
+    exportiere(&ExportStrategien::technischeDaten);
 }
 
 void MainWindow::exportiereDatenberechtigungen()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Datenberechtigungen"));
+    exportiere(&ExportStrategien::datenberechtigungen);
 }
 
 void MainWindow::exportiereAlleDaten()
 {
     logAction(QStringLiteral("Aufruf von Exportiere alle Daten"));
+    exportiere(&ExportStrategien::alleDaten);
 }
 
 void MainWindow::setzeAktivenVerein(const Verein *verein)
@@ -561,11 +605,16 @@ void MainWindow::oeffneWettbewerbsSucheDialog()
     m_wettbewerbsSuche->activateWindow();
 }
 
-void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
+void MainWindow::logWettbewerbsAufruf(const QString &aktion, const Wettbewerb *wettbewerb)
 {
-    logAction(QStringLiteral("Aufruf von Wettbewerb Oeffnen fuer Wettbewerb ") +
+    logAction(QStringLiteral("Aufruf von %1 fuer Wettbewerb ").arg(aktion) +
               (wettbewerb && wettbewerb->hasName() ? wettbewerb->getName()
                                                    : QStringLiteral("(ohne Name)")));
+}
+
+void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
+{
+    logWettbewerbsAufruf(QStringLiteral("Wettbewerb Oeffnen"), wettbewerb);
     if (!m_ctx || !wettbewerb)
         return;
     // A competition the user may not write opens read-only.
@@ -585,6 +634,28 @@ void MainWindow::oeffneWettbewerb(Wettbewerb *wettbewerb)
 void MainWindow::loescheWettbewerb()
 {
     logAction(QStringLiteral("Aufruf von Wettbewerb Loeschen"));
+    if (!m_ctx)
+        return;
+    // The user picks the competition; the deletion runs once the search is closed.
+    WettbewerbsSucheDialog suche(*m_ctx, this);
+    suche.setWindowTitle(tr("Zu loeschenden Wettbewerb suchen"));
+    std::unique_ptr<Wettbewerb> gewaehlt;
+    connect(&suche, &WettbewerbsSucheDialog::wettbewerbAusgewaehlt, &suche,
+            [&gewaehlt, &suche](Wettbewerb *wettbewerb) {
+                gewaehlt.reset(wettbewerb->clone());
+                suche.accept();
+            });
+    if (suche.exec() == QDialog::Accepted && gewaehlt)
+        loescheWettbewerb(gewaehlt.get());
+}
+
+void MainWindow::loescheWettbewerb(Wettbewerb *wettbewerb)
+{
+    logWettbewerbsAufruf(QStringLiteral("Wettbewerb Loeschen"), wettbewerb);
+    if (!m_ctx || !wettbewerb)
+        return;
+    if (loescheWettbewerbMitSicherung(this, *m_ctx, *wettbewerb) && m_wettbewerbsSuche)
+        m_wettbewerbsSuche->sucheWettbewerbe(); // it may still list the deleted one
 }
 
 std::unique_ptr<Benutzer> MainWindow::eigenerBenutzer()

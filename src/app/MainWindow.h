@@ -13,6 +13,7 @@
 class Benutzer;
 class DatabaseContext;
 class DatenbankVerbindung;
+class ExportCallStrategy;
 class KeyboardManager;
 class Kontextzeile;
 class QAction;
@@ -82,6 +83,7 @@ public slots:
     void oeffneWettbewerbsSucheDialog();
     void oeffneWettbewerb(Wettbewerb *wettbewerb);
     void loescheWettbewerb();
+    void loescheWettbewerb(Wettbewerb *wettbewerb);
     void eigeneBerechtigungenAnsehen();
     void passwortAendern();
     void oeffneBenutzerVerwaltung();
@@ -95,6 +97,8 @@ private:
     void createActions();
     void baueMenues();
     void logAction(const QString &message);
+    // "Aufruf von <aktion> fuer Wettbewerb <name>".
+    void logWettbewerbsAufruf(const QString &aktion, const Wettbewerb *wettbewerb);
     std::unique_ptr<DatenbankVerbindung> askForLogin();
     // Opens the club dialog on the active club in the mode; `aktion` names the call in the log.
     void oeffneAktivenVerein(int modus, const QString &aktion);
@@ -104,6 +108,12 @@ private:
     // The logged-in user's row, looked up by name; null (after telling the user) unless
     // exactly one is found.
     std::unique_ptr<Benutzer> eigenerBenutzer();
+    // Writes the strategy that `fabrik` builds into a file the user chooses (filters: ZIP, CSV,
+    // the first offered first); tells the user when it is done.
+    void exportiere(const std::function<std::unique_ptr<ExportCallStrategy>()> &fabrik,
+                    bool listeZuerstCsv = false);
+    // The club exports: the active club's data in the scope (ExportStrategien::VereinsUmfang).
+    void exportiereAktivenVerein(int umfang);
 
     LoginPrompt m_prompt;
     Kontextzeile *m_kontextzeile = nullptr;

@@ -1,6 +1,7 @@
 #include "BilderReiter.h"
 #include "CommandLine.h"
 #include "ErgebnisReiter.h"
+#include "ExportReiter.h"
 #include "LocalServer.h"
 #include "MainWindow.h"
 #include "PersistenceException.h"
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
         preferPrivateServer();
         BilderReiter::registriere();
         ErgebnisReiter::registriere();
+        ExportReiter::registriere();
         MainWindow window;
         WertungsReiter::registriere([&window] { return window.tastaturen(); });
         if (window.loginCancelled())

@@ -1,6 +1,7 @@
 #include "ToolContext.h"
 
 #include "AdminError.h"
+#include "AnwendungsFehler.h"
 #include "DatabaseContext.h"
 #include "LocalServer.h"
 #include "PersistenceException.h"
@@ -118,5 +119,8 @@ void withOneLineErrors(const std::function<void()> &work)
     } catch (const NoSuchPrivilegeException &error) {
         throw AdminError(text(error.shortText() + QStringLiteral(": ") +
                               error.longText().simplified()));
+    } catch (const AnwendungsFehler &error) {
+        throw AdminError(text(error.meldung.titel + QStringLiteral(": ") +
+                              error.meldung.text.simplified()));
     }
 }

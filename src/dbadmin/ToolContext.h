@@ -39,5 +39,6 @@ std::unique_ptr<DatabaseContext> openKalvorContext(const Login &login);
 // The competition with the number; AdminError "There is no competition with the number X."
 std::unique_ptr<Wettbewerb> competitionByNumber(DatabaseContext &ctx, const QString &number);
 
-// Runs `work`, turning the failures of the persistence layer into AdminError with one line.
+// Runs `work`, turning the failures of the persistence layer and of the services
+// (AnwendungsFehler) into AdminError with one line.
 void withOneLineErrors(const std::function<void()> &work);

@@ -2,6 +2,7 @@
 
 #include "AdminError.h"
 #include "DatabaseInstaller.h"
+#include "ExportCommands.h"
 #include "LocalServer.h"
 #include "ResultCommands.h"
 #include "SchemaStatements.h"
@@ -42,6 +43,8 @@ const char kUsage[] =
     "  kalvor-admin results compute --competition NUMBER DB-OPTIONS|--local\n"
     "  kalvor-admin results show --competition NUMBER [--format text|csv] DB-OPTIONS|--local\n"
     "  kalvor-admin results pdf --competition NUMBER --out FILE DB-OPTIONS|--local\n"
+    "  kalvor-admin export --competition NUMBER [--with-members] --out FILE DB-OPTIONS|--local\n"
+    "  kalvor-admin export --all --out FILE DB-OPTIONS|--local\n"
     "  kalvor-admin --help\n"
     "\n"
     "db install   creates the database \"kdb\" with its tables and seed data on an existing\n"
@@ -66,6 +69,12 @@ const char kUsage[] =
     "             acceptance and the statistics, and prints their counts; show prints the\n"
     "             eight rankings as aligned text or as CSV (\";\"); pdf writes them with\n"
     "             the acceptance thresholds and score charts as a PDF (by kalvor-report).\n"
+    "export       writes the competition with the number NUMBER (with --with-members also\n"
+    "             its participants, jurors and their clubs, without personal member data),\n"
+    "             or with --all the whole database, into FILE: a data file when FILE ends\n"
+    "             in .csv, a ZIP archive with the pictures when it ends in .zip; the same\n"
+    "             files as the program's export. An existing FILE is replaced only by a\n"
+    "             complete one. Logged in as for results.\n"
     "\n"
     "Exit codes: 0 success, 1 failure, 2 bad command line, 3 (status) server not running.\n";
 
@@ -99,7 +108,8 @@ CommandLine parse(const QStringList &arguments)
                                    QStringLiteral("new-password-file"), QStringLiteral("competition"),
                                    QStringLiteral("format"),        QStringLiteral("out")};
     static const QStringList flags{QStringLiteral("gui"), QStringLiteral("web"),
-                                   QStringLiteral("local")};
+                                   QStringLiteral("local"), QStringLiteral("all"),
+                                   QStringLiteral("with-members")};
     CommandLine line;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
@@ -235,6 +245,51 @@ int runUser(const CommandLine &line)
     return Success;
 }
 
+// Allows the command's own and required options with the login options of --local or of db
+// install; returns the login options.
+QStringList allowWithLogin(const CommandLine &line, const QStringList &own,
+                           const QStringList &required, bool local)
+{
+    const QStringList connection =
+        local ? QStringList{QStringLiteral("datadir")}
+              : QStringList{QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
+                            QStringLiteral("user"), QStringLiteral("password-file")};
+    allowOnly(line, own + required + connection,
+              local ? required
+                    : required + QStringList{QStringLiteral("host"), QStringLiteral("user"),
+                                             QStringLiteral("password-file")});
+    return connection;
+}
+
+int runExport(const CommandLine &line)
+{
+    if (line.words.size() > 1)
+        throw UsageError("Unexpected argument \"" + text(line.words.at(1)) +
+                         "\"; see kalvor-admin --help.");
+    for (const QString &flag : line.flags)
+        if (flag != QLatin1String("local") && flag != QLatin1String("all") &&
+            flag != QLatin1String("with-members"))
+            throw UsageError("The option --" + text(flag) + " does not apply to \"export\".");
+    ExportCommand command;
+    command.all = line.flags.contains(QStringLiteral("all"));
+    command.withMembers = line.flags.contains(QStringLiteral("with-members"));
+    const bool local = line.flags.contains(QStringLiteral("local"));
+    if (command.all && (command.withMembers || line.options.contains(QStringLiteral("competition"))))
+        throw UsageError("--all exports the whole database; it takes neither --competition nor "
+                         "--with-members.");
+    QStringList required{QStringLiteral("out")};
+    if (!command.all)
+        required << QStringLiteral("competition");
+    allowWithLogin(line, {}, required, local);
+    command.competition = line.options.value(QStringLiteral("competition"));
+    command.out = QFileInfo(line.options.value(QStringLiteral("out"))).absoluteFilePath();
+    if (!command.out.endsWith(QLatin1String(".zip")) && !command.out.endsWith(QLatin1String(".csv")))
+        throw UsageError("The file of --out must end in .zip or .csv.");
+    command.login = loginFromOptions(line.options, local);
+    runExportCommand(command);
+    return Success;
+}
+
 int runResults(const CommandLine &line)
 {
     static const QStringList actions{QStringLiteral("compute"), QStringLiteral("show"),
@@ -260,14 +315,7 @@ int runResults(const CommandLine &line)
     QStringList required{QStringLiteral("competition")};
     if (command.action == QLatin1String("pdf"))
         required << QStringLiteral("out");
-    const QStringList connection =
-        local ? QStringList{QStringLiteral("datadir")}
-              : QStringList{QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
-                            QStringLiteral("user"), QStringLiteral("password-file")};
-    allowOnly(line, own + required + connection,
-              local ? required
-                    : required + QStringList{QStringLiteral("host"), QStringLiteral("user"),
-                                             QStringLiteral("password-file")});
+    const QStringList connection = allowWithLogin(line, own, required, local);
     command.competition = line.options.value(QStringLiteral("competition"));
     command.format = line.options.value(QStringLiteral("format"), QStringLiteral("text"));
     if (command.format != QLatin1String("text") && command.format != QLatin1String("csv"))
@@ -361,6 +409,8 @@ int run(const QStringList &arguments)
         return runUser(line);
     if (area == QLatin1String("results"))
         return runResults(line);
+    if (area == QLatin1String("export"))
+        return runExport(line);
     if (!line.flags.isEmpty())
         throw UsageError("Unknown option --" + text(line.flags.first()) +
                          "; see kalvor-admin --help.");

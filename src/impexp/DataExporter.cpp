@@ -5,6 +5,7 @@
 #include "DataModel.h"
 #include "DatabaseContext.h"
 #include "EntityController.h"
+#include "ExportFortschritt.h"
 #include "PersistenceException.h"
 #include "SqlWriter.h"
 #include "entities/Persistent.h"
@@ -41,7 +42,8 @@ void readRows(DatabaseContext &ctx, const QString &entity, const SqlStatement &s
     int count = 0;
     try {
         mysqlpp::Query query = ctx.connection().query();
-        mysqlpp::UseQueryResult result = query.use(statement.text().data(), statement.text().size());
+        mysqlpp::UseQueryResult result =
+            query.use(statement.text().data(), statement.text().size());
         while (const MYSQL_ROW raw = result.fetch_raw_row()) {
             row(raw, result.fetch_lengths());
             ++count;
@@ -55,11 +57,89 @@ void readRows(DatabaseContext &ctx, const QString &entity, const SqlStatement &s
     ctx.logStatement("DataExporter", count, "SELECT", QString(), statement, entity, true);
 }
 
-// The values of referenced rows that the key columns need, each row read once.
+// The non-BLOB columns of stored rows of `entity` matching `condition` (SQL text, values
+// already escaped), read with one statement; hands each row by attribute name to `row`.
+void readStoredRows(DatabaseContext &ctx, const EntityDescription &entity,
+                    const std::string &condition,
+                    const std::function<void(QMap<QString, QVariant> &)> &row)
+{
+    std::vector<const ColumnInfo *> columns;
+    SqlStatement statement;
+    statement << "SELECT ";
+    for (const ColumnInfo &column : entity.columns()) {
+        if (isBlob(*column.attribute))
+            continue;
+        statement << (columns.empty() ? "" : ", ") << column.name;
+        columns.push_back(&column);
+    }
+    statement << " FROM " << entity.dbName() << " WHERE " << condition << " ORDER BY id";
+    readRows(ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+        QMap<QString, QVariant> values;
+        for (size_t i = 0; i < columns.size(); ++i)
+            if (raw[i])
+                values.insert(
+                    columns[i]->attribute->codeName(),
+                    EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
+        row(values);
+    });
+}
+
+// "id IN (...)" over the ids, each through the connection's escaping.
+std::string idIn(const SqlWriter &sql, const QList<qlonglong> &ids)
+{
+    std::string text = "id IN (";
+    for (int i = 0; i < ids.size(); ++i) {
+        if (i)
+            text += ", ";
+        sql.appendLiteral(text, ids[i], QMetaType::LongLong);
+    }
+    return text + ")";
+}
+
+constexpr int kBatch = 500;
+
+// The values of referenced rows that the key columns need. Before a column is converted the
+// rows it reaches are read level by level, a batch of ids per statement; each row once.
 class ReferenceReader
 {
 public:
     explicit ReferenceReader(DatabaseContext &ctx) : m_ctx(ctx), m_sql(ctx.connection()) {}
+
+    // Reads the referenced rows that `path` reaches from the tuples.
+    void prefetch(const std::vector<std::unique_ptr<DataTuple>> &tuples,
+                  const EntityDescription &entity, const QStringList &path)
+    {
+        if (path.size() < 2)
+            return;
+        const AttributeDescription *attribute = entity.attribute(path[0]);
+        if (!attribute || !attribute->referencedEntity())
+            return;
+        QList<qlonglong> ids;
+        for (const auto &tuple : tuples) {
+            const DataTuple::Datum *datum = tuple->datum(path[0]);
+            if (datum && datum->kind == DataTuple::Datum::ForeignKey)
+                ids.append(datum->foreignKey);
+            else if (datum && datum->kind == DataTuple::Datum::Value && datum->value.isValid())
+                ids.append(datum->value.toLongLong());
+        }
+        const EntityDescription *level = attribute->referencedEntity();
+        for (int from = 1; level && !ids.isEmpty(); ++from) {
+            read(*level, ids);
+            if (from == path.size() - 1)
+                return;
+            const AttributeDescription *next = level->attribute(path[from]);
+            if (!next || !next->referencedEntity())
+                return;
+            QList<qlonglong> nextIds;
+            for (const qlonglong id : std::as_const(ids)) {
+                const QVariant value = m_rows.value(key(*level, id)).value(path[from]);
+                if (value.isValid())
+                    nextIds.append(value.toLongLong());
+            }
+            ids = nextIds;
+            level = next->referencedEntity();
+        }
+    }
 
     QVariant valueAlong(const DataTuple &tuple, const QStringList &path, int from)
     {
@@ -72,8 +152,9 @@ public:
         if (last)
             return datum->kind == DataTuple::Datum::Value ? datum->value
                                                           : QVariant(datum->foreignKey);
-        const qlonglong id = datum->kind == DataTuple::Datum::ForeignKey ? datum->foreignKey
-                                                                         : datum->value.toLongLong();
+        const qlonglong id = datum->kind == DataTuple::Datum::ForeignKey
+                                 ? datum->foreignKey
+                                 : datum->value.toLongLong();
         if (datum->kind == DataTuple::Datum::Value && !datum->value.isValid())
             return {};
         const EntityDescription *entity = m_ctx.dataModel().entity(tuple.entityName());
@@ -84,11 +165,38 @@ public:
     }
 
 private:
+    static QString key(const EntityDescription &entity, qlonglong id)
+    {
+        return entity.codeName() + QLatin1Char('#') + QString::number(id);
+    }
+
+    // Reads the rows not yet known, a batch per statement; ids without a row are remembered
+    // as empty rows.
+    void read(const EntityDescription &entity, const QList<qlonglong> &ids)
+    {
+        QList<qlonglong> missing;
+        QSet<qlonglong> seen;
+        for (const qlonglong id : ids)
+            if (!m_rows.contains(key(entity, id)) && !seen.contains(id)) {
+                seen.insert(id);
+                missing.append(id);
+            }
+        for (int start = 0; start < missing.size(); start += kBatch) {
+            const QList<qlonglong> batch = missing.mid(start, kBatch);
+            for (const qlonglong id : batch)
+                m_rows.insert(key(entity, id), {});
+            readStoredRows(m_ctx, entity, idIn(m_sql, batch), [&](QMap<QString, QVariant> &row) {
+                m_rows.insert(key(entity, row.value(QStringLiteral("id")).toLongLong()), row);
+            });
+        }
+    }
+
     QVariant storedAlong(const EntityDescription &entity, qlonglong id, const QStringList &path,
                          int from)
     {
-        const QMap<QString, QVariant> &row = storedRow(entity, id);
-        const QVariant value = row.value(path[from]);
+        if (!m_rows.contains(key(entity, id)))
+            read(entity, {id});
+        const QVariant value = m_rows.value(key(entity, id)).value(path[from]);
         if (from == path.size() - 1 || !value.isValid())
             return value;
         const AttributeDescription *attribute = entity.attribute(path[from]);
@@ -97,39 +205,14 @@ private:
         return storedAlong(*attribute->referencedEntity(), value.toLongLong(), path, from + 1);
     }
 
-    const QMap<QString, QVariant> &storedRow(const EntityDescription &entity, qlonglong id)
-    {
-        const QString key = entity.codeName() + QLatin1Char('#') + QString::number(id);
-        auto it = m_rows.find(key);
-        if (it != m_rows.end())
-            return *it;
-        QMap<QString, QVariant> &row = m_rows[key];
-        std::vector<const ColumnInfo *> columns;
-        SqlStatement statement;
-        statement << "SELECT ";
-        for (const ColumnInfo &column : entity.columns()) {
-            if (isBlob(*column.attribute))
-                continue;
-            statement << (columns.empty() ? "" : ", ") << column.name;
-            columns.push_back(&column);
-        }
-        statement << " FROM " << entity.dbName() << " WHERE id = "
-                  << m_sql.literal(id, QMetaType::LongLong);
-        readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            for (size_t i = 0; i < columns.size(); ++i)
-                if (raw[i])
-                    row.insert(columns[i]->attribute->codeName(),
-                               EntityController::fromColumnText(raw[i], lengths[i], columns[i]->metaType));
-        });
-        return row;
-    }
-
     DatabaseContext &m_ctx;
     SqlWriter m_sql;
     QHash<QString, QMap<QString, QVariant>> m_rows;
 };
 
-QString replaceUmlauts(QString text)
+} // namespace
+
+QString CSVDataExporter::replaceUmlauts(QString text)
 {
     static const std::pair<QChar, const char *> umlauts[] = {
         {QChar(0xe4), "ae"}, {QChar(0xf6), "oe"}, {QChar(0xfc), "ue"}, {QChar(0xc4), "Ae"},
@@ -139,11 +222,23 @@ QString replaceUmlauts(QString text)
     return text;
 }
 
+namespace {
+
 // Writes the BLOB cells of one column: each value into a file of its own beside the CSV.
+// Files written are removed again unless the export completes (`keep`).
 class BlobWriter
 {
 public:
-    BlobWriter(DatabaseContext &ctx, const QDir &directory) : m_ctx(ctx), m_directory(directory) {}
+    BlobWriter(DatabaseContext &ctx, const QDir &directory, ExportFortschritt *fortschritt)
+        : m_ctx(ctx), m_directory(directory), m_fortschritt(fortschritt)
+    {}
+    ~BlobWriter()
+    {
+        if (!m_kept)
+            for (const QString &path : std::as_const(m_written))
+                QFile::remove(path);
+    }
+    void keep() { m_kept = true; }
 
     QString write(const EntityDescription &entity, const AttributeDescription &attribute,
                   const DataTuple &tuple)
@@ -151,41 +246,49 @@ public:
         const DataTuple::Datum *datum = tuple.datum(attribute.codeName());
         if (datum && datum->kind == DataTuple::Datum::Value && datum->value.isValid()) {
             const QByteArray bytes = datum->value.toByteArray();
-            return store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size());
+            return reported(
+                store(wantedName(entity, attribute, tuple), bytes.constData(), bytes.size()),
+                bytes.size());
         }
         if (!tuple.hasDatabaseId())
             return {};
         QString name;
+        qint64 size = 0;
         SqlStatement statement;
         statement << "SELECT " << attribute.dbName() << " FROM " << entity.dbName()
-                  << " WHERE id = " << SqlWriter(m_ctx.connection()).literal(tuple.databaseId(), QMetaType::LongLong);
-        readRows(m_ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            if (raw[0])
-                name = store(wantedName(entity, attribute, tuple), raw[0], qint64(lengths[0]));
-        });
-        return name;
+                  << " WHERE id = "
+                  << SqlWriter(m_ctx.connection()).literal(tuple.databaseId(), QMetaType::LongLong);
+        readRows(m_ctx, entity.dbName(), statement,
+                 [&](MYSQL_ROW raw, const unsigned long *lengths) {
+                     if (!raw[0])
+                         return;
+                     size = qint64(lengths[0]);
+                     name = store(wantedName(entity, attribute, tuple), raw[0], size);
+                 });
+        return name.isEmpty() ? name : reported(name, size);
     }
 
 private:
     static QString text(const DataTuple &tuple, const QString &attribute)
     {
         const DataTuple::Datum *datum = tuple.datum(attribute);
-        return datum && datum->kind == DataTuple::Datum::Value ? datum->value.toString() : QString();
+        return datum && datum->kind == DataTuple::Datum::Value ? datum->value.toString()
+                                                               : QString();
     }
 
-    static QString wantedName(const EntityDescription &entity, const AttributeDescription &attribute,
-                              const DataTuple &tuple)
+    static QString wantedName(const EntityDescription &entity,
+                              const AttributeDescription &attribute, const DataTuple &tuple)
     {
         if (entity.codeName() == QLatin1String("BildDaten")) {
             const QString nummer = text(tuple, QStringLiteral("nummer"));
             const QString dateiname = text(tuple, QStringLiteral("dateiname"));
             if (nummer.isEmpty() || dateiname.isEmpty())
                 return QStringLiteral("InternalError");
-            return replaceUmlauts(nummer + QLatin1Char('_') + dateiname);
+            return CSVDataExporter::replaceUmlauts(nummer + QLatin1Char('_') + dateiname);
         }
-        return replaceUmlauts(entity.codeName() + QLatin1Char('_') +
-                              QString::number(tuple.databaseId()) + QLatin1Char('_') +
-                              attribute.codeName());
+        return CSVDataExporter::replaceUmlauts(entity.codeName() + QLatin1Char('_') +
+                                               QString::number(tuple.databaseId()) +
+                                               QLatin1Char('_') + attribute.codeName());
     }
 
     QString store(const QString &wanted, const char *data, qint64 size)
@@ -195,16 +298,30 @@ private:
         m_ctx.log(kKategorie, QStringLiteral("CSVDataExporter"), 1,
                   QStringLiteral("Writing BLOB to file ") + path);
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data, size) != size)
+        const bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (opened)
+            m_written.append(path);
+        if (!opened || file.write(data, size) != size)
             fehler(QStringLiteral("DataExporter"), QStringLiteral("Kann Datei nicht oeffnen"),
                    QStringLiteral("Die Datei %1 kann leider nicht geoeffnet bzw. angelegt werden.")
                        .arg(path));
         return name;
     }
 
+    // Tells the progress receiver of a file written (after the statement that read it ended).
+    QString reported(const QString &name, qint64 size)
+    {
+        if (m_fortschritt && !m_fortschritt->bild(size))
+            throw ExportAbgebrochen();
+        return name;
+    }
+
     DatabaseContext &m_ctx;
     QDir m_directory;
+    ExportFortschritt *m_fortschritt;
     QSet<QString> m_taken;
+    QStringList m_written;
+    bool m_kept = false;
 };
 
 // Reads the one row of the data model information.
@@ -218,7 +335,8 @@ void readMetaInformation(DatabaseContext &ctx, DataSet &dataSet)
              [&](MYSQL_ROW raw, const unsigned long *lengths) {
                  ++rows;
                  dataSet.version = raw[0] ? QString::fromUtf8(raw[0], int(lengths[0])) : QString();
-                 dataSet.generatorVersion = raw[1] ? QString::fromUtf8(raw[1], int(lengths[1])) : QString();
+                 dataSet.generatorVersion =
+                     raw[1] ? QString::fromUtf8(raw[1], int(lengths[1])) : QString();
              });
     const QString ort = QStringLiteral("DataExporter");
     if (rows != 1)
@@ -230,13 +348,19 @@ void readMetaInformation(DatabaseContext &ctx, DataSet &dataSet)
                QStringLiteral("Die Datenmodellversion fehlt auf der Datenbank. Bitte kontaktieren "
                               "Sie den Administrator."));
     if (dataSet.generatorVersion.isEmpty())
-        fehler(ort, titel,
-               QStringLiteral("Die Generatorversion fehlt auf der Datenbank. Bitte kontaktieren Sie "
-                              "den Administrator."));
+        fehler(
+            ort, titel,
+            QStringLiteral("Die Generatorversion fehlt auf der Datenbank. Bitte kontaktieren Sie "
+                           "den Administrator."));
     dataSet.writtenAt = ctx.now();
 }
 
 } // namespace
+
+const char *ExportAbgebrochen::what() const noexcept
+{
+    return "Export abgebrochen";
+}
 
 QStringList ConstantValueFillConverter::convert(DatabaseContext &, const QList<QVariant> &values)
 {
@@ -281,7 +405,8 @@ QStringList ExportBlockConverter::convert(DatabaseContext &ctx, const QList<QVar
     return cells;
 }
 
-ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QList<QVariant> &values)
+ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx,
+                                                  const QList<QVariant> &values)
 {
     const QString ort = QStringLiteral("StatistikConverter");
     ctx.log(kKategorie, ort, 6, QStringLiteral("StatistikConverter gestartet."));
@@ -305,8 +430,8 @@ ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QL
         [&](const std::pair<qlonglong, QString> &node, int depth) {
             while (block.headers.size() <= depth)
                 block.headers.append(QString::number(block.headers.size()));
-            block.rows.append({{depth, node.second.isNull() ? QStringLiteral("(keine Daten")
-                                                            : node.second}});
+            block.rows.append(
+                {{depth, node.second.isNull() ? QStringLiteral("(keine Daten") : node.second}});
             for (const auto &child : nodes("parent", node.first))
                 walk(child, depth + 1);
         };
@@ -323,7 +448,7 @@ ConvertedColumns StatistikConverter::convertBlock(DatabaseContext &ctx, const QL
 }
 
 ConvertedColumns EinzelWertungenConverter::convertBlock(DatabaseContext &ctx,
-                                                       const QList<QVariant> &values)
+                                                        const QList<QVariant> &values)
 {
     const QString ort = QStringLiteral("EinzelWertungenConverter");
     ctx.log(kKategorie, ort, 4, QStringLiteral("EinzelWertungenConverter gestartet."));
@@ -369,25 +494,28 @@ ConvertedColumns EinzelWertungenConverter::convertBlock(DatabaseContext &ctx,
         return raw[i] ? QString::fromUtf8(raw[i], int(lengths[i])) : QString();
     };
     if (any)
-        readRows(ctx, QStringLiteral("Wertung"), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-            const int kind = raw[1] ? kindOf(text(raw, lengths, 1).toLongLong()) : -1;
-            if (kind < 0)
-                return;
-            Kind &k = kinds[kind];
-            const qlonglong bild = text(raw, lengths, 0).toLongLong();
-            if (raw[2])
-                k.sums.insert(bild, text(raw, lengths, 2));
-            if (!raw[3])
-                return;
-            const qlonglong juror = text(raw, lengths, 3).toLongLong();
-            const QString vorname = text(raw, lengths, 5);
-            const QString nachname = text(raw, lengths, 6);
-            k.jurors.insert(juror, (vorname.isEmpty() ? QStringLiteral("(kein Vorname)") : vorname) +
-                                       QLatin1Char(' ') +
-                                       (nachname.isEmpty() ? QStringLiteral("(kein Nachname)") : nachname));
-            if (raw[4])
-                k.scores[bild].insert(juror, text(raw, lengths, 4));
-        });
+        readRows(ctx, QStringLiteral("Wertung"), statement,
+                 [&](MYSQL_ROW raw, const unsigned long *lengths) {
+                     const int kind = raw[1] ? kindOf(text(raw, lengths, 1).toLongLong()) : -1;
+                     if (kind < 0)
+                         return;
+                     Kind &k = kinds[kind];
+                     const qlonglong bild = text(raw, lengths, 0).toLongLong();
+                     if (raw[2])
+                         k.sums.insert(bild, text(raw, lengths, 2));
+                     if (!raw[3])
+                         return;
+                     const qlonglong juror = text(raw, lengths, 3).toLongLong();
+                     const QString vorname = text(raw, lengths, 5);
+                     const QString nachname = text(raw, lengths, 6);
+                     k.jurors.insert(
+                         juror,
+                         (vorname.isEmpty() ? QStringLiteral("(kein Vorname)") : vorname) +
+                             QLatin1Char(' ') +
+                             (nachname.isEmpty() ? QStringLiteral("(kein Nachname)") : nachname));
+                     if (raw[4])
+                         k.scores[bild].insert(juror, text(raw, lengths, 4));
+                 });
     ConvertedColumns block;
     block.title = QStringLiteral("Einzelwertungen der Juroren in den Durchgaengen");
     const QString unset = QStringLiteral("-");
@@ -480,7 +608,8 @@ void DataExporter::exportiere(DatabaseContext &ctx, const QString &fileName, Dat
     ctx.log(kKategorie, ort, 7, QStringLiteral("Finished exporting data"));
 }
 
-DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, const Persistent &object)
+DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet,
+                                     const Persistent &object)
 {
     const QString name = object.getEntityName();
     const EntityDescription *entity = ctx.dataModel().entity(name);
@@ -488,7 +617,8 @@ DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, con
     const bool hasId = idRow >= 0 && object.isSetAt(idRow);
     ctx.log(kKategorie, QStringLiteral("DataExporter"), 1,
             QStringLiteral("Adding instance of entity ") + name + QStringLiteral(" with id ") +
-                (hasId ? QString::number(object.rawValueAt(idRow).toLongLong()) : QStringLiteral("(none)")) +
+                (hasId ? QString::number(object.rawValueAt(idRow).toLongLong())
+                       : QStringLiteral("(none)")) +
                 QStringLiteral(" to DataSet"));
     DataTuple &tuple = dataSet.addTuple(name);
     if (hasId)
@@ -507,53 +637,76 @@ DataTuple &DataExporter::addInstance(DatabaseContext &ctx, DataSet &dataSet, con
     return tuple;
 }
 
-void DataExporter::addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
-                                 const QList<qlonglong> &ids)
+namespace {
+
+void addRow(DataSet &dataSet, const EntityDescription &entity, const QMap<QString, QVariant> &row)
+{
+    DataTuple &tuple = dataSet.addTuple(entity.codeName());
+    tuple.setDatabaseId(row.value(QStringLiteral("id")).toLongLong());
+    for (auto it = row.cbegin(); it != row.cend(); ++it) {
+        const AttributeDescription *attribute = entity.attribute(it.key());
+        if (attribute && attribute->isForeignKey())
+            tuple.setForeignKey(it.key(), it.value().toLongLong());
+        else
+            tuple.setValue(it.key(), it.value());
+    }
+}
+
+const EntityDescription &knownEntity(DatabaseContext &ctx, const QString &name)
 {
     const EntityDescription *entity = ctx.dataModel().entity(name);
     if (!entity)
         fehler(QStringLiteral("DataExporter"), QStringLiteral("Interner Fehler"),
                QStringLiteral("Erwartete Spalte nicht vorhanden: %1").arg(name));
-    if (ids.isEmpty())
-        return;
+    return *entity;
+}
+
+} // namespace
+
+void DataExporter::addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
+                                 const QList<qlonglong> &ids)
+{
+    const EntityDescription &entity = knownEntity(ctx, name);
     const SqlWriter sql(ctx.connection());
-    std::vector<const ColumnInfo *> columns;
-    SqlStatement statement;
-    statement << "SELECT ";
-    for (const ColumnInfo &column : entity->columns()) {
-        if (isBlob(*column.attribute))
-            continue;
-        statement << (columns.empty() ? "" : ", ") << column.name;
-        columns.push_back(&column);
-    }
-    statement << " FROM " << entity->dbName() << " WHERE id IN (";
-    for (int i = 0; i < ids.size(); ++i)
-        statement << (i ? ", " : "") << sql.literal(ids[i], QMetaType::LongLong);
-    statement << ")";
-    QHash<qlonglong, QMap<const ColumnInfo *, QVariant>> rows;
-    readRows(ctx, entity->dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
-        QMap<const ColumnInfo *, QVariant> row;
-        for (size_t i = 0; i < columns.size(); ++i)
-            if (raw[i])
-                row.insert(columns[i], EntityController::fromColumnText(raw[i], lengths[i],
-                                                                        columns[i]->metaType));
-        for (auto it = row.cbegin(); it != row.cend(); ++it)
-            if (it.key()->attribute->codeName() == QLatin1String("id"))
-                rows.insert(it.value().toLongLong(), row);
-    });
+    QHash<qlonglong, QMap<QString, QVariant>> rows;
+    for (int start = 0; start < ids.size(); start += kBatch)
+        readStoredRows(ctx, entity, idIn(sql, ids.mid(start, kBatch)),
+                       [&](QMap<QString, QVariant> &row) {
+                           rows.insert(row.value(QStringLiteral("id")).toLongLong(), row);
+                       });
     for (const qlonglong id : ids) {
         const auto found = rows.constFind(id);
-        if (found == rows.cend())
-            continue;
-        DataTuple &tuple = dataSet.addTuple(name);
-        tuple.setDatabaseId(id);
-        for (auto it = found->cbegin(); it != found->cend(); ++it) {
-            if (it.key()->attribute->isForeignKey())
-                tuple.setForeignKey(it.key()->attribute->codeName(), it.value().toLongLong());
-            else
-                tuple.setValue(it.key()->attribute->codeName(), it.value());
-        }
+        if (found != rows.cend())
+            addRow(dataSet, entity, *found);
     }
+}
+
+QList<qlonglong> DataExporter::storedIds(DatabaseContext &ctx, const QString &name,
+                                         const QString &condition, const QString &column,
+                                         const QString &order)
+{
+    const EntityDescription &entity = knownEntity(ctx, name);
+    QList<qlonglong> ids;
+    SqlStatement statement;
+    statement << "SELECT " << column << " FROM " << entity.dbName() << " WHERE " << condition
+              << " ORDER BY " << order;
+    readRows(ctx, entity.dbName(), statement, [&](MYSQL_ROW raw, const unsigned long *lengths) {
+        if (raw[0])
+            ids.append(QByteArray(raw[0], int(lengths[0])).toLongLong());
+    });
+    return ids;
+}
+
+int DataExporter::addStoredRowsWhere(DatabaseContext &ctx, DataSet &dataSet, const QString &name,
+                                     const std::string &condition)
+{
+    const EntityDescription &entity = knownEntity(ctx, name);
+    int count = 0;
+    readStoredRows(ctx, entity, condition, [&](QMap<QString, QVariant> &row) {
+        addRow(dataSet, entity, row);
+        ++count;
+    });
+    return count;
 }
 
 QString CSVDataExporter::encodeToken(const QString &text)
@@ -615,20 +768,25 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         const int count = cells.isEmpty() ? 0 : cells.lastKey() + 1;
         ++lineNumber;
         if (logLines)
-            ctx.log(kKategorie, ort, 1, QStringLiteral("Writing line ") + QString::number(lineNumber) +
-                                            QStringLiteral(" containing ") + QString::number(count) +
-                                            QStringLiteral(" tokens"));
+            ctx.log(kKategorie, ort, 1,
+                    QStringLiteral("Writing line ") + QString::number(lineNumber) +
+                        QStringLiteral(" containing ") + QString::number(count) +
+                        QStringLiteral(" tokens"));
         QStringList tokens;
         for (int i = 0; i < count; ++i)
             tokens.append(encodeToken(cells.value(i)));
         file.write((tokens.join(kSeparator) + QLatin1Char('\n')).toUtf8());
+        if (m_fortschritt && !m_fortschritt->zeile())
+            throw ExportAbgebrochen();
     };
     file.write("\xEF\xBB\xBF");
     if (options.metaInformation) {
         ctx.log(kKategorie, ort, 6, QStringLiteral("Writing meta information"));
         ctx.log(kKategorie, ort, 6, QStringLiteral("Data model version: ") + dataSet.version);
-        ctx.log(kKategorie, ort, 6, QStringLiteral("Generator version: ") + dataSet.generatorVersion);
-        ctx.log(kKategorie, ort, 6, QStringLiteral("Time stamp:") + dataSet.writtenAt.toString(kDateTime));
+        ctx.log(kKategorie, ort, 6,
+                QStringLiteral("Generator version: ") + dataSet.generatorVersion);
+        ctx.log(kKategorie, ort, 6,
+                QStringLiteral("Time stamp:") + dataSet.writtenAt.toString(kDateTime));
         const std::pair<QString, QString> meta[] = {
             {DataSet::kDatenmodellVersion, dataSet.version},
             {DataSet::kGeneratorVersion, dataSet.generatorVersion},
@@ -642,7 +800,7 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         }
     }
     ReferenceReader references(ctx);
-    BlobWriter blobs(ctx, blobDirectory);
+    BlobWriter blobs(ctx, blobDirectory, m_fortschritt);
     for (const QString &name : dataSet.entityNames()) {
         const auto &rows = dataSet.tuples(name);
         if (rows.empty())
@@ -656,7 +814,9 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
                 columns.append(DataExportColumn{path, QString(), nullptr});
         QList<DataExportColumn> prefix;
         if (options.lineSpecifiers)
-            prefix.append({{}, DataSet::kSchema, std::make_shared<ConstantValueFillConverter>(DataSet::kDaten)});
+            prefix.append({{},
+                           DataSet::kSchema,
+                           std::make_shared<ConstantValueFillConverter>(DataSet::kDaten)});
         if (options.entityNames)
             prefix.append({{}, name, std::make_shared<ConstantValueFillConverter>(name)});
         columns = prefix + columns;
@@ -665,7 +825,8 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
         // column may add lines and takes as many columns as it has.
         const int first = options.schemaLine ? 1 : 0;
         std::vector<QMap<int, QString>> grid(size_t(first) + rows.size());
-        ctx.log(kKategorie, ort, 4, QStringLiteral("Starting to convert columns for entity ") + name);
+        ctx.log(kKategorie, ort, 4,
+                QStringLiteral("Starting to convert columns for entity ") + name);
         int c = 0;
         for (const DataExportColumn &column : columns) {
             const AttributeDescription *attribute =
@@ -679,10 +840,12 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
                 for (const auto &tuple : rows)
                     converted.rows.append({{0, blobs.write(entity, *attribute, *tuple)}});
             } else {
+                references.prefetch(rows, entity, column.path);
                 QList<QVariant> values;
                 for (const auto &tuple : rows)
-                    values.append(column.path.isEmpty() ? QVariant()
-                                                        : references.valueAlong(*tuple, column.path, 0));
+                    values.append(column.path.isEmpty()
+                                      ? QVariant()
+                                      : references.valueAlong(*tuple, column.path, 0));
                 if (column.converter)
                     converted = column.converter->convertBlock(ctx, values);
                 else
@@ -698,12 +861,15 @@ void CSVDataExporter::write(DatabaseContext &ctx, QIODevice &file, DataSet &data
             if (grid.size() < size_t(first + converted.rows.size()))
                 grid.resize(size_t(first + converted.rows.size()));
             for (int r = 0; r < converted.rows.size(); ++r)
-                for (auto cell = converted.rows[r].cbegin(); cell != converted.rows[r].cend(); ++cell)
+                for (auto cell = converted.rows[r].cbegin(); cell != converted.rows[r].cend();
+                     ++cell)
                     grid[size_t(first + r)].insert(c + cell.key(), cell.value());
             c += converted.width();
         }
-        ctx.log(kKategorie, ort, 4, QStringLiteral("Finished column conversions for entity ") + name);
+        ctx.log(kKategorie, ort, 4,
+                QStringLiteral("Finished column conversions for entity ") + name);
         for (const auto &line : grid)
             writeLine(line);
     }
+    blobs.keep();
 }

@@ -12,8 +12,10 @@
 #include <QVariant>
 
 #include <memory>
+#include <string>
 
 class DatabaseContext;
+class ExportFortschritt;
 class Persistent;
 
 // The converted form of a column: one column, or a block of several columns with their own
@@ -130,6 +132,10 @@ class DataExporter
 public:
     virtual ~DataExporter() = default;
 
+    // Told of every line and picture file written; may cancel (ExportAbgebrochen is thrown,
+    // the file being written is removed). nullptr: none.
+    void setzeFortschritt(ExportFortschritt *fortschritt) { m_fortschritt = fortschritt; }
+
     // Writes the data set into `fileName`; BLOB attributes go into files in `blobDirectory`.
     // Without options the file is a data file with every entity's default columns. The file
     // appears under its name only when complete: a failure leaves an existing file as it was.
@@ -146,10 +152,23 @@ public:
     // BLOB attributes left to the writer.
     static void addStoredRows(DatabaseContext &ctx, DataSet &dataSet, const QString &entity,
                               const QList<qlonglong> &ids);
+    // Adds the stored rows of `entity` matching `condition` (SQL text whose values went
+    // through the connection's escaping), read with one statement, in the order of their ids.
+    // Returns the number of rows added.
+    // The values of `column` (an id) of the stored rows of `entity` matching `condition`, in
+    // the order of `order` (SQL text; values through the connection's escaping).
+    static QList<qlonglong> storedIds(DatabaseContext &ctx, const QString &entity,
+                                      const QString &condition,
+                                      const QString &column = QStringLiteral("id"),
+                                      const QString &order = QStringLiteral("id"));
+    static int addStoredRowsWhere(DatabaseContext &ctx, DataSet &dataSet, const QString &entity,
+                                  const std::string &condition);
 
 protected:
     virtual void write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet,
                        const ExportBlock &options, const QDir &blobDirectory) = 0;
+
+    ExportFortschritt *m_fortschritt = nullptr;
 };
 
 class CSVDataExporter : public DataExporter
@@ -163,6 +182,8 @@ public:
     // A BLOB file name that stays inside the export directory and is not yet in `taken`
     // (which it joins).
     static QString blobFileName(const QString &wanted, QSet<QString> &taken);
+    // "ä" as "ae", "ß" as "ss" and so on: file names without umlauts.
+    static QString replaceUmlauts(QString text);
 
 protected:
     void write(DatabaseContext &ctx, QIODevice &file, DataSet &dataSet, const ExportBlock &options,

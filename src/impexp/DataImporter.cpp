@@ -1,5 +1,7 @@
 #include "DataImporter.h"
 
+#include "DataExporter.h"
+
 #include "AnwendungsFehler.h"
 #include "BatchController.h"
 #include "CodeManager.h"
@@ -50,25 +52,11 @@ bool isBlob(const AttributeDescription &attribute)
     return attribute.dbType() == QLatin1String("longblob");
 }
 
-// The name of a file beside the import file as the exporter writes it: without umlauts.
-QString ohneUmlaute(QString name)
-{
-    static const QHash<QChar, QString> ersatz = {
-        {QChar(0xe4), QStringLiteral("ae")}, {QChar(0xf6), QStringLiteral("oe")},
-        {QChar(0xfc), QStringLiteral("ue")}, {QChar(0xc4), QStringLiteral("Ae")},
-        {QChar(0xd6), QStringLiteral("Oe")}, {QChar(0xdc), QStringLiteral("Ue")},
-        {QChar(0xdf), QStringLiteral("ss")}};
-    QString result;
-    for (const QChar c : name)
-        result += ersatz.value(c, QString(c));
-    return result;
-}
-
 // A cell of a BLOB column names a plain file in the directory of the import file; null when
 // it names anything else (another directory, a link, a missing or unreadable file).
 std::optional<QString> blobDatei(const QDir &verzeichnis, const QString &zelle)
 {
-    const QString name = ohneUmlaute(zelle);
+    const QString name = CSVDataExporter::replaceUmlauts(zelle);
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") ||
         name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
         name.contains(QLatin1Char(':')) || name.contains(QChar(0)))
@@ -98,7 +86,8 @@ QDate leseDatum(const QString &text)
                 return {};
         zahlen[i] = teil.toInt();
     }
-    return deutsch ? QDate(zahlen[2], zahlen[1], zahlen[0]) : QDate(zahlen[0], zahlen[1], zahlen[2]);
+    return deutsch ? QDate(zahlen[2], zahlen[1], zahlen[0])
+                   : QDate(zahlen[0], zahlen[1], zahlen[2]);
 }
 
 // A value as the text that identifies it exactly.
@@ -127,8 +116,8 @@ QString gefaltet(const QVariant &wert)
     if (!wert.isValid() || wert.typeId() != QMetaType::QString)
         return exakt(wert);
     QString text = wert.toString();
-    const bool ascii = std::all_of(text.cbegin(), text.cend(),
-                                   [](QChar c) { return c.unicode() < 0x80; });
+    const bool ascii =
+        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
     if (!ascii)
         text = text.normalized(QString::NormalizationForm_D);
     QString result;

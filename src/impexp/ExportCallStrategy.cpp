@@ -1,6 +1,8 @@
 #include "ExportCallStrategy.h"
 
+#include "DataModel.h"
 #include "DatabaseContext.h"
+#include "ExportFortschritt.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -10,14 +12,38 @@ void DataSetExportCallStrategy::exportiere(DatabaseContext &ctx, const QString &
 {
     DataSet dataSet;
     collect(ctx, dataSet);
+    if (fortschritt()) {
+        qint64 zeilen = 0;
+        qint64 bilder = 0;
+        for (const QString &name : dataSet.entityNames()) {
+            const auto &rows = dataSet.tuples(name);
+            zeilen += qint64(rows.size());
+            const EntityDescription *entity = ctx.dataModel().entity(name);
+            if (entity)
+                for (const AttributeDescription *attribute : entity->allAttributes())
+                    if (attribute->dbType() == QLatin1String("longblob"))
+                        bilder += qint64(rows.size());
+        }
+        fortschritt()->umfang(zeilen, bilder);
+    }
     const std::optional<ExportBlock> options = block();
-    CSVDataExporter().exportiere(ctx, fileName, dataSet, options ? &*options : nullptr,
-                                 QFileInfo(fileName).dir());
+    CSVDataExporter exporter;
+    exporter.setzeFortschritt(fortschritt());
+    exporter.exportiere(ctx, fileName, dataSet, options ? &*options : nullptr,
+                        QFileInfo(fileName).dir());
 }
 
 void CompositeExportCallStrategy::add(const QString &name, std::unique_ptr<ExportCallStrategy> strategy)
 {
+    strategy->setzeFortschritt(fortschritt());
     m_strategies.emplace_back(name, std::move(strategy));
+}
+
+void CompositeExportCallStrategy::setzeFortschritt(ExportFortschritt *fortschritt)
+{
+    ExportCallStrategy::setzeFortschritt(fortschritt);
+    for (const auto &part : m_strategies)
+        part.second->setzeFortschritt(fortschritt);
 }
 
 void CompositeExportCallStrategy::exportiere(DatabaseContext &ctx, const QString &directory)
@@ -81,6 +107,20 @@ const ListKind &listKind(ListExportCallStrategy::Art art)
           column("Mitgliedsnummer", "bild.wettbewerbsTeilnahme.mitglied.mitgliedsNummerKomplett")}},
         {"StatistikDataExportCallStrategy", "StatistikData", " Statistikbaeume.",
          {column("Id", "id", std::make_shared<StatistikConverter>())}},
+        {"FunktionstraegerExportCallStrategy", "Funktionstraeger", " Funktionstraeger.",
+         {column("Verein", "verein.name"), column("Mitgliedsnummer", "mitglied.mitgliedsNummerKomplett"),
+          column("Vorname", "mitglied.vorname"), column("Nachname", "mitglied.nachname"),
+          column("Anrede", "mitglied.anrede"), column("Titel", "mitglied.titel"),
+          column("Mail", "mitglied.email"), column("Strasse", "mitglied.strasse"),
+          column("Staat", "mitglied.staat.kurzText"), column("Funktion", "funktionsCode.kurzText"),
+          column("Funktion (Freitext)", "funktion")}},
+        {"AdressdatenExportCallStrategy", "Mitglied", " Mitgliedern.",
+         {column("Geburtsdatum", "datumGeburt"), column("Anrede", "anrede"), column("Titel", "titel"),
+          column("Vorname", "vorname"), column("Nachname", "nachname"),
+          column("Mitgliedsnummer", "mitgliedsNummerKomplett"), column("Mail", "email"),
+          column("Strasse", "strasse"), column("PLZ", "plz"), column("Ort", "ort"),
+          column("Staat", "staat.kurzText"), column("Beitrag Bezahlt Bis", "beitragBezahltBis"),
+          column("Hoechster Titel", "hoechsterTitel.titel")}},
     };
     return kinds[art];
 }
@@ -88,17 +128,20 @@ const ListKind &listKind(ListExportCallStrategy::Art art)
 } // namespace
 
 ListExportCallStrategy::ListExportCallStrategy(Art art, QList<qlonglong> ids)
-    : m_art(art), m_ids(std::move(ids))
+    : m_art(art), m_ids([ids = std::move(ids)](DatabaseContext &) { return ids; })
 {
 }
+
+ListExportCallStrategy::ListExportCallStrategy(Art art, Ids ids) : m_art(art), m_ids(std::move(ids)) {}
 
 void ListExportCallStrategy::collect(DatabaseContext &ctx, DataSet &dataSet)
 {
     const ListKind &kind = listKind(m_art);
+    const QList<qlonglong> ids = m_ids(ctx);
     ctx.log(QStringLiteral("ImportExport"), QString::fromLatin1(kind.strategy), 6,
-            QStringLiteral("Exportiere ") + QString::number(m_ids.size()) +
+            QStringLiteral("Exportiere ") + QString::number(ids.size()) +
                 QString::fromLatin1(kind.what));
-    DataExporter::addStoredRows(ctx, dataSet, QString::fromLatin1(kind.entity), m_ids);
+    DataExporter::addStoredRows(ctx, dataSet, QString::fromLatin1(kind.entity), ids);
 }
 
 std::optional<ExportBlock> ListExportCallStrategy::block() const

@@ -5,12 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 class DatabaseContext;
+class ExportFortschritt;
 
 // Decides which data goes into one export file and writes it. Failures are
 // AnwendungsFehler (category "ImportExport").
@@ -19,6 +21,13 @@ class ExportCallStrategy
 public:
     virtual ~ExportCallStrategy() = default;
     virtual void exportiere(DatabaseContext &ctx, const QString &fileName) = 0;
+
+    // Receives the progress of the next exports and may cancel them (nullptr: none).
+    virtual void setzeFortschritt(ExportFortschritt *fortschritt) { m_fortschritt = fortschritt; }
+    ExportFortschritt *fortschritt() const { return m_fortschritt; }
+
+private:
+    ExportFortschritt *m_fortschritt = nullptr;
 };
 
 // A strategy that collects a data set and writes it with the CSV writer: a data file without
@@ -46,9 +55,14 @@ public:
         VereinsKombinationsWertung,    // VereinsKombinationsWertung ids
         BildNummern,                   // the Wertung ids of a round in its order
         StatistikData,                 // top-level StatistikData ids, flattened
+        Funktionstraeger,              // Funktionstraeger ids
+        Adressdaten,                   // Mitglied ids
     };
+    // The ids, read when the file is written.
+    using Ids = std::function<QList<qlonglong>(DatabaseContext &)>;
 
     ListExportCallStrategy(Art art, QList<qlonglong> ids);
+    ListExportCallStrategy(Art art, Ids ids);
 
 protected:
     void collect(DatabaseContext &ctx, DataSet &dataSet) override;
@@ -56,7 +70,7 @@ protected:
 
 private:
     Art m_art;
-    QList<qlonglong> m_ids;
+    Ids m_ids;
 };
 
 // Several named strategies, each written into its own file name + ".csv" in one directory.
@@ -69,6 +83,7 @@ public:
 
     // `directory` is the directory the files are written into.
     void exportiere(DatabaseContext &ctx, const QString &directory) override;
+    void setzeFortschritt(ExportFortschritt *fortschritt) override;
 
     // The file names written by the last export, in the order the strategies were added.
     const QStringList &fileNames() const { return m_fileNames; }

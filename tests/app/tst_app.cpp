@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "DatabaseContext.h"
 #include "DatabaseErrorDialog.h"
+#include "FileDialogs.h"
 #include "HilfeUeberDialog.h"
 #include "Kontextzeile.h"
 #include "LoginDialog.h"
@@ -304,6 +305,39 @@ private slots:
         QVERIFY(!menu(window, "&Wettbewerb").contains("&Loeschen"));
         QVERIFY(
             window.kontextzeile()->verbindungText().startsWith("Verbindung mit Benutzer anna "));
+    }
+
+    // The club exports write the active club; without one the user is told and no file is
+    // asked for.
+    void clubExports()
+    {
+        ScriptedLogins logins;
+        logins.add("root", rootPassword());
+        MainWindow window(logins.prompt());
+        ScriptedFileDialogs files;
+        FileDialogs::install(&files);
+        QTemporaryDir target;
+        m_boxes.clear();
+        window.action("exportiereVereinsMitglieder")->trigger();
+        QCOMPARE(m_boxes.shown().size(), size_t(1));
+        QCOMPARE(m_boxes.shown().back().title, QStringLiteral("Kein Verein ausgewaehlt"));
+        QVERIFY(files.captions().isEmpty());
+
+        Verein club;
+        club.setName("Fotoklub Wels");
+        VereinController().insertOrUpdate(*window.context(), club);
+        window.setzeAktivenVerein(&club);
+        files.answer(target.filePath("verein.csv"));
+        window.action("exportiereVerein")->trigger();
+        FileDialogs::install(nullptr);
+        QCOMPARE(files.captions(), QStringList("Dateiname fuer Export waehlen"));
+        QCOMPARE(m_boxes.shown().back().title, QStringLiteral("Export erfolgreich beendet"));
+        QFile file(target.filePath("verein.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QVERIFY(data.contains("\nDaten;Verein;"));
+        QVERIFY(data.contains("Fotoklub Wels"));
+        TestDatabase::reinstall();
     }
 
     void activeClub()

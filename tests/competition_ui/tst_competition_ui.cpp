@@ -97,7 +97,6 @@ private slots:
         MainWindow fenster(alsAdministrator());
         QVERIFY(fenster.context());
         fenster.setzeAktivenVerein(m_verein.get());
-        QVERIFY(!fenster.action("loescheWettbewerb")->isEnabled());
 
         for (const bool ja : {false, true}) {
             boxes().clear();

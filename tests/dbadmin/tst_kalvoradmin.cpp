@@ -1,6 +1,7 @@
 // kalvor-admin as its users run it: the built program against the throwaway test server, and
 // private servers set up in fresh directories under /tmp.
 
+#include "ArchiveHelper.h"
 #include "DatabaseContext.h"
 #include "DatabaseInstaller.h"
 #include "ErgebnisHelper.h"
@@ -247,6 +248,15 @@ private slots:
         QTest::newRow("extra argument")
             << QStringList{"local", status, "now"} << "Unexpected argument \"now\"";
         const QStringList w1{"--competition", "W1"};
+        const QStringList zip{"--out", "/tmp/x.zip"};
+        QTest::newRow("export without file")
+            << QStringList{"export"} + w1 + tcpLogin() << "\"export\" needs --out";
+        QTest::newRow("export without competition")
+            << QStringList{"export"} + zip + tcpLogin() << "\"export\" needs --competition";
+        QTest::newRow("export, all and a competition")
+            << QStringList{"export", "--all"} + w1 + zip + tcpLogin() << "neither --competition";
+        QTest::newRow("export, unknown ending")
+            << QStringList{"export", "--out", "/tmp/x.ZIP"} + w1 + tcpLogin() << "must end in .zip or .csv";
         QTest::newRow("results without command") << QStringList{"results"}
                                                  << "\"results\" needs compute, show or pdf.";
         QTest::newRow("results, unknown command")
@@ -719,6 +729,70 @@ private slots:
         const Run run = runAdmin(
             {"results", "compute", "--local", "--datadir", m_local, "--competition", "W1"});
         VERIFY_SUCCESS(run, "Vereins-Kombinationswertungen Jugend: 2\n");
+    }
+
+    // ---- export -----------------------------------------------------------------------------
+
+    // The competition (alone or with its members) or all data, as a data file or an archive
+    // holding it under the archive's name; a failure (exit 1, one line) keeps an existing file.
+    void exportFiles_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message");
+        const QStringList w1{"export", "--competition", "W1"};
+        QTest::newRow("competition into an archive")
+            << w1 << "w1.sicherung.zip" << QString() << "Wrote the competition W1 to ";
+        QTest::newRow("with members into a data file")
+            << w1 + QStringList{"--with-members"} << "w1.csv" << QString()
+            << "Wrote the competition W1 with its members and clubs to ";
+        QTest::newRow("all data") << QStringList{"export", "--all"} << "alles.zip" << QString()
+                                  << "Wrote all data to ";
+        QTest::newRow("no such competition")
+            << QStringList{"export", "--competition", "W9"} << "w9.zip" << QString()
+            << "kalvor-admin: There is no competition with the number W9.\n";
+        QTest::newRow("pictures unreadable")
+            << w1 << "w1.zip" << "BildDaten" << "Interner Datenbankfehler";
+    }
+
+    void exportFiles()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, file);
+        QFETCH(QString, damage);
+        QFETCH(QString, message);
+        legeErgebnisseAn(true);
+        const QString out = m_scratch.filePath(file);
+        const bool fails = !message.startsWith("Wrote");
+        if (fails)
+            writeFile(out, "vorher");
+        if (!damage.isEmpty())
+            TestDatabase::run("RENAME TABLE " + damage.toStdString() + " TO Weg");
+        const Run run = runAdmin(arguments + QStringList{"--out", out} + tcpLogin());
+        if (!damage.isEmpty())
+            TestDatabase::run("RENAME TABLE Weg TO " + damage.toStdString());
+        if (fails) {
+            VERIFY_ONE_ERROR_LINE(run, 1, message.toUtf8());
+            QCOMPARE(readFile(out), QByteArray("vorher"));
+            QCOMPARE(QDir(m_scratch.path()).entryList({"tmp*", ".*.zip.*"}, QDir::AllEntries | QDir::Hidden),
+                     QStringList());
+            QFile::remove(out);
+            return;
+        }
+        VERIFY_SUCCESS(run, message.toUtf8() + out.toUtf8());
+        QString csv = out;
+        const auto ctx = TestDatabase::openContext();
+        if (out.endsWith(".zip")) {
+            csv = ArchiveHelper::findeCsvDatei(*ctx, out);
+            QCOMPARE(QFileInfo(csv).fileName(), file.section('.', 0, 0) + ".csv");
+        }
+        const QByteArray data = readFile(csv);
+        QVERIFY2(data.startsWith("\xEF\xBB\xBF" "DatenmodellVersion;"), data.left(100).constData());
+        QVERIFY(data.contains("\nDaten;Wettbewerb;"));
+        if (csv != out)
+            ArchiveHelper::loescheTempVerzeichnis(*ctx, QFileInfo(csv).dir());
+        QFile::remove(out);
     }
 
 private:

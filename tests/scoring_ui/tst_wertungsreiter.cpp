@@ -116,7 +116,8 @@ private slots:
     void cleanupTestCase() { MessageBoxes::install(nullptr); }
 
     // Each button needs a selected round; beyond that the competition's state, the round's
-    // state, its order and whether the dialog may change anything decide.
+    // state, its order and whether the dialog may change anything decide. A generated order
+    // can always be saved, also read-only.
     void knoepfe_data()
     {
         QTest::addColumn<int>("stufe");
@@ -132,15 +133,15 @@ private slots:
         QTest::newRow("scoring, no order")
             << int(S::WertungLaeuft) << "ANGELEGT" << false << true << "101000";
         QTest::newRow("scoring, order")
-            << int(S::WertungLaeuft) << "ANGELEGT" << true << true << "101010";
+            << int(S::WertungLaeuft) << "ANGELEGT" << true << true << "101110";
         QTest::newRow("round being scored")
-            << int(S::WertungLaeuft) << "WIRD_JURIERT" << true << true << "100011";
+            << int(S::WertungLaeuft) << "WIRD_JURIERT" << true << true << "100111";
         QTest::newRow("round finished")
-            << int(S::WertungLaeuft) << "BEENDET" << true << true << "100011";
+            << int(S::WertungLaeuft) << "BEENDET" << true << true << "100111";
         QTest::newRow("competition finished")
-            << int(S::WertungAbgeschlossen) << "BEENDET" << true << true << "100001";
+            << int(S::WertungAbgeschlossen) << "BEENDET" << true << true << "100101";
         QTest::newRow("read only")
-            << int(S::WertungLaeuft) << "WIRD_JURIERT" << true << false << "100001";
+            << int(S::WertungLaeuft) << "WIRD_JURIERT" << true << false << "100101";
     }
     void knoepfe()
     {

@@ -21,6 +21,12 @@ namespace {
 
 const QString kLocation = QStringLiteral("Mitgliederverwaltung");
 
+Mitgliederverwaltung::AdressExport &registrierterAdressExport()
+{
+    static Mitgliederverwaltung::AdressExport registriert;
+    return registriert;
+}
+
 QString name(const Mitglied &mitglied, bool vorname)
 {
     if (vorname)
@@ -61,14 +67,12 @@ Mitgliederverwaltung::Mitgliederverwaltung(DatabaseContext &ctx, const Verein *a
     auto *neu = knopf(tr("&Neu"), "neu");
     auto *ansehen = knopf(tr("&Ansehen"), "ansehen");
     auto *bearbeiten = knopf(tr("&Bearbeiten"), "bearbeiten");
-    // The address export arrives with the CSV export; until then the button stays disabled.
-    auto *adressdaten = knopf(tr("Adress&daten speichern"), "adressdaten");
-    adressdaten->setEnabled(false);
+    m_adressdaten = knopf(tr("Adress&daten speichern"), "adressdaten");
     auto *loeschen = knopf(tr("&Loeschen"), "loeschen");
     auto *schliessen = knopf(tr("S&chliessen"), "schliessen");
 
     auto *knoepfe = new QHBoxLayout;
-    for (QPushButton *button : {neu, ansehen, bearbeiten, adressdaten, loeschen})
+    for (QPushButton *button : {neu, ansehen, bearbeiten, m_adressdaten, loeschen})
         knoepfe->addWidget(button);
     knoepfe->addStretch(1);
     knoepfe->addWidget(schliessen);
@@ -85,12 +89,20 @@ Mitgliederverwaltung::Mitgliederverwaltung(DatabaseContext &ctx, const Verein *a
     connect(ansehen, &QPushButton::clicked, this, &Mitgliederverwaltung::seheMitgliedAn);
     connect(bearbeiten, &QPushButton::clicked, this, &Mitgliederverwaltung::bearbeiteMitglied);
     connect(loeschen, &QPushButton::clicked, this, &Mitgliederverwaltung::loescheMitglied);
+    connect(m_adressdaten, &QPushButton::clicked, this,
+            &Mitgliederverwaltung::speichereAdressdaten);
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     connect(m_liste, &Mitgliederliste::zeileDoppelgeklickt, this,
             &Mitgliederverwaltung::bearbeiteMitglied);
+    m_adressdaten->setEnabled(false); // until a search lists members
 }
 
 Mitgliederverwaltung::~Mitgliederverwaltung() = default;
+
+void Mitgliederverwaltung::setzeAdressExport(AdressExport adressExport)
+{
+    registrierterAdressExport() = std::move(adressExport);
+}
 
 QString Mitgliederverwaltung::anzahlText() const
 {
@@ -100,6 +112,7 @@ QString Mitgliederverwaltung::anzahlText() const
 void Mitgliederverwaltung::zeigeAnzahl()
 {
     m_anzahl->setText(tr("%1 Mitglieder gefunden").arg(m_liste->rowCount()));
+    m_adressdaten->setEnabled(registrierterAdressExport() && m_liste->rowCount() > 0);
 }
 
 void Mitgliederverwaltung::sucheMitglieder()
@@ -213,4 +226,18 @@ void Mitgliederverwaltung::loescheMitglied()
     m_liste->selectRow(row);
     zeigeAnzahl();
     emit statusMessage(meldung);
+}
+
+void Mitgliederverwaltung::speichereAdressdaten()
+{
+    m_ctx.log(QStringLiteral("Dialog"), kLocation, 7,
+              QStringLiteral("Aufruf von Adressdaten speichern"));
+    QList<qlonglong> mitglieder;
+    for (int row = 0; row < m_liste->rowCount(); ++row)
+        if (const Mitglied *mitglied = m_liste->mitgliedAt(row); mitglied && mitglied->hasId())
+            mitglieder << mitglied->getId();
+    if (!registrierterAdressExport() || !registrierterAdressExport()(this, m_ctx, mitglieder))
+        return;
+    MessageBoxes::current().information(this, tr("Daten erfolgreich gespeichert"),
+                                        tr("Die Adressdaten wurden erfolgreich gespeichert."));
 }

@@ -3,6 +3,9 @@
 #include "Modus.h"
 
 #include <QDialog>
+#include <QList>
+
+#include <functional>
 
 class DatabaseContext;
 class Mitglied;
@@ -29,12 +32,20 @@ public:
     // "%1 Mitglieder gefunden" after a search; empty before the first one.
     QString anzahlText() const;
 
+    // Writes the address data of the members (ids) into a file the user chooses; true when
+    // saved. The export library registers it at start-up; without it "Adress&daten speichern"
+    // stays disabled.
+    using AdressExport =
+        std::function<bool(QWidget *parent, DatabaseContext &, const QList<qlonglong> &)>;
+    static void setzeAdressExport(AdressExport adressExport);
+
 public slots:
     void sucheMitglieder();
     void legeMitgliedAn();    // "&Neu"
     void seheMitgliedAn();    // "&Ansehen"
     void bearbeiteMitglied(); // "&Bearbeiten" and double click
     void loescheMitglied();   // "&Loeschen"
+    void speichereAdressdaten(); // "Adress&daten speichern": the members listed
     // Takes over what the member dialog stored.
     void fuegeMitgliedHinzu(const Mitglied &mitglied);
     void aktualisiereMitglied(const Mitglied &mitglied, int row);
@@ -51,4 +62,5 @@ private:
     Mitgliedersuche *m_suche;
     Mitgliederliste *m_liste;
     QLabel *m_anzahl;
+    QPushButton *m_adressdaten;
 };

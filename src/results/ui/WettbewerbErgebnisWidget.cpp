@@ -6,6 +6,8 @@
 #include "DatabaseErrorDialog.h"
 #include "ErgebnisBericht.h"
 #include "ErgebnisHelper.h"
+#include "ExportInDatei.h"
+#include "ExportStrategien.h"
 #include "FileDialogs.h"
 #include "Knoepfe.h"
 #include "Meldungen.h"
@@ -82,9 +84,6 @@ WettbewerbErgebnisWidget::WettbewerbErgebnisWidget(DatabaseContext &ctx, Wettbew
     m_berechnen->setEnabled(berechnen);
     m_exportieren =
         knopf(this, tr("Ergebni&sse Speichern"), "exportieren", &W::exportiereErgebnisse);
-    // The results are exported with the competition's exports; until then the button stays
-    // disabled.
-    m_exportieren->setEnabled(false);
     m_pdf = knopf(this, tr("Als P&DF speichern"), "pdf", &W::speichereAlsPdf);
     auto *knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_berechnen);
@@ -167,8 +166,23 @@ void WettbewerbErgebnisWidget::berechneErgebnisse()
 
 void WettbewerbErgebnisWidget::exportiereErgebnisse()
 {
-    // The results are exported with the competition's exports; until then the button stays
-    // disabled.
+    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von Exportiere Ergebnisse"));
+    DatabaseContext &ctx = m_ctx;
+    const Wettbewerb &wettbewerb = m_wettbewerb;
+    const std::optional<double> dauer = exportiereInDatei(
+        this, ctx,
+        [&ctx, &wettbewerb]() -> std::unique_ptr<ExportCallStrategy> {
+            return ExportStrategien::ergebnisse(ctx, wettbewerb, ctx.now().date());
+        },
+        {ExportFilter::zip()});
+    if (dauer)
+        MessageBoxes::current().information(
+            this, tr("Speicherung erfolgreich beendet"),
+            tr("Die Daten wurden erfolgreich gespeichert.  Dauer: %1")
+                .arg(zeitspanne(int(*dauer))));
+    else
+        MessageBoxes::current().information(this, tr("Daten nicht gespeichert"),
+                                            tr("Die Daten wurden nicht gespeichert."));
 }
 
 void WettbewerbErgebnisWidget::speichereAlsPdf()

@@ -5,6 +5,8 @@
 #include "CodeValueConverters.h"
 #include "DatabaseContext.h"
 #include "DurchgangBearbeitenDialog.h"
+#include "ExportInDatei.h"
+#include "ExportStrategien.h"
 #include "Knoepfe.h"
 #include "Meldungen.h"
 #include "PersistenceException.h"
@@ -157,8 +159,7 @@ void WettbewerbWertungsWidget::aktualisiere()
     m_bearbeiten->setEnabled(
         zeile && WettbewerbsStatus::erlaubt(stufe, Operation::DurchgangBearbeiten, m_editierbar));
     m_generieren->setEnabled(wertung && status("ANGELEGT"));
-    // Saving the order is an export, which this version does not offer yet.
-    m_speichern->setEnabled(false);
+    m_speichern->setEnabled(generiert);
     m_beginnen->setEnabled(wertung && generiert);
     m_wertungen->setEnabled(zeile && !status("ANGELEGT"));
 }
@@ -226,8 +227,15 @@ void WettbewerbWertungsWidget::reihenfolgeGenerieren()
 
 void WettbewerbWertungsWidget::reihenfolgeExportieren()
 {
-    // The order is exported with the competition's exports; until then the button stays
-    // disabled.
+    m_ctx.log(QStringLiteral("Dialog"), kOrt, 7, QStringLiteral("Aufruf von Reihenfolge Speichern"));
+    const DL *zeile = m_liste->markierteZeile();
+    if (!zeile)
+        return;
+    const qlonglong durchgang = zeile->getDurchgangId();
+    if (exportiereInDatei(
+            this, m_ctx, [durchgang] { return ExportStrategien::bildNummern(durchgang); },
+            {ExportFilter::csv()}))
+        zeigeExportErfolg(this);
 }
 
 bool WettbewerbWertungsWidget::bereiteWertungVor(Durchgang &durchgang)
