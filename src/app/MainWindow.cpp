@@ -387,7 +387,7 @@ void MainWindow::exportiere(const std::function<std::unique_ptr<ExportCallStrate
         zeigeExportErfolg(this);
 }
 
-void MainWindow::exportiereAktivenVerein(int umfang)
+void MainWindow::exportiereAktivenVerein(ExportStrategien::VereinsUmfang umfang)
 {
     if (!m_ctx)
         return;
@@ -402,32 +402,32 @@ void MainWindow::exportiereAktivenVerein(int umfang)
     DatabaseContext &ctx = *m_ctx;
     const qlonglong verein = m_aktiverVerein->getId();
     exportiere([&ctx, verein, umfang] {
-        return ExportStrategien::verein(ctx, verein, ExportStrategien::VereinsUmfang(umfang));
+        return ExportStrategien::verein(ctx, verein, umfang);
     });
 }
 
 void MainWindow::exportiereVerein()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Verein"));
-    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::Verein));
+    exportiereAktivenVerein(ExportStrategien::VereinsUmfang::Verein);
 }
 
 void MainWindow::exportiereVereinsMitglieder()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Vereinsmitglieder"));
-    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::Mitglieder));
+    exportiereAktivenVerein(ExportStrategien::VereinsUmfang::Mitglieder);
 }
 
 void MainWindow::exportiereVereinsHierarchie()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Vereinshierarchie"));
-    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::Hierarchie));
+    exportiereAktivenVerein(ExportStrategien::VereinsUmfang::Hierarchie);
 }
 
 void MainWindow::exportiereVereinsHierarchieMitglieder()
 {
     logAction(QStringLiteral("Aufruf von Exportiere Mitglieder der Vereinshierarchie"));
-    exportiereAktivenVerein(int(ExportStrategien::VereinsUmfang::HierarchieMitglieder));
+    exportiereAktivenVerein(ExportStrategien::VereinsUmfang::HierarchieMitglieder);
 }
 
 void MainWindow::exportiereFunktionstraegerAction()

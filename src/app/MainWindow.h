@@ -19,6 +19,9 @@ class Kontextzeile;
 class QAction;
 class Verein;
 class Wettbewerb;
+namespace ExportStrategien {
+enum class VereinsUmfang;
+}
 
 // Makes the actions of the main window: text, shortcut, status tip and slot.
 class ActionFactory
@@ -113,7 +116,7 @@ private:
     void exportiere(const std::function<std::unique_ptr<ExportCallStrategy>()> &fabrik,
                     bool listeZuerstCsv = false);
     // The club exports: the active club's data in the scope (ExportStrategien::VereinsUmfang).
-    void exportiereAktivenVerein(int umfang);
+    void exportiereAktivenVerein(ExportStrategien::VereinsUmfang umfang);
 
     LoginPrompt m_prompt;
     Kontextzeile *m_kontextzeile = nullptr;
