@@ -171,6 +171,37 @@ QList<Tabelle> wettbewerbsTabellen(DatabaseContext &ctx, qlonglong wettbewerbId)
     };
 }
 
+enum class Richtung { Abwaerts, Aufwaerts };
+
+// The clubs with every club below them (or above them), level by level (a statement per
+// level); a damaged tree with a cycle ends.
+QList<qlonglong> vereinsBaum(DatabaseContext &ctx, const QList<qlonglong> &start, Richtung richtung)
+{
+    QList<qlonglong> alle = start;
+    QSet<qlonglong> gesehen(start.cbegin(), start.cend());
+    QList<qlonglong> ebene = start;
+    while (!ebene.isEmpty()) {
+        const QString liste = idListe(ctx, ebene);
+        const QList<qlonglong> gefunden =
+            richtung == Richtung::Abwaerts
+                ? DataExporter::storedIds(ctx, QStringLiteral("Verein"),
+                                          QStringLiteral("dachverband IN (") + liste + QLatin1Char(')'))
+                : DataExporter::storedIds(ctx, QStringLiteral("Verein"),
+                                          QStringLiteral("id IN (") + liste +
+                                              QStringLiteral(") AND dachverband IS NOT NULL"),
+                                          QStringLiteral("dachverband"));
+        QList<qlonglong> naechste;
+        for (const qlonglong verein : gefunden)
+            if (!gesehen.contains(verein)) {
+                gesehen.insert(verein);
+                naechste.append(verein);
+            }
+        alle += naechste;
+        ebene = naechste;
+    }
+    return alle;
+}
+
 // The competition plus its participants and jurors and their clubs (and the organising
 // clubs, which its row refers to).
 QList<Tabelle> wettbewerbsTabellenMitMitgliedern(DatabaseContext &ctx, qlonglong wettbewerbId)
@@ -178,41 +209,24 @@ QList<Tabelle> wettbewerbsTabellenMitMitgliedern(DatabaseContext &ctx, qlonglong
     const QString vonW = QStringLiteral("wettbewerb = ") + id(ctx, wettbewerbId);
     const QString mitglieder = QStringLiteral("SELECT mitglied FROM WettbewerbsTeilnahme WHERE ") + vonW +
                                QStringLiteral(" UNION SELECT mitglied FROM JuriertBei WHERE ") + vonW;
+    // The clubs with every club above them: a club's number is built on its parent club's.
+    const QList<qlonglong> vereine = DataExporter::storedIds(
+        ctx, QStringLiteral("Verein"),
+        QStringLiteral("id IN (SELECT verein FROM Mitglied WHERE id IN (") + mitglieder +
+            QStringLiteral(")) OR id IN (SELECT verein FROM Wettbewerb WHERE id = ") + id(ctx, wettbewerbId) +
+            QStringLiteral(") OR id IN (SELECT berechtigterVerein FROM Wettbewerb WHERE id = ") + id(ctx, wettbewerbId) +
+            QLatin1Char(')'));
     QList<Tabelle> tabellen = wettbewerbsTabellen(ctx, wettbewerbId);
     tabellen += {
         {QStringLiteral("Mitglied"), QStringLiteral("id IN (") + mitglieder + QLatin1Char(')')},
         {QStringLiteral("ExternerJuror"),
          QStringLiteral("id IN (SELECT externerJuror FROM JuriertBei WHERE ") + vonW + QLatin1Char(')')},
-        {QStringLiteral("Verein"),
-         QStringLiteral("id IN (SELECT verein FROM Mitglied WHERE id IN (") + mitglieder +
-             QStringLiteral(")) OR id IN (SELECT verein FROM Wettbewerb WHERE id = ") + id(ctx, wettbewerbId) +
-             QStringLiteral(") OR id IN (SELECT berechtigterVerein FROM Wettbewerb WHERE id = ") +
-             id(ctx, wettbewerbId) + QLatin1Char(')')},
+        {QStringLiteral("Verein"), QStringLiteral("id IN (") + idListe(ctx, vereinsBaum(ctx, vereine, Richtung::Aufwaerts)) +
+                                       QLatin1Char(')')},
     };
     return tabellen;
 }
 
-// The club and every club below it, level by level (a statement per level); a damaged tree
-// with a cycle ends.
-QList<qlonglong> vereinsHierarchie(DatabaseContext &ctx, qlonglong vereinId)
-{
-    QList<qlonglong> alle{vereinId};
-    QSet<qlonglong> gesehen{vereinId};
-    QList<qlonglong> ebene{vereinId};
-    while (!ebene.isEmpty()) {
-        QList<qlonglong> naechste;
-        for (const qlonglong kind : DataExporter::storedIds(
-                 ctx, QStringLiteral("Verein"),
-                 QStringLiteral("dachverband IN (") + idListe(ctx, ebene) + QLatin1Char(')')))
-            if (!gesehen.contains(kind)) {
-                gesehen.insert(kind);
-                naechste.append(kind);
-            }
-        alle += naechste;
-        ebene = naechste;
-    }
-    return alle;
-}
 
 // The clubs' rows (unless only members are wanted), their officials, their members with the
 // members' titles. Logs the number of members per club.
@@ -494,7 +508,7 @@ std::unique_ptr<ExportCallStrategy> verein(DatabaseContext &ctx, qlonglong verei
 {
     const bool hierarchie = umfang == VereinsUmfang::Hierarchie || umfang == VereinsUmfang::HierarchieMitglieder;
     const bool nurMitglieder = umfang == VereinsUmfang::Mitglieder || umfang == VereinsUmfang::HierarchieMitglieder;
-    return std::make_unique<VereinsExport>(hierarchie ? vereinsHierarchie(ctx, vereinId) : QList<qlonglong>{vereinId},
+    return std::make_unique<VereinsExport>(hierarchie ? vereinsBaum(ctx, {vereinId}, Richtung::Abwaerts) : QList<qlonglong>{vereinId},
                                            nurMitglieder);
 }
 

@@ -91,7 +91,8 @@ private slots:
             return QString::fromLatin1(code).arg(QLatin1String(typ), QLatin1String(wert)).toStdString();
         };
         // Club 1 over club 2 over club 3; club 4 apart. Competition 50 with two members
-        // (10, 11), a member juror (12) and an external juror; competition 51 apart.
+        // (10, 11), a member juror (12) and an external juror; competition 51 apart; competition 52
+        // of club 3 without participants.
         for (const std::string &sql : std::initializer_list<std::string>{
                  "INSERT INTO Verein (id, vereinsNummerKomplett, name, inaktiv, staat, dachverband) VALUES "
                  "(1, 'V1', 'Foto; \"Klub\" S\u00fcd', 0, " + cv("Staat", "AT") + ", NULL), "
@@ -112,7 +113,8 @@ private slots:
                  "INSERT INTO Benutzer (id, benutzername, password, mitglied) VALUES (700, 'ute', 'geheim', 10)",
                  "INSERT INTO VereinsDatenBerechtigung (benutzer, verein, art) VALUES (700, 1, " +
                      cv("DatenBerechtigungsArt", "LESEN") + ")",
-                 "INSERT INTO Wettbewerb (id, nummer, name, verein) VALUES (50, 'W50', 'Natur', 1), (51, 'W51', 'Andere', 4)",
+                 "INSERT INTO Wettbewerb (id, nummer, name, verein) VALUES (50, 'W50', 'Natur', 1), (51, 'W51', 'Andere', 4), "
+                 "(52, 'W52', 'Leer', 3)",
                  "INSERT INTO WettbewerbsTeilnahme (id, mitglied, wettbewerb) VALUES (80, 10, 50), (81, 11, 50), (82, 13, 51)",
                  "INSERT INTO ExternerJuror (id, nummer, vorname, nachname, datumGeburt, email) VALUES "
                  "(97, 'X1', 'Max', 'Ott', '1960-06-06', 'max@x.at')",
@@ -180,6 +182,10 @@ private slots:
             << "Bild=2 BildDaten=2 Durchgang=1 EinzelWertung=3 ExternerJuror=1 JuriertBei=2 Jurierung=1 "
                "Mitglied=3 Sparte=2 SpartenJurierung=2 TeilnehmerWertung=1 Verein=3 Wertung=2 Wettbewerb=1 "
                "WettbewerbsTeilnahme=2";
+        // The clubs travel with the clubs above them, whose numbers theirs are built on.
+        QTest::newRow("Wettbewerb mit Dachverbaenden")
+            << Fabrik([](DatabaseContext &) { return ExportStrategien::wettbewerbMitMitgliedern(52); })
+            << "Verein=3 Wettbewerb=1";
         QTest::newRow("Mitglieder des Vereins") << verein(2, U::Mitglieder) << "Mitglied=1";
         QTest::newRow("Vereinshierarchie")
             << verein(2, U::Hierarchie) << "Mitglied=2 Verein=2";
