@@ -229,35 +229,39 @@ QString einfacherName(const QString &archiv, const QString &roh)
                    .arg(archiv, QString::number(benoetigt), tempDir.absolutePath(), QString::number(frei)));
 }
 
+// The plain name of the file an entry is extracted to, empty for a directory; refuses an entry
+// whose name leads out of the directory or names no file, and one that is no regular file.
+QString dateiName(const QString &archiv, struct archive_entry *entry)
+{
+    const QString roh = eintragsName(entry);
+    const QString name = einfacherName(archiv, roh);
+    const auto art = archive_entry_filetype(entry);
+    if (art == AE_IFDIR)
+        return QString();
+    if (art != AE_IFREG || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
+        verweigere(QStringLiteral("Unzulaessiger Eintrag im Archiv"),
+                   QStringLiteral("Der Eintrag %1 des Archivs %2 ist keine gewoehnliche Datei "
+                                  "(sondern zum Beispiel ein Verweis oder eine Geraetedatei).")
+                       .arg(roh, archiv));
+    if (name.isEmpty())
+        verweigere(QStringLiteral("Unzulaessiger Dateiname im Archiv"),
+                   QStringLiteral("Der Eintrag %1 des Archivs %2 hat keinen Dateinamen.").arg(roh, archiv));
+    return name;
+}
+
 // One pass over the entries before anything is written: names, kinds and declared sizes.
-// Returns the plain names of the files to extract, in the order of the entries (an empty
-// name for an entry that is skipped).
-QStringList pruefeEintraege(DatabaseContext &ctx, const QString &archiv, const QDir &tempDir,
-                            const ArchiveHelper::Grenzen &grenzen, qint64 frei)
+void pruefeEintraege(DatabaseContext &ctx, const QString &archiv, const QDir &tempDir,
+                     const ArchiveHelper::Grenzen &grenzen, qint64 frei)
 {
     ReadHandle zip = oeffne(ctx, archiv);
-    QStringList namen;
     QSet<QString> vergeben;
     qint64 summe = 0;
     struct archive_entry *entry = nullptr;
     while (pruefe(ctx, zip.get(), "archive_read_next_header",
                   archive_read_next_header(zip.get(), &entry)) != ARCHIVE_EOF) {
-        const QString roh = eintragsName(entry);
-        const QString name = einfacherName(archiv, roh);
-        const auto art = archive_entry_filetype(entry);
-        if (art == AE_IFDIR) {
-            namen << QString();
-            continue;
-        }
-        if (art != AE_IFREG || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
-            verweigere(QStringLiteral("Unzulaessiger Eintrag im Archiv"),
-                       QStringLiteral("Der Eintrag %1 des Archivs %2 ist keine gewoehnliche Datei "
-                                      "(sondern zum Beispiel ein Verweis oder eine Geraetedatei).")
-                           .arg(roh, archiv));
+        const QString name = dateiName(archiv, entry);
         if (name.isEmpty())
-            verweigere(QStringLiteral("Unzulaessiger Dateiname im Archiv"),
-                       QStringLiteral("Der Eintrag %1 des Archivs %2 hat keinen Dateinamen.")
-                           .arg(roh, archiv));
+            continue;
         if (vergeben.contains(name))
             verweigere(QStringLiteral("Doppelter Eintrag im Archiv"),
                        QStringLiteral("Das Archiv %1 enthaelt mehr als einen Eintrag mit dem "
@@ -267,14 +271,12 @@ QStringList pruefeEintraege(DatabaseContext &ctx, const QString &archiv, const Q
         if (archive_entry_size_is_set(entry)) {
             const qint64 groesse = archive_entry_size(entry);
             if (groesse > grenzen.jeEintrag)
-                zuGross(archiv, roh, grenzen.jeEintrag);
+                zuGross(archiv, eintragsName(entry), grenzen.jeEintrag);
             summe += groesse;
             if (summe > frei)
                 keinPlatz(archiv, tempDir, summe, frei);
         }
-        namen << name;
     }
-    return namen;
 }
 
 } // namespace
@@ -404,19 +406,20 @@ void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &temp
                     tempDir.absolutePath());
     const qint64 frei = grenzen.frei >= 0 ? grenzen.frei
                                            : QStorageInfo(tempDir.absolutePath()).bytesAvailable();
-    const QStringList namen = pruefeEintraege(ctx, archiveFile, tempDir, grenzen, frei);
+    pruefeEintraege(ctx, archiveFile, tempDir, grenzen, frei);
 
     QStringList geschrieben;
     try {
         ReadHandle zip = oeffne(ctx, archiveFile);
         qint64 summe = 0;
         struct archive_entry *entry = nullptr;
-        for (const QString &name : namen) {
-            qint64 eintragsEnde = 0;
-            // The archive was read once already: the same entries come again.
-            pruefe(ctx, zip.get(), "archive_read_next_header", archive_read_next_header(zip.get(), &entry));
+        while (pruefe(ctx, zip.get(), "archive_read_next_header",
+                      archive_read_next_header(zip.get(), &entry)) != ARCHIVE_EOF) {
+            // Checked again: the file may have changed since the first pass.
+            const QString name = dateiName(archiveFile, entry);
             if (name.isEmpty())
                 continue;
+            qint64 eintragsEnde = 0;
             QFile datei(tempDir.filePath(name));
             // A new file only: never through a link or over another file.
             if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
