@@ -29,7 +29,8 @@ const RequiredParameter kRequired[] = {
      "Parameter -u (gibt den Namen des Datenbank-Benutzers an) ist zwar vorhanden, hat aber keinen "
      "Wert",
      "Parameter -u ist vorhanden, hat aber keinen Wert"},
-    {"-p", "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) fehlt", "Parameter -p fehlt",
+    {"-p", "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) fehlt",
+     "Parameter -p fehlt",
      "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) ist zwar vorhanden, hat aber "
      "keinen Wert",
      "Parameter -p ist vorhanden, hat aber keinen Wert"},
@@ -74,9 +75,7 @@ ImportResult CommandLine::importiereDatei(DatabaseContext &ctx, const QString &f
     return ergebnis;
 }
 
-CommandLine::CommandLine(Importer importer) : m_importer(std::move(importer))
-{
-}
+CommandLine::CommandLine(Importer importer) : m_importer(std::move(importer)) {}
 
 CommandLine::~CommandLine() = default;
 
@@ -108,8 +107,8 @@ void CommandLine::log(int level, const QString &message)
         }
     }
     // Without a connection nothing can be logged: the report goes to standard error.
-    writeError(QStringLiteral("[%1][%2] %3 says: %4").arg(kCategory).arg(level).arg(kLocation,
-                                                                                   message));
+    writeError(
+        QStringLiteral("[%1][%2] %3 says: %4").arg(kCategory).arg(level).arg(kLocation, message));
 }
 
 int CommandLine::fail(const QString &errorText, const QString &logText)
@@ -140,7 +139,8 @@ int CommandLine::run(const QStringList &arguments)
     for (const RequiredParameter &required : kRequired) {
         const QString name = QString::fromLatin1(required.name);
         if (!parameters.contains(name))
-            return fail(QString::fromUtf8(required.missing), QString::fromUtf8(required.missingLog));
+            return fail(QString::fromUtf8(required.missing),
+                        QString::fromUtf8(required.missingLog));
         if (parameters.value(name).isNull())
             return fail(QString::fromUtf8(required.empty), QString::fromUtf8(required.emptyLog));
     }
@@ -180,9 +180,9 @@ int CommandLine::run(const QStringList &arguments)
     } catch (const AnwendungsFehler &error) {
         // The details name the file, and its line where one is known.
         const auto *importFehler = dynamic_cast<const ImportException *>(&error);
-        return reportFailure(error.meldung.titel,
-                             ImportException(error, importFehler ? importFehler->zeile : -1)
-                                 .meldungFuer(fileName));
+        return reportFailure(
+            error.meldung.titel,
+            ImportException(error, importFehler ? importFehler->zeile : -1).meldungFuer(fileName));
     } catch (const PersistenceException &error) {
         return reportFailure(error.shortText(), error.longText());
     } catch (const NoSuchPrivilegeException &error) {
@@ -197,7 +197,8 @@ int CommandLine::run(const QStringList &arguments)
     } catch (const std::exception &error) {
         return reportFailure(QStringLiteral("Interner Fehler"), QString::fromUtf8(error.what()));
     } catch (...) {
-        return reportFailure(QStringLiteral("Interner Fehler"),
-                             QStringLiteral("Der Import ist an einem unbekannten Fehler gescheitert."));
+        return reportFailure(
+            QStringLiteral("Interner Fehler"),
+            QStringLiteral("Der Import ist an einem unbekannten Fehler gescheitert."));
     }
 }

@@ -50,6 +50,7 @@ void ImportDatei::raeumeAuf(DatabaseContext &ctx) const
     try {
         ArchiveHelper::loescheTempVerzeichnis(ctx, QDir(tempVerzeichnis));
     } catch (const AnwendungsFehler &fehler) {
-        ctx.log(kKategorie, kOrt, 9, fehler.meldung.titel + QStringLiteral(": ") + fehler.meldung.text);
+        ctx.log(kKategorie, kOrt, 9,
+                fehler.meldung.titel + QStringLiteral(": ") + fehler.meldung.text);
     }
 }
