@@ -50,7 +50,13 @@ void ImportDatei::raeumeAuf(DatabaseContext &ctx) const
     try {
         ArchiveHelper::loescheTempVerzeichnis(ctx, QDir(tempVerzeichnis));
     } catch (const AnwendungsFehler &fehler) {
-        ctx.log(kKategorie, kOrt, 9,
-                fehler.meldung.titel + QStringLiteral(": ") + fehler.meldung.text);
+        try {
+            ctx.log(kKategorie, kOrt, 9,
+                    fehler.meldung.titel + QStringLiteral(": ") + fehler.meldung.text);
+        } catch (...) {
+            // the log is gone with the connection: nothing more to do
+        }
+    } catch (...) {
+        // a log line of the deletion failed with the connection: nothing more can be done
     }
 }
