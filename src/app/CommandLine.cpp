@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "DatabaseContext.h"
+#include "ImportDatei.h"
+#include "ImportException.h"
 #include "PersistenceException.h"
 #include "entities/DatenbankVerbindung.h"
 
@@ -27,7 +29,8 @@ const RequiredParameter kRequired[] = {
      "Parameter -u (gibt den Namen des Datenbank-Benutzers an) ist zwar vorhanden, hat aber keinen "
      "Wert",
      "Parameter -u ist vorhanden, hat aber keinen Wert"},
-    {"-p", "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) fehlt", "Parameter -p fehlt",
+    {"-p", "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) fehlt",
+     "Parameter -p fehlt",
      "Parameter -p (gibt das Passwort des Datenbank-Benutzers an) ist zwar vorhanden, hat aber "
      "keinen Wert",
      "Parameter -p ist vorhanden, hat aber keinen Wert"},
@@ -44,11 +47,35 @@ void writeError(const QString &text)
     std::cerr << text.toLocal8Bit().constData() << std::endl;
 }
 
+// What the import did, in one line for standard output.
+QString zusammenfassung(const ImportResult &ergebnis)
+{
+    return QStringLiteral("Import beendet: %1 Datensaetze gelesen, %2 neu eingefuegt, %3 "
+                          "ueberschrieben, %4 ignoriert.")
+        .arg(ergebnis.gelesen)
+        .arg(ergebnis.eingefuegt)
+        .arg(ergebnis.ueberschrieben)
+        .arg(ergebnis.ignoriert);
+}
+
 } // namespace
 
-CommandLine::CommandLine(Importer importer) : m_importer(std::move(importer))
+ImportResult CommandLine::importiereDatei(DatabaseContext &ctx, const QString &fileName)
 {
+    const ImportDatei datei = ImportDatei::bereiteVor(ctx, fileName);
+    ImportResult ergebnis;
+    try {
+        CSVDataImporter importer(ctx);
+        ergebnis = importer.importiere(datei.csvDatei);
+    } catch (...) {
+        datei.raeumeAuf(ctx);
+        throw;
+    }
+    datei.raeumeAuf(ctx);
+    return ergebnis;
 }
+
+CommandLine::CommandLine(Importer importer) : m_importer(std::move(importer)) {}
 
 CommandLine::~CommandLine() = default;
 
@@ -72,12 +99,16 @@ bool CommandLine::parseParameters(const QStringList &arguments, QMap<QString, QS
 void CommandLine::log(int level, const QString &message)
 {
     if (m_logContext) {
-        m_logContext->log(kCategory, kLocation, level, message);
-        return;
+        try {
+            m_logContext->log(kCategory, kLocation, level, message);
+            return;
+        } catch (...) {
+            // a connection that failed meanwhile: the line goes to standard error below
+        }
     }
     // Without a connection nothing can be logged: the report goes to standard error.
-    writeError(QStringLiteral("[%1][%2] %3 says: %4").arg(kCategory).arg(level).arg(kLocation,
-                                                                                   message));
+    writeError(
+        QStringLiteral("[%1][%2] %3 says: %4").arg(kCategory).arg(level).arg(kLocation, message));
 }
 
 int CommandLine::fail(const QString &errorText, const QString &logText)
@@ -108,7 +139,8 @@ int CommandLine::run(const QStringList &arguments)
     for (const RequiredParameter &required : kRequired) {
         const QString name = QString::fromLatin1(required.name);
         if (!parameters.contains(name))
-            return fail(QString::fromUtf8(required.missing), QString::fromUtf8(required.missingLog));
+            return fail(QString::fromUtf8(required.missing),
+                        QString::fromUtf8(required.missingLog));
         if (parameters.value(name).isNull())
             return fail(QString::fromUtf8(required.empty), QString::fromUtf8(required.emptyLog));
     }
@@ -134,21 +166,39 @@ int CommandLine::run(const QStringList &arguments)
         writeError(QStringLiteral("==> Im Detail: ") + longText);
         return -1;
     };
+    const QString fileName = parameters.value(QStringLiteral("-f"));
+    bool angemeldet = false;
     try {
         // The log of this run is written with the account that was given, never another one.
         m_logContext = std::make_unique<DatabaseContext>(login());
         DatabaseContext importContext(login());
-        if (!m_importer)
-            return reportFailure(
-                QStringLiteral("Import nicht verfuegbar"),
-                QStringLiteral("Diese Version von Kalvor kann noch keine Dateien importieren."));
-        m_importer(importContext, parameters.value(QStringLiteral("-f")));
+        angemeldet = true;
+        const ImportResult ergebnis = m_importer(importContext, fileName);
         log(8, QStringLiteral("Daten erfolgreich importiert."));
+        std::cout << zusammenfassung(ergebnis).toLocal8Bit().constData() << std::endl;
         return 0;
-    } catch (const mysqlpp::Exception &error) {
-        return reportFailure(QStringLiteral("Anmeldung an der Datenbank fehlgeschlagen"),
-                             QString::fromUtf8(error.what()));
+    } catch (const AnwendungsFehler &error) {
+        // The details name the file, and its line where one is known.
+        const auto *importFehler = dynamic_cast<const ImportException *>(&error);
+        return reportFailure(
+            error.meldung.titel,
+            ImportException(error, importFehler ? importFehler->zeile : -1).meldungFuer(fileName));
     } catch (const PersistenceException &error) {
         return reportFailure(error.shortText(), error.longText());
+    } catch (const NoSuchPrivilegeException &error) {
+        return reportFailure(error.shortText(), error.longText());
+    } catch (const mysqlpp::Exception &error) {
+        if (!angemeldet)
+            return reportFailure(QStringLiteral("Anmeldung an der Datenbank fehlgeschlagen"),
+                                 QString::fromUtf8(error.what()));
+        const PersistenceException fehler =
+            PersistenceException::databaseError(QString::fromUtf8(error.what()));
+        return reportFailure(fehler.shortText(), fehler.longText());
+    } catch (const std::exception &error) {
+        return reportFailure(QStringLiteral("Interner Fehler"), QString::fromUtf8(error.what()));
+    } catch (...) {
+        return reportFailure(
+            QStringLiteral("Interner Fehler"),
+            QStringLiteral("Der Import ist an einem unbekannten Fehler gescheitert."));
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataImporter.h"
+
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -11,15 +13,19 @@ class DatabaseContext;
 class DatenbankVerbindung;
 
 // The command-line mode of Kalvor: "kalvor import -u USER -p PASSWORD -h SERVER -f FILE"
-// imports one file without any window. Returns the exit code (0 or -1).
+// imports one CSV file or ZIP archive without any window. Returns the exit code (0 or -1).
 class CommandLine
 {
 public:
     // Imports the file with the context opened for the given login; throws the failure of
-    // the import (Exception and its subclasses) or of the database.
-    using Importer = std::function<void(DatabaseContext &ctx, const QString &fileName)>;
+    // the import or of the database.
+    using Importer = std::function<ImportResult(DatabaseContext &ctx, const QString &fileName)>;
 
-    explicit CommandLine(Importer importer = Importer());
+    // The import of a data file: a CSV file as it is, a ZIP archive unpacked beside itself
+    // (the temporary directory is removed afterwards, also after a failure).
+    static ImportResult importiereDatei(DatabaseContext &ctx, const QString &fileName);
+
+    explicit CommandLine(Importer importer = &CommandLine::importiereDatei);
     ~CommandLine();
 
     int run(const QStringList &arguments);

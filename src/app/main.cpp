@@ -48,7 +48,8 @@ int main(int argc, char **argv)
         return argc;
     if (argc > 1) {
         QCoreApplication app(argc, argv);
-        return CommandLine().run(QCoreApplication::arguments());
+        preferPrivateServer();
+        return CommandLine(&CommandLine::importiereDatei).run(QCoreApplication::arguments());
     }
 
     try {

@@ -1,5 +1,6 @@
 // Start-up: the command line, the login with its remembered connections, the main window with
 // its menus by role and the active club.
+#include "ArchiveHelper.h"
 #include "CommandLine.h"
 #include "DatabaseContext.h"
 #include "DatabaseErrorDialog.h"
@@ -173,27 +174,97 @@ private slots:
         QCOMPARE(lines.size(), expected.size());
     }
 
-    // The import logs in with the account given, twice, and never shows the password.
-    void commandLineConnectsWithTheGivenAccount()
+    // The import from the command line: a CSV file or a ZIP archive (unpacked beside itself,
+    // the temporary directory removed also after a failure) imported with the account given
+    // (two sessions); every failure ends in the two lines on standard error and -1, with
+    // nothing written and the password never shown.
+    void commandLineImport_data()
     {
-        const std::string sessions = "SELECT COUNT(*) FROM Session WHERE benutzername = 'root'";
-        const int before = std::stoi(TestDatabase::scalar(sessions));
-        const QStringList start{"kalvor", "import", "-f", "daten.csv",
-                                "-h",     socket(), "-u", "root"};
-        {
-            OutputCapture capture(2);
-            QCOMPARE(CommandLine().run(start + QStringList{"-p", rootPassword()}), -1);
-            const QString text = capture.text();
-            QVERIFY2(text.contains("Fehler beim Import: Import nicht verfuegbar\n==> Im Detail: "),
-                     qPrintable(text));
-            QVERIFY(!text.contains(rootPassword()));
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("inhalt"); // one CSV text; an archive holds each
+        QTest::addColumn<QString>("benutzer");   // "leser" may read only
+        QTest::addColumn<QString>("passwort");   // empty: the right one
+        QTest::addColumn<int>("neu");
+        QTest::addColumn<QString>("ausgabe");    // standard output on success, else standard error
+        const QString zwei = "Schema;Verein;vereinsNummerLokal;name;inaktiv\n"
+                             "Daten;Verein;901;CLI Eins;false\nDaten;Verein;902;CLI Zwei;false\n";
+        const QString erfolg = "Import beendet: 2 Datensaetze gelesen, 2 neu eingefuegt, 0 "
+                               "ueberschrieben, 0 ignoriert.";
+        QTest::newRow("csv") << "daten.csv" << QStringList{zwei} << "root" << "" << 2 << erfolg;
+        QTest::newRow("zip") << "daten.zip" << QStringList{zwei} << "root" << "" << 2 << erfolg;
+        QTest::newRow("refused row")
+            << "daten.csv" << QStringList{zwei + "Daten;Verein;903;;false\n"} << "root" << "" << 0
+            << "Fehler beim Import: Attribut nicht angegeben\n==> Im Detail: Fehler beim Einlesen "
+               "von Zeile 4 der Datei {datei}: \n";
+        QTest::newRow("two csv in the archive")
+            << "daten.zip" << QStringList{zwei, zwei} << "root" << "" << 0
+            << "Fehler beim Import: Mehrere csv-Dateien\n==> Im Detail: Fehler beim Einlesen der "
+               "Datei {datei}: \n\nDas zu importierende Archiv enthaelt mehrere csv-Dateien. Das "
+               "ist nicht erlaubt.\n\nDaher konnten";
+        QTest::newRow("capital ending") << "daten.ZIP" << QStringList{zwei} << "root" << "" << 0
+                                        << "Fehler beim Import: Falsches Dateiformat\n";
+        QTest::newRow("wrong password")
+            << "daten.csv" << QStringList{zwei} << "root" << "falsch" << 0
+            << "Fehler beim Import: Anmeldung an der Datenbank fehlgeschlagen\n==> Im Detail: ";
+        QTest::newRow("no permission to write")
+            << "daten.csv" << QStringList{zwei} << "leser" << "" << 0
+            << "Fehler beim Import: Keine Berechtigung.\n==> Im Detail: Fehler beim Einlesen der "
+               "Datei {datei}: \n\nSie haben keine Berechtigung, dieses Objekt vom Typ Verein auf "
+               "die Datenbank zu schreiben.";
+    }
+    void commandLineImport()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, inhalt);
+        QFETCH(QString, benutzer);
+        QFETCH(QString, passwort);
+        QFETCH(int, neu);
+        QFETCH(QString, ausgabe);
+        run("DELETE FROM Verein WHERE name LIKE 'CLI %'");
+        QString geheim = rootPassword();
+        if (benutzer != "root") {
+            geheim = "Lese-" + rootPassword();
+            TestDatabase::createAccount(benutzer.toStdString(), geheim.toStdString());
+            run("REVOKE ALL PRIVILEGES, GRANT OPTION FROM 'kdb_leser'@'localhost'");
+            run("GRANT SELECT ON kdb.* TO 'kdb_leser'@'localhost'");
+            run("GRANT INSERT, UPDATE ON kdb.Session TO 'kdb_leser'@'localhost'");
+            run("GRANT INSERT ON kdb.EventLog TO 'kdb_leser'@'localhost'");
+            run("GRANT INSERT ON kdb.QueryLog TO 'kdb_leser'@'localhost'");
         }
-        QCOMPARE(std::stoi(TestDatabase::scalar(sessions)), before + 2);
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(datei);
+        QDir quelle(dir.filePath("quelle"));
+        QVERIFY(QDir(dir.path()).mkdir("quelle"));
+        for (int i = 0; i < inhalt.size(); ++i) {
+            QFile csv(quelle.filePath(QString("daten%1.csv").arg(i)));
+            QVERIFY(csv.open(QIODevice::WriteOnly));
+            csv.write(inhalt[i].toUtf8());
+        }
+        if (datei.endsWith(".csv")) {
+            QVERIFY(QFile::rename(quelle.filePath("daten0.csv"), pfad));
+            QVERIFY(quelle.removeRecursively());
+        } else {
+            ArchiveHelper::schreibeArchiv(*TestDatabase::openContext(), quelle, dir.path(), "daten", true);
+            QVERIFY(pfad == dir.filePath("daten.zip") || QFile::rename(dir.filePath("daten.zip"), pfad));
+        }
+        const std::string sessions = "SELECT COUNT(*) FROM Session";
+        const int vorher = std::stoi(TestDatabase::scalar(sessions));
 
-        OutputCapture capture(2);
-        QCOMPARE(CommandLine().run(start + QStringList{"-p", "falsch"}), -1);
-        QVERIFY(capture.lines().contains(
-            "Fehler beim Import: Anmeldung an der Datenbank fehlgeschlagen"));
+        OutputCapture fehler(2);
+        OutputCapture aus(1);
+        const int code = CommandLine().run({"kalvor", "import", "-u", benutzer, "-p",
+                                            passwort.isEmpty() ? geheim : passwort, "-h", socket(),
+                                            "-f", pfad});
+        const QString standard = aus.text();
+        const QString text = fehler.text();
+        QVERIFY2(!(standard + text).contains(geheim), qPrintable(text));
+        QCOMPARE(code, ausgabe.startsWith("Import beendet") ? 0 : -1);
+        ausgabe.replace("{datei}", pfad);
+        QVERIFY2((code == 0 ? standard : text).contains(ausgabe), qPrintable(standard + text));
+        QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM Verein WHERE name LIKE 'CLI %'"),
+                 std::to_string(neu));
+        QCOMPARE(std::stoi(TestDatabase::scalar(sessions)), vorher + (passwort.isEmpty() ? 2 : 0));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{datei});
     }
 
     void loginFailuresReturnToTheDialog_data()
