@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <functional>
+
 namespace {
 
 const QString kKategorie = QStringLiteral("ImportExport");
@@ -79,8 +81,11 @@ QStringList CSVDataImporter::tokens(const QString &text, int zeile)
 namespace {
 
 // The lines of a file with their numbers, decoded as UTF-8, without byte-order mark and
-// without blank lines.
-QList<Zeile> leseZeilen(const QString &fileName)
+// without blank lines. `gelesen` learns the number of lines once the file is read, `jeZeile`
+// is called for each line split into tokens.
+QList<Zeile> leseZeilen(const QString &fileName,
+                        const std::function<void(qint64)> &gelesen = {},
+                        const std::function<void()> &jeZeile = {})
 {
     QFile datei(fileName);
     if (!datei.open(QIODevice::ReadOnly))
@@ -89,10 +94,16 @@ QList<Zeile> leseZeilen(const QString &fileName)
     QString inhalt = QString::fromUtf8(datei.readAll());
     if (inhalt.startsWith(QChar(0xfeff)))
         inhalt.remove(0, 1);
+    const QStringList texte = inhalt.split(QLatin1Char('\n'));
+    inhalt.clear();
+    if (gelesen)
+        gelesen(texte.size());
     QList<Zeile> zeilen;
     int nummer = 0;
-    for (QString text : inhalt.split(QLatin1Char('\n'))) {
+    for (QString text : texte) {
         ++nummer;
+        if (jeZeile)
+            jeZeile();
         if (text.endsWith(QLatin1Char('\r')))
             text.chop(1);
         if (text.trimmed().isEmpty())
@@ -190,9 +201,17 @@ void CSVDataImporter::pruefeDatenmodellVersion(DatabaseContext &ctx, const MetaI
 
 void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
 {
-    const QList<Zeile> zeilen = leseZeilen(fileName);
-    status(QStringLiteral("Import begonnen"));
-    status(QStringLiteral("Beginne mit dem Lesen der Daten"));
+    // Each line is counted when split into tokens and again when it became a row.
+    qint64 zeilenDerDatei = 0;
+    const QList<Zeile> zeilen = leseZeilen(
+        fileName,
+        [this, &zeilenDerDatei](qint64 anzahl) {
+            zeilenDerDatei = anzahl;
+            status(QStringLiteral("Import begonnen"));
+            status(QStringLiteral("Beginne mit dem Lesen der Daten"));
+            phase(QStringLiteral("Lesen"), 2 * anzahl);
+        },
+        [this] { zeileErledigt(); });
     QList<const Zeile *> schemaZeilen, datenZeilen;
     for (const Zeile &zeile : zeilen) {
         const QString &art = zeile.tokens.first();
@@ -268,7 +287,9 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
     QHash<QString, const Zeile *> schemaZeile;
     for (const Zeile *zeile : schemaZeilen)
         schemaZeile.insert(zeile->tokens[1], zeile);
+    zeileErledigt(zeilenDerDatei - datenZeilen.size());
     for (const Zeile *zeile : datenZeilen) {
+        zeileErledigt();
         const QString &name = zeile->tokens[1];
         if (strategien().strategie(name).ignoriert()) {
             m_ctx.log(kKategorie, QStringLiteral("IgnoreImportStrategy"), 4,

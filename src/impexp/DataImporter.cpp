@@ -37,6 +37,10 @@ const QString kDateTime = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 const QChar kTrenner(0x1f);
 const QString kNull = QStringLiteral("\x1e");
 
+// Thrown when the caller does not want the import to go on.
+struct Abgebrochen
+{};
+
 [[noreturn]] void fehler(const QString &titel, const QString &text, int zeile = -1)
 {
     throw ImportException(kOrt, titel, text, zeile);
@@ -201,6 +205,7 @@ private:
 
     const ControllerDef &controllerDef(const EntityDescription &entity);
     std::vector<DataTuple *> zuImportieren(const QString &entity) const;
+    qint64 anzahl() const;
     Ziel verweisVon(DataTuple &tupel, const QString &attribut);
     Ziel loese(DataTuple &tupel, const ForeignKeyNode &knoten);
     QString identitaet(const Ziel &ziel) const;
@@ -238,6 +243,28 @@ void DataImporter::status(const QString &text)
         m_status(text);
 }
 
+void DataImporter::phase(const QString &name, qint64 gesamt)
+{
+    m_stand = ImportFortschritt{name, 0, gesamt};
+    m_aufrufe = 0;
+    melde();
+}
+
+void DataImporter::zeileErledigt(qint64 zeilen)
+{
+    m_stand.erledigt += zeilen;
+    if ((++m_aufrufe & 255) == 0)
+        melde();
+}
+
+void DataImporter::melde()
+{
+    if (m_fortschritt)
+        m_fortschritt(m_stand);
+    if (m_fortsetzen && !m_fortsetzen())
+        throw Abgebrochen();
+}
+
 const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &entity)
 {
     auto it = m_defs.find(entity.codeName());
@@ -266,8 +293,19 @@ std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity
     return result;
 }
 
+qint64 DataImporter::Lauf::anzahl() const
+{
+    qint64 result = 0;
+    for (const QString &name : daten.entityNames())
+        if (daten.schema(name))
+            result += qint64(daten.tuples(name).size());
+    return result;
+}
+
 void DataImporter::Lauf::vorverarbeiten()
 {
+    // The types are converted and the rows checked by their strategies: two steps per row.
+    m_importer.phase(QStringLiteral("Pruefen"), 2 * anzahl());
     konvertiereBasistypen();
     m_importer.status(
         QStringLiteral("Pruefung auf korrekte Syntax der Basistypen erfolgreich abgeschlossen."));
@@ -304,6 +342,7 @@ void DataImporter::Lauf::konvertiereBasistypen()
             spalten.emplace_back(pfad.join(QLatin1Char('.')), attribut);
         }
         for (DataTuple *tupel : zuImportieren(name)) {
+            m_importer.zeileErledigt();
             for (const auto &[schluessel, attribut] : spalten) {
                 const DataTuple::Datum *datum = tupel->datum(schluessel);
                 const QString text = datum ? datum->value.toString() : QString();
@@ -377,6 +416,7 @@ void DataImporter::Lauf::pruefeBlobs()
             if (!isBlob(*attribut))
                 continue;
             for (DataTuple *tupel : zuImportieren(name)) {
+                m_importer.zeileErledigt(0);
                 const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
                 const QString zelle = datum ? datum->value.toString() : QString();
                 if (!zelle.isEmpty() && !blobDatei(m_verzeichnis, zelle))
@@ -415,8 +455,10 @@ void DataImporter::Lauf::pruefePfadeUndStrategien()
                        m_importer.m_schemaZeilen.value(name, -1));
         }
         const ImportStrategy &strategie = m_importer.m_strategien.strategie(name);
-        for (DataTuple *tupel : zuImportieren(name))
+        for (DataTuple *tupel : zuImportieren(name)) {
+            m_importer.zeileErledigt();
             strategie.pruefe(m_ctx, *tupel);
+        }
     }
 }
 
@@ -622,9 +664,8 @@ DataImporter::Lauf::datenbankIndex(const EntityDescription &entity,
 void DataImporter::Lauf::loeseVerweiseAuf()
 {
     m_importer.status(QStringLiteral("Beginne mit Fremdschluesselaufloesung..."));
-    int gesamt = 0;
-    for (const QString &name : daten.entityNames())
-        gesamt += int(zuImportieren(name).size());
+    const int gesamt = int(anzahl());
+    m_importer.phase(QStringLiteral("Verweise"), gesamt);
     int verarbeitet = 0;
     for (const QString &name : daten.entityNames()) {
         const ImpExpSchema *schema = daten.schema(name);
@@ -666,6 +707,7 @@ void DataImporter::Lauf::loeseVerweiseAuf()
                 }
             }
             tupel->setFinished(true);
+            m_importer.zeileErledigt();
             if (++verarbeitet % 1000 == 0)
                 m_importer.status(
                     QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  "
@@ -753,9 +795,11 @@ void DataImporter::Lauf::bildeAufDatenbankAb()
 {
     const QString ort = QStringLiteral("DataImporter");
     const bool protokoll = m_ctx.logs(kKategorie, ort, 3);
-    int anzahl = 0;
+    m_importer.phase(QStringLiteral("Abbilden"), anzahl());
+    int gezaehlt = 0;
     for (const QString &name : daten.entityNames()) {
         for (DataTuple *tupel : zuImportieren(name)) {
+            m_importer.zeileErledigt();
             const qlonglong id = datenbankId(*tupel);
             tupel->setDatabaseId(id);
             if (protokoll)
@@ -766,16 +810,17 @@ void DataImporter::Lauf::bildeAufDatenbankAb()
                                     QString::number(id) + QStringLiteral(", ueberschreibe es.")
                               : QStringLiteral("Kein passendes Tupel auf der Datenbank gefunden, "
                                                "daher wird es neu eingefuegt."));
-            ++anzahl;
+            ++gezaehlt;
         }
     }
     m_importer.status(
-        QStringLiteral("Abbildung auf Datenbank bei %1 Datensaetzen hergestellt").arg(anzahl));
+        QStringLiteral("Abbildung auf Datenbank bei %1 Datensaetzen hergestellt").arg(gezaehlt));
 }
 
 void DataImporter::Lauf::erkenneDuplikate()
 {
-    int anzahl = 0;
+    m_importer.phase(QStringLiteral("Duplikate"), anzahl());
+    int gezaehlt = 0;
     for (const QString &name : daten.entityNames()) {
         const ImpExpSchema *schema = daten.schema(name);
         if (!schema)
@@ -784,7 +829,8 @@ void DataImporter::Lauf::erkenneDuplikate()
         QHash<QString, const DataTuple *> gesehen;
         QHash<qlonglong, const DataTuple *> gespeichert;
         for (DataTuple *tupel : zuImportieren(name)) {
-            ++anzahl;
+            ++gezaehlt;
+            m_importer.zeileErledigt();
             QStringList teile;
             for (const AttributeDescription *attribut : entity.impExpKey()) {
                 const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
@@ -817,7 +863,7 @@ void DataImporter::Lauf::erkenneDuplikate()
         }
     }
     m_importer.status(
-        QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(anzahl));
+        QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(gezaehlt));
 }
 
 QStringList DataImporter::Lauf::schreibreihenfolge() const
@@ -906,6 +952,7 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
     bool codes = false;
     int geschrieben = 0;
     const SqlWriter sql(m_ctx.connection());
+    m_importer.phase(QStringLiteral("Schreiben"), anzahl());
     for (const QString &name : schreibreihenfolge()) {
         const std::vector<DataTuple *> tupel = zuImportieren(name);
         if (tupel.empty())
@@ -948,6 +995,7 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
             blobs = blobs || isBlob(*spalte.attribute);
         EntityController einzeln(m_ctx, def);
         for (DataTuple *t : tupel) {
+            m_importer.zeileErledigt();
             Geschrieben eintrag{nullptr, &def, {}};
             const auto alt = vorhanden.constFind(t->databaseId());
             if (alt != vorhanden.cend())
@@ -988,9 +1036,13 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
         m_ctx.codeManager().loadCodes(m_ctx);
 
     int angepasst = 0;
+    m_importer.phase(QStringLiteral("Nachbearbeiten"),
+                     std::count_if(alle.begin(), alle.end(),
+                                   [](const Geschrieben &g) { return !g.offen.empty(); }));
     for (Geschrieben &eintrag : alle) {
         if (eintrag.offen.empty())
             continue;
+        m_importer.zeileErledigt();
         for (const auto &[row, ziel] : eintrag.offen)
             eintrag.objekt->setValueAt(row, ziel->databaseId());
         EntityController(m_ctx, *eintrag.def).insertOrUpdate(*eintrag.objekt);
@@ -1000,6 +1052,7 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
         QStringLiteral("Passe Fremdschluessel an: %1 Datensaetze bearbeitet").arg(angepasst));
 
     m_importer.status(QStringLiteral("Daten geschrieben, beginne mit Nachbearbeitungen"));
+    m_importer.melde();
     for (const QString &name : daten.entityNames()) {
         const std::vector<DataTuple *> tupel = zuImportieren(name);
         if (!tupel.empty())
@@ -1037,15 +1090,16 @@ ImportResult DataImporter::importiere(const QString &fileName)
         codesGeaendert = !lauf.daten.tuples(QStringLiteral("CodeType")).empty() ||
                          !lauf.daten.tuples(QStringLiteral("CodeValue")).empty();
         lauf.schreiben(ergebnis);
-        if (m_fortsetzen && !m_fortsetzen()) {
-            m_ctx.log(kKategorie, ort, 7, QStringLiteral("Import vor dem Abschluss abgebrochen"));
-            ergebnis = ImportResult();
-            ergebnis.abgebrochen = true;
-        } else {
-            transaktion.commit();
-            codesGeaendert = false;
-            status(QStringLiteral("Import erfolgreich beendet"));
-        }
+        melde();
+        transaktion.commit();
+        codesGeaendert = false;
+        status(QStringLiteral("Import erfolgreich beendet"));
+    } catch (const Abgebrochen &) {
+        // The transaction, if one was open, has been rolled back by now.
+        m_ctx.log(kKategorie, ort, 7, QStringLiteral("Import vor dem Abschluss abgebrochen"));
+        codesNeuLaden();
+        ergebnis = ImportResult();
+        ergebnis.abgebrochen = true;
     } catch (const ImportException &) {
         codesNeuLaden();
         throw;
