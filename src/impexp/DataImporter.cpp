@@ -204,6 +204,9 @@ private:
     void erkenneDuplikate();
 
     const ControllerDef &controllerDef(const EntityDescription &entity);
+    bool nachInhalt(const EntityDescription &entity) const;
+    // The attributes that match rows of `entity` with stored rows and with each other.
+    const QList<const AttributeDescription *> &schluessel(const EntityDescription &entity);
     std::vector<DataTuple *> zuImportieren(const QString &entity) const;
     qint64 anzahl() const;
     Ziel verweisVon(DataTuple &tupel, const QString &attribut);
@@ -230,6 +233,8 @@ private:
     QHash<const ForeignKeyNode *, Index *> m_importIndexJeKnoten;
     QHash<const ForeignKeyNode *, Index *> m_datenbankIndexJeKnoten;
     QHash<QString, Ziel> m_ziele; // per node and the values given for it
+    std::map<QString, QList<const AttributeDescription *>> m_schluessel;
+    QHash<QString, int> m_vergeben; // stored rows of equal content already matched, per content
 };
 
 DataImporter::DataImporter(DatabaseContext &ctx) : m_ctx(ctx) {}
@@ -281,6 +286,33 @@ const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &
         it->second.second.name = it->second.first.c_str();
     }
     return it->second.second;
+}
+
+bool DataImporter::Lauf::nachInhalt(const EntityDescription &entity) const
+{
+    return m_importer.m_strategien.strategie(entity.codeName()).nachInhalt();
+}
+
+const QList<const AttributeDescription *> &
+DataImporter::Lauf::schluessel(const EntityDescription &entity)
+{
+    auto it = m_schluessel.find(entity.codeName());
+    if (it != m_schluessel.end())
+        return it->second;
+    QList<const AttributeDescription *> attribute = entity.impExpKey();
+    if (nachInhalt(entity)) {
+        attribute.clear();
+        for (const ColumnInfo &spalte : entity.columns()) {
+            const QString &name = spalte.attribute->codeName();
+            if (!spalte.attribute->isPrimaryKey() && !name.endsWith(QLatin1String("_tist")) &&
+                !isBlob(*spalte.attribute))
+                attribute << spalte.attribute;
+        }
+        // The time a row was written belongs to its content.
+        if (const AttributeDescription *zeit = entity.attribute(QStringLiteral("execution_tist")))
+            attribute << zeit;
+    }
+    return m_schluessel.emplace(entity.codeName(), attribute).first->second;
 }
 
 std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity) const
@@ -735,7 +767,8 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
     if (bekannt != m_ids.end())
         return bekannt->second;
     const EntityDescription &entity = daten.schema(tupel.entityName())->entity();
-    if (!entity.hasImpExpKey())
+    const QList<const AttributeDescription *> &attribute = schluessel(entity);
+    if (attribute.isEmpty())
         fehler(QStringLiteral("Kein Import/Export-Schluessel vorhanden"),
                QStringLiteral("Fuer die Tabelle %1 ist kein Import/Export-Schluessel vorhanden.  "
                               "\n\nDies ist hoechstwahrscheinlich ein Fehler im Datenmodell.  "
@@ -745,7 +778,7 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
     qlonglong id = -1;
     QMap<QString, QString> teile;
     bool moeglich = true;
-    for (const AttributeDescription *attribut : entity.impExpKey()) {
+    for (const AttributeDescription *attribut : attribute) {
         if (attribut->isForeignKey()) {
             const Ziel ziel = verweisVon(tupel, attribut->codeName());
             if (ziel.art == Ziel::Tupel) {
@@ -764,11 +797,20 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
         }
     }
     if (moeglich) {
-        Index &index = datenbankIndex(entity, entity.impExpKey());
-        QStringList schluessel;
+        Index &index = datenbankIndex(entity, attribute);
+        QStringList werte;
         for (const AttributeDescription *attribut : index.attribute)
-            schluessel << teile.value(attribut->codeName());
-        const QList<qlonglong> treffer = index.ids.value(schluessel.join(kTrenner));
+            werte << teile.value(attribut->codeName());
+        const QString inhalt = werte.join(kTrenner);
+        const QList<qlonglong> treffer = index.ids.value(inhalt);
+        if (nachInhalt(entity)) {
+            // Equal rows in the order of the file and of their ids.
+            int &vergeben = m_vergeben[entity.codeName() + kTrenner + inhalt];
+            id = vergeben < treffer.size() ? treffer[vergeben] : -1;
+            ++vergeben;
+            m_ids[&tupel] = id;
+            return id;
+        }
         if (treffer.size() > 1) {
             QStringList liste;
             for (int i = 0; i < treffer.size() && i < 10; ++i)
@@ -826,11 +868,14 @@ void DataImporter::Lauf::erkenneDuplikate()
         if (!schema)
             continue;
         const EntityDescription &entity = schema->entity();
+        const bool wiederholbar = nachInhalt(entity);
         QHash<QString, const DataTuple *> gesehen;
         QHash<qlonglong, const DataTuple *> gespeichert;
         for (DataTuple *tupel : zuImportieren(name)) {
             ++gezaehlt;
             m_importer.zeileErledigt();
+            if (wiederholbar)
+                continue;
             QStringList teile;
             for (const AttributeDescription *attribut : entity.impExpKey()) {
                 const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
