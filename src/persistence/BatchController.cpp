@@ -154,6 +154,73 @@ void BatchController::insertAll(const std::vector<Persistent *> &objects)
     }
 }
 
+void BatchController::updateAll(const std::vector<Persistent *> &objects)
+{
+    if (objects.empty())
+        return;
+    for (const Persistent *object : objects) {
+        if (!object->hasId())
+            throw PersistenceException(
+                QStringLiteral("Interner Fehler"),
+                QStringLiteral("Ein Objekt vom Typ %1 ist noch nicht gespeichert und kann nicht "
+                               "ueberschrieben werden.")
+                    .arg(m_entity.codeName()));
+        WriteChecks::checkWritePermission(m_ctx, m_entity, *object);
+        WriteChecks::checkTextWidths(m_entity, *object);
+    }
+    std::vector<const ColumnInfo *> columns;
+    std::string head = "INSERT INTO " + m_entity.dbName().toStdString() + " (";
+    std::string update = " ON DUPLICATE KEY UPDATE ";
+    for (const ColumnInfo &column : m_entity.columns()) {
+        head += columns.empty() ? "" : ", ";
+        head += column.name;
+        columns.push_back(&column);
+        if (column.primaryKey || column.row == Persistent::create_tistRow)
+            continue;
+        update += update.back() == ' ' ? "" : ", ";
+        update += column.name + " = VALUES(" + column.name + ")";
+    }
+    head += ") VALUES ";
+
+    // The stamps change only when the statements succeed.
+    std::vector<QVariant> oldMut;
+    oldMut.reserve(objects.size());
+    const QDateTime now = m_ctx.now();
+    for (Persistent *object : objects) {
+        oldMut.push_back(object->rawValueAt(Persistent::mut_tistRow));
+        object->loadValueAt(Persistent::mut_tistRow, QVariant(now));
+    }
+    SqlWriter writer(m_ctx.connection());
+    size_t first = 0;
+    try {
+        while (first < objects.size()) {
+            SqlStatement statement;
+            std::string &text = statement.text();
+            text.reserve(std::min(kStatementBytes + 4096, 64 + objects.size() * 96));
+            text = head;
+            size_t next = first;
+            for (; next < objects.size() && (next == first || text.size() < kStatementBytes);
+                 ++next) {
+                text += next == first ? "(" : ",(";
+                for (size_t c = 0; c < columns.size(); ++c) {
+                    if (c)
+                        text += ',';
+                    writer.appendLiteral(text, objects[next]->rawValueAt(columns[c]->row),
+                                         columns[c]->metaType);
+                }
+                text += ')';
+            }
+            text += update;
+            execute(statement, "UPDATE");
+            first = next;
+        }
+    } catch (...) {
+        for (size_t i = 0; i < objects.size(); ++i)
+            objects[i]->loadValueAt(Persistent::mut_tistRow, oldMut[i]);
+        throw;
+    }
+}
+
 template <typename P>
 void BatchController::forIdLists(const std::vector<P> &objects, const std::string &head,
                                  const char *kind)

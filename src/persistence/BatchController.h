@@ -29,6 +29,10 @@ public:
     // auto_increment_increment, as InnoDB assigns them unless innodb_autoinc_lock_mode is 2
     // (interleaved); then the objects are inserted one per statement.
     void insertAll(const std::vector<Persistent *> &objects);
+    // Writes the stored objects back, every column but the id and create_tist, stamping
+    // mut_tist: multi-row INSERT ... ON DUPLICATE KEY UPDATE on the id (the tables have no
+    // other unique key), so thousands of rows cost a few statements.
+    void updateAll(const std::vector<Persistent *> &objects);
     // Deletes the stored objects (DELETE ... WHERE id IN (...)).
     void removeAll(const std::vector<const Persistent *> &objects);
     // Gives the attribute at `row` the value in all stored objects, stamping mut_tist
