@@ -242,6 +242,11 @@ private slots:
         QCOMPARE(zweites.eingefuegt, 0);
         QCOMPARE(zweites.ueberschrieben, 27);
         QCOMPARE(anzahlen(), vorher);
+
+        // Overwritten rows take the file's values, every column in its place.
+        const QByteArray geaendert = inhalt(original).replace("Landesfotoschau", "Herbstschau").replace("Morgen", "Abend");
+        QCOMPARE(importer.importiere(datei(QString::fromUtf8(geaendert), QStringLiteral("eins/geaendert.csv"))).eingefuegt, 0);
+        QCOMPARE(vergleichbar(inhalt(exportiere(m_dir.filePath(QStringLiteral("drei"))))), vergleichbar(geaendert));
     }
 
     // The technical rows (codes as installed, settings, users and their permissions, sessions
