@@ -423,7 +423,9 @@ void DataImporter::Lauf::konvertiereBasistypen()
         }
         for (DataTuple *tupel : zuImportieren(name)) {
             m_importer.zeileErledigt();
-            for (const auto &[schluessel, attribut] : spalten) {
+            for (const auto &spalte : spalten) {
+                const QString &schluessel = spalte.first;
+                const AttributeDescription *attribut = spalte.second;
                 const DataTuple::Datum *datum = tupel->datum(schluessel);
                 const QString text = datum ? datum->value.toString() : QString();
                 if (text.isEmpty()) {
@@ -475,8 +477,7 @@ void DataImporter::Lauf::konvertiereBasistypen()
                     wert = text == QLatin1String("true");
                     break;
                 default:
-                    wert = text;
-                    break;
+                    continue; // texts stay as they were read
                 }
                 if (!ok)
                     falsch("Zahl falsch angegeben", "keine gueltige Zahl");
@@ -590,7 +591,7 @@ DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const Forei
     // of its entries; rows naming the same values lead to the same target, so a target once
     // found is remembered under the node and these values.
     const std::vector<ForeignKeyNode::Entry> &eintraege = knoten.entries();
-    const QStringList &pfade = pfadeVon(knoten);
+    const QStringList pfade = pfadeVon(knoten); // a copy: inner nodes may add to the cache
     QVarLengthArray<QVariant, 8> werte(qsizetype(eintraege.size()));
     QVarLengthArray<Ziel, 8> innere(qsizetype(eintraege.size()));
     QString gedaechtnis;

@@ -63,6 +63,49 @@ std::pair<qulonglong, qulonglong> BatchController::execute(const SqlStatement &s
     return {result.rows(), result.insert_id()};
 }
 
+void BatchController::writeRows(
+    const std::vector<Persistent *> &objects, const std::string &head,
+    const std::vector<const ColumnInfo *> &columns, const std::string &tail, bool severalRows,
+    const char *kind,
+    const std::function<void(size_t, size_t, qulonglong, qulonglong)> &written)
+{
+    SqlWriter writer(m_ctx.connection());
+    // A value equal to the one above it in the same column reuses its literal.
+    std::vector<const QVariant *> lastValue(columns.size(), nullptr);
+    std::vector<std::string> lastLiteral(columns.size());
+    size_t first = 0;
+    while (first < objects.size()) {
+        SqlStatement statement;
+        std::string &text = statement.text();
+        text.reserve(std::min(kStatementBytes + 4096, 64 + objects.size() * 96));
+        text = head;
+        size_t next = first;
+        while (next < objects.size() &&
+               (next == first || (severalRows && text.size() < kStatementBytes))) {
+            text += next == first ? "(" : ",(";
+            for (size_t c = 0; c < columns.size(); ++c) {
+                if (c)
+                    text += ',';
+                const QVariant &value = objects[next]->rawValueAt(columns[c]->row);
+                if (!lastValue[c] || !(*lastValue[c] == value) ||
+                    lastValue[c]->isValid() != value.isValid()) {
+                    lastLiteral[c].clear();
+                    writer.appendLiteral(lastLiteral[c], value, columns[c]->metaType);
+                    lastValue[c] = &value;
+                }
+                text += lastLiteral[c];
+            }
+            text += ')';
+            ++next;
+        }
+        text += tail;
+        const auto [rows, insertId] = execute(statement, kind);
+        if (written)
+            written(first, next, rows, insertId);
+        first = next;
+    }
+}
+
 void BatchController::insertAll(const std::vector<Persistent *> &objects)
 {
     if (objects.empty())
@@ -101,44 +144,17 @@ void BatchController::insertAll(const std::vector<Persistent *> &objects)
         object->loadValueAt(Persistent::mut_tistRow, QVariant(now));
     }
 
-    SqlWriter writer(m_ctx.connection());
-    // A value equal to the one above it in the same column reuses its literal.
-    std::vector<const QVariant *> lastValue(columns.size(), nullptr);
-    std::vector<std::string> lastLiteral(columns.size());
     std::vector<std::pair<size_t, qulonglong>> firstIds; // (first object, first id)
-    size_t first = 0;
     try {
-        while (first < objects.size()) {
-            SqlStatement statement;
-            std::string &text = statement.text();
-            text.reserve(std::min(kStatementBytes + 4096, 64 + objects.size() * 96));
-            text = head;
-            size_t next = first;
-            while (next < objects.size() &&
-                   (next == first || (ids.consecutive && text.size() < kStatementBytes))) {
-                text += next == first ? "(" : ",(";
-                for (size_t c = 0; c < columns.size(); ++c) {
-                    if (c)
-                        text += ',';
-                    const QVariant &value = objects[next]->rawValueAt(columns[c]->row);
-                    if (!lastValue[c] || !(*lastValue[c] == value) ||
-                        lastValue[c]->isValid() != value.isValid()) {
-                        lastLiteral[c].clear();
-                        writer.appendLiteral(lastLiteral[c], value, columns[c]->metaType);
-                        lastValue[c] = &value;
-                    }
-                    text += lastLiteral[c];
-                }
-                text += ')';
-                ++next;
-            }
-            const auto [rows, insertId] = execute(statement, "INSERT");
-            if (rows != next - first)
-                throw PersistenceException::databaseError(
-                    QStringLiteral("%1 von %2 Zeilen eingefuegt.").arg(rows).arg(next - first));
-            firstIds.emplace_back(first, insertId);
-            first = next;
-        }
+        writeRows(objects, head, columns, std::string(), ids.consecutive, "INSERT",
+                  [&](size_t first, size_t next, qulonglong rows, qulonglong insertId) {
+                      if (rows != next - first)
+                          throw PersistenceException::databaseError(
+                              QStringLiteral("%1 von %2 Zeilen eingefuegt.")
+                                  .arg(rows)
+                                  .arg(next - first));
+                      firstIds.emplace_back(first, insertId);
+                  });
     } catch (...) {
         for (size_t i = 0; i < objects.size(); ++i) {
             objects[i]->loadValueAt(Persistent::create_tistRow, oldStamps[i].first);
@@ -190,30 +206,8 @@ void BatchController::updateAll(const std::vector<Persistent *> &objects)
         oldMut.push_back(object->rawValueAt(Persistent::mut_tistRow));
         object->loadValueAt(Persistent::mut_tistRow, QVariant(now));
     }
-    SqlWriter writer(m_ctx.connection());
-    size_t first = 0;
     try {
-        while (first < objects.size()) {
-            SqlStatement statement;
-            std::string &text = statement.text();
-            text.reserve(std::min(kStatementBytes + 4096, 64 + objects.size() * 96));
-            text = head;
-            size_t next = first;
-            for (; next < objects.size() && (next == first || text.size() < kStatementBytes);
-                 ++next) {
-                text += next == first ? "(" : ",(";
-                for (size_t c = 0; c < columns.size(); ++c) {
-                    if (c)
-                        text += ',';
-                    writer.appendLiteral(text, objects[next]->rawValueAt(columns[c]->row),
-                                         columns[c]->metaType);
-                }
-                text += ')';
-            }
-            text += update;
-            execute(statement, "UPDATE");
-            first = next;
-        }
+        writeRows(objects, head, columns, update, true, "UPDATE", nullptr);
     } catch (...) {
         for (size_t i = 0; i < objects.size(); ++i)
             objects[i]->loadValueAt(Persistent::mut_tistRow, oldMut[i]);
