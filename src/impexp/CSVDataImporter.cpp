@@ -220,7 +220,7 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
 {
     // Each line is counted when split into tokens and again when it became a row.
     qint64 zeilenDerDatei = 0;
-    const QList<Zeile> zeilen = leseZeilen(
+    QList<Zeile> zeilen = leseZeilen(
         fileName,
         [this, &zeilenDerDatei](qint64 anzahl) {
             zeilenDerDatei = anzahl;
@@ -229,8 +229,9 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
             phase(QStringLiteral("Lesen"), 2 * anzahl);
         },
         [this] { zeileErledigt(); });
-    QList<const Zeile *> schemaZeilen, datenZeilen;
-    for (const Zeile &zeile : zeilen) {
+    QList<const Zeile *> schemaZeilen;
+    QList<Zeile *> datenZeilen;
+    for (Zeile &zeile : zeilen) {
         const QString &art = zeile.tokens.first();
         if (istMetaZeile(art))
             continue;
@@ -250,7 +251,10 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
                 QStringLiteral("Zeile %1 der CSV-Datei ist zu kurz").arg(zeile.nummer);
             fehler(text, text, zeile.nummer);
         }
-        (art == DataSet::kSchema ? schemaZeilen : datenZeilen).append(&zeile);
+        if (art == DataSet::kSchema)
+            schemaZeilen.append(&zeile);
+        else
+            datenZeilen.append(&zeile);
     }
     m_ctx.log(kKategorie, kOrt, 6,
               QStringLiteral("%1 Datensaetze gelesen").arg(datenZeilen.size()));
@@ -305,7 +309,7 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
     for (const Zeile *zeile : schemaZeilen)
         schemaZeile.insert(zeile->tokens[1], zeile);
     zeileErledigt(zeilenDerDatei - datenZeilen.size());
-    for (const Zeile *zeile : datenZeilen) {
+    for (Zeile *zeile : datenZeilen) {
         zeileErledigt();
         const QString &name = zeile->tokens[1];
         if (strategien().strategie(name).ignoriert()) {
@@ -350,5 +354,6 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
         DataTuple &tupel = daten.addTuple(name, zeile->nummer);
         for (int i = 2; i < soll; ++i)
             tupel.setValue(schema->tokens[i], zeile->tokens[i]);
+        zeile->tokens = QStringList(); // the row holds the texts now
     }
 }

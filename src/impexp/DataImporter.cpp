@@ -569,6 +569,22 @@ const QStringList &DataImporter::Lauf::pfadeVon(const ForeignKeyNode &knoten)
 
 DataImporter::Lauf::Ziel DataImporter::Lauf::verweisVon(DataTuple &tupel, const QString &attribut)
 {
+    if (tupel.isFinished()) {
+        // Its references are resolved and stored in the row.
+        Ziel ziel;
+        ziel.art = Ziel::Keins;
+        if (const DataTuple::Datum *datum = tupel.datum(attribut)) {
+            if (datum->kind == DataTuple::Datum::Tuple) {
+                ziel.art = Ziel::Tupel;
+                // The rows belong to the data set, which this run may change.
+                ziel.tupel = const_cast<DataTuple *>(datum->tuple);
+            } else if (datum->kind == DataTuple::Datum::ForeignKey) {
+                ziel.art = Ziel::Id;
+                ziel.id = datum->foreignKey;
+            }
+        }
+        return ziel;
+    }
     const size_t nummer = size_t(std::max(tupel.number(), 0));
     if (nummer >= m_verweise.size())
         m_verweise.resize(std::max(nummer + 1, m_verweise.size() * 2));
@@ -823,6 +839,10 @@ void DataImporter::Lauf::loeseVerweiseAuf()
                 }
             }
             tupel->setFinished(true);
+            // The row holds its targets now.
+            if (const size_t nummer = size_t(std::max(tupel->number(), 0));
+                nummer < m_verweise.size())
+                std::vector<std::pair<QString, Ziel>>().swap(m_verweise[nummer]);
             m_importer.zeileErledigt();
             if (++verarbeitet % 1000 == 0)
                 m_importer.status(
