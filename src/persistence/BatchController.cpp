@@ -63,6 +63,22 @@ std::pair<qulonglong, qulonglong> BatchController::execute(const SqlStatement &s
     return {result.rows(), result.insert_id()};
 }
 
+void BatchController::checkWrite(const std::vector<Persistent *> &objects, bool stored) const
+{
+    for (const Persistent *object : objects) {
+        if (object->hasId() != stored)
+            throw PersistenceException(
+                QStringLiteral("Interner Fehler"),
+                (stored ? QStringLiteral("Ein Objekt vom Typ %1 ist noch nicht gespeichert und "
+                                         "kann nicht ueberschrieben werden.")
+                        : QStringLiteral("Ein Objekt vom Typ %1 ist schon gespeichert und kann "
+                                         "nicht nochmals eingefuegt werden."))
+                    .arg(m_entity.codeName()));
+        WriteChecks::checkWritePermission(m_ctx, m_entity, *object);
+        WriteChecks::checkTextWidths(m_entity, *object);
+    }
+}
+
 void BatchController::writeRows(
     const std::vector<Persistent *> &objects, const std::string &head,
     const std::vector<const ColumnInfo *> &columns, const std::string &tail, bool severalRows,
@@ -110,16 +126,7 @@ void BatchController::insertAll(const std::vector<Persistent *> &objects)
 {
     if (objects.empty())
         return;
-    for (const Persistent *object : objects) {
-        if (object->hasId())
-            throw PersistenceException(
-                QStringLiteral("Interner Fehler"),
-                QStringLiteral("Ein Objekt vom Typ %1 ist schon gespeichert und kann nicht "
-                               "nochmals eingefuegt werden.")
-                    .arg(m_entity.codeName()));
-        WriteChecks::checkWritePermission(m_ctx, m_entity, *object);
-        WriteChecks::checkTextWidths(m_entity, *object);
-    }
+    checkWrite(objects, false);
     const IdSequence ids = objects.size() > 1 ? idSequence(m_ctx.connection()) : IdSequence();
 
     // A column that is NULL in every object and whose default is NULL is left out: the
@@ -185,16 +192,7 @@ void BatchController::updateAll(const std::vector<Persistent *> &objects)
 {
     if (objects.empty())
         return;
-    for (const Persistent *object : objects) {
-        if (!object->hasId())
-            throw PersistenceException(
-                QStringLiteral("Interner Fehler"),
-                QStringLiteral("Ein Objekt vom Typ %1 ist noch nicht gespeichert und kann nicht "
-                               "ueberschrieben werden.")
-                    .arg(m_entity.codeName()));
-        WriteChecks::checkWritePermission(m_ctx, m_entity, *object);
-        WriteChecks::checkTextWidths(m_entity, *object);
-    }
+    checkWrite(objects, true);
     std::vector<const ColumnInfo *> columns;
     std::string head = "INSERT INTO " + m_entity.dbName().toStdString() + " (";
     std::string update = " ON DUPLICATE KEY UPDATE ";

@@ -75,6 +75,9 @@ private:
             result.push_back(object.get());
         return result;
     }
+    // The checks before writing: the objects are stored (or new), may be written, and their
+    // texts fit their columns.
+    void checkWrite(const std::vector<Persistent *> &objects, bool stored) const;
     // Writes "<head>(<values of the columns>),(...)<tail>" over the objects: one row per
     // statement, or as many as fit into about a megabyte when `severalRows`. `written` (may be
     // empty) learns the objects [first, next) of each statement, its affected rows and first id.
