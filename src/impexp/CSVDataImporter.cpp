@@ -12,6 +12,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <functional>
+
 namespace {
 
 const QString kKategorie = QStringLiteral("ImportExport");
@@ -40,6 +42,7 @@ QStringList CSVDataImporter::tokens(const QString &text, int zeile)
         return s.at(i) == QLatin1Char('"') && (i == 0 || s.at(i - 1) != QLatin1Char('\\'));
     };
     QStringList result;
+    result.reserve(text.count(QLatin1Char(';')) + 1);
     QString aktuell;
     bool innen = false;
     for (const QString &stueck : text.split(QLatin1Char(';'))) {
@@ -78,26 +81,51 @@ QStringList CSVDataImporter::tokens(const QString &text, int zeile)
 
 namespace {
 
+// The tokens of a line; lines without double quotes are only split and trimmed.
+QStringList zerlege(QStringView text, int zeile)
+{
+    if (text.contains(QLatin1Char('"')))
+        return CSVDataImporter::tokens(text.toString(), zeile);
+    QStringList result;
+    result.reserve(text.count(QLatin1Char(';')) + 1);
+    for (const QStringView stueck : text.split(QLatin1Char(';')))
+        result.append(stueck.trimmed().toString());
+    return result;
+}
+
 // The lines of a file with their numbers, decoded as UTF-8, without byte-order mark and
-// without blank lines.
-QList<Zeile> leseZeilen(const QString &fileName)
+// without blank lines. `gelesen` learns the number of lines once the file is read, `jeZeile`
+// is called for each line split into tokens.
+QList<Zeile> leseZeilen(const QString &fileName,
+                        const std::function<void(qint64)> &gelesen = {},
+                        const std::function<void()> &jeZeile = {})
 {
     QFile datei(fileName);
     if (!datei.open(QIODevice::ReadOnly))
         fehler(QStringLiteral("Datei nicht lesbar"),
                QStringLiteral("Kann die Datei %1 nicht oeffnen.").arg(fileName));
     QString inhalt = QString::fromUtf8(datei.readAll());
-    if (inhalt.startsWith(QChar(0xfeff)))
-        inhalt.remove(0, 1);
+    QStringView rest(inhalt);
+    if (rest.startsWith(QChar(0xfeff)))
+        rest = rest.mid(1);
+    const qsizetype anzahl = rest.count(QLatin1Char('\n')) + 1;
+    if (gelesen)
+        gelesen(anzahl);
     QList<Zeile> zeilen;
+    zeilen.reserve(anzahl);
     int nummer = 0;
-    for (QString text : inhalt.split(QLatin1Char('\n'))) {
+    while (nummer < anzahl) {
         ++nummer;
+        const qsizetype ende = rest.indexOf(QLatin1Char('\n'));
+        QStringView text = ende < 0 ? rest : rest.first(ende);
+        rest = ende < 0 ? QStringView() : rest.mid(ende + 1);
+        if (jeZeile)
+            jeZeile();
         if (text.endsWith(QLatin1Char('\r')))
             text.chop(1);
         if (text.trimmed().isEmpty())
             continue;
-        zeilen.append({nummer, CSVDataImporter::tokens(text, nummer)});
+        zeilen.append({nummer, zerlege(text, nummer)});
     }
     return zeilen;
 }
@@ -190,11 +218,20 @@ void CSVDataImporter::pruefeDatenmodellVersion(DatabaseContext &ctx, const MetaI
 
 void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
 {
-    const QList<Zeile> zeilen = leseZeilen(fileName);
-    status(QStringLiteral("Import begonnen"));
-    status(QStringLiteral("Beginne mit dem Lesen der Daten"));
-    QList<const Zeile *> schemaZeilen, datenZeilen;
-    for (const Zeile &zeile : zeilen) {
+    // Each line is counted when split into tokens and again when it became a row.
+    qint64 zeilenDerDatei = 0;
+    QList<Zeile> zeilen = leseZeilen(
+        fileName,
+        [this, &zeilenDerDatei](qint64 anzahl) {
+            zeilenDerDatei = anzahl;
+            status(QStringLiteral("Import begonnen"));
+            status(QStringLiteral("Beginne mit dem Lesen der Daten"));
+            phase(QStringLiteral("Lesen"), 2 * anzahl);
+        },
+        [this] { zeileErledigt(); });
+    QList<const Zeile *> schemaZeilen;
+    QList<Zeile *> datenZeilen;
+    for (Zeile &zeile : zeilen) {
         const QString &art = zeile.tokens.first();
         if (istMetaZeile(art))
             continue;
@@ -214,7 +251,10 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
                 QStringLiteral("Zeile %1 der CSV-Datei ist zu kurz").arg(zeile.nummer);
             fehler(text, text, zeile.nummer);
         }
-        (art == DataSet::kSchema ? schemaZeilen : datenZeilen).append(&zeile);
+        if (art == DataSet::kSchema)
+            schemaZeilen.append(&zeile);
+        else
+            datenZeilen.append(&zeile);
     }
     m_ctx.log(kKategorie, kOrt, 6,
               QStringLiteral("%1 Datensaetze gelesen").arg(datenZeilen.size()));
@@ -268,7 +308,9 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
     QHash<QString, const Zeile *> schemaZeile;
     for (const Zeile *zeile : schemaZeilen)
         schemaZeile.insert(zeile->tokens[1], zeile);
-    for (const Zeile *zeile : datenZeilen) {
+    zeileErledigt(zeilenDerDatei - datenZeilen.size());
+    for (Zeile *zeile : datenZeilen) {
+        zeileErledigt();
         const QString &name = zeile->tokens[1];
         if (strategien().strategie(name).ignoriert()) {
             m_ctx.log(kKategorie, QStringLiteral("IgnoreImportStrategy"), 4,
@@ -312,5 +354,6 @@ void CSVDataImporter::lies(const QString &fileName, DataSet &daten)
         DataTuple &tupel = daten.addTuple(name, zeile->nummer);
         for (int i = 2; i < soll; ++i)
             tupel.setValue(schema->tokens[i], zeile->tokens[i]);
+        zeile->tokens = QStringList(); // the row holds the texts now
     }
 }

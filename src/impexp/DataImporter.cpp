@@ -22,6 +22,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <functional>
@@ -36,6 +37,10 @@ const QString kOrt = QStringLiteral("DataImporter");
 const QString kDateTime = QStringLiteral("dd.MM.yyyy hh:mm:ss");
 const QChar kTrenner(0x1f);
 const QString kNull = QStringLiteral("\x1e");
+
+// Thrown when the caller does not want the import to go on.
+struct Abgebrochen
+{};
 
 [[noreturn]] void fehler(const QString &titel, const QString &text, int zeile = -1)
 {
@@ -109,8 +114,50 @@ QString exakt(const QVariant &wert)
     }
 }
 
+// Appends a number as four characters of 16 bits.
+void haengeBinaerAn(QString &ziel, quint64 zahl)
+{
+    for (int i = 0; i < 4; ++i, zahl >>= 16)
+        ziel += QChar(char16_t(zahl & 0xffff));
+}
+
+// Appends what `exakt` gives, without a text of its own for plain texts.
+void haengeExaktAn(QString &ziel, const QVariant &wert)
+{
+    if (wert.typeId() == QMetaType::QString) {
+        ziel += QLatin1Char('v');
+        ziel += *static_cast<const QString *>(wert.constData());
+    } else {
+        ziel += exakt(wert);
+    }
+}
+
 // A value as the database compares it with the columns' collation: texts without regard
 // to case, accents and trailing blanks.
+QString gefaltet(const QVariant &wert);
+
+// Appends what `gefaltet` gives; plain ASCII texts without a text of their own.
+void haengeGefaltetAn(QString &ziel, const QVariant &wert)
+{
+    if (wert.typeId() != QMetaType::QString) {
+        ziel += exakt(wert);
+        return;
+    }
+    const QString &text = *static_cast<const QString *>(wert.constData());
+    if (!std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        ziel += gefaltet(wert);
+        return;
+    }
+    qsizetype ende = text.size();
+    while (ende > 0 && text.at(ende - 1) == QLatin1Char(' '))
+        --ende;
+    ziel += QLatin1Char('v');
+    for (qsizetype i = 0; i < ende; ++i) {
+        const char16_t c = text.at(i).unicode();
+        ziel += QChar(c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : c);
+    }
+}
+
 QString gefaltet(const QVariant &wert)
 {
     if (!wert.isValid() || wert.typeId() != QMetaType::QString)
@@ -200,9 +247,15 @@ private:
     void erkenneDuplikate();
 
     const ControllerDef &controllerDef(const EntityDescription &entity);
+    bool nachInhalt(const EntityDescription &entity) const;
+    // The attributes that match rows of `entity` with stored rows and with each other.
+    const QList<const AttributeDescription *> &schluessel(const EntityDescription &entity);
     std::vector<DataTuple *> zuImportieren(const QString &entity) const;
+    qint64 anzahl() const;
     Ziel verweisVon(DataTuple &tupel, const QString &attribut);
     Ziel loese(DataTuple &tupel, const ForeignKeyNode &knoten);
+    // The path keys of the node's entries ("verein.name").
+    const QStringList &pfadeVon(const ForeignKeyNode &knoten);
     QString identitaet(const Ziel &ziel) const;
     Index &importIndex(const EntityDescription &entity,
                        QList<const AttributeDescription *> attribute);
@@ -218,13 +271,18 @@ private:
     DatabaseContext &m_ctx;
     QDir m_verzeichnis;
     std::map<QString, std::pair<std::string, ControllerDef>> m_defs;
-    std::unordered_map<const DataTuple *, QHash<QString, Ziel>> m_verweise;
-    std::unordered_map<const DataTuple *, qlonglong> m_ids;
+    // Per row (by its number) the targets of its references found so far.
+    std::vector<std::vector<std::pair<QString, Ziel>>> m_verweise;
+    QHash<const ForeignKeyNode *, QStringList> m_pfade;
+    std::vector<qlonglong> m_ids; // per row (by its number) the stored row it overwrites
+    std::unordered_map<const EntityDescription *, Index *> m_schluesselIndex;
     std::map<QString, Index> m_importIndizes;
     std::map<QString, Index> m_datenbankIndizes;
     QHash<const ForeignKeyNode *, Index *> m_importIndexJeKnoten;
     QHash<const ForeignKeyNode *, Index *> m_datenbankIndexJeKnoten;
     QHash<QString, Ziel> m_ziele; // per node and the values given for it
+    std::map<QString, QList<const AttributeDescription *>> m_schluessel;
+    QHash<QString, int> m_vergeben; // stored rows of equal content already matched, per content
 };
 
 DataImporter::DataImporter(DatabaseContext &ctx) : m_ctx(ctx) {}
@@ -236,6 +294,28 @@ void DataImporter::status(const QString &text)
     m_ctx.log(kKategorie, QStringLiteral("DataImporter"), 6, text);
     if (m_status)
         m_status(text);
+}
+
+void DataImporter::phase(const QString &name, qint64 gesamt)
+{
+    m_stand = ImportFortschritt{name, 0, gesamt};
+    m_aufrufe = 0;
+    melde();
+}
+
+void DataImporter::zeileErledigt(qint64 zeilen)
+{
+    m_stand.erledigt += zeilen;
+    if ((++m_aufrufe & 255) == 0)
+        melde();
+}
+
+void DataImporter::melde()
+{
+    if (m_fortschritt)
+        m_fortschritt(m_stand);
+    if (m_fortsetzen && !m_fortsetzen())
+        throw Abgebrochen();
 }
 
 const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &entity)
@@ -256,6 +336,33 @@ const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &
     return it->second.second;
 }
 
+bool DataImporter::Lauf::nachInhalt(const EntityDescription &entity) const
+{
+    return m_importer.m_strategien.strategie(entity.codeName()).nachInhalt();
+}
+
+const QList<const AttributeDescription *> &
+DataImporter::Lauf::schluessel(const EntityDescription &entity)
+{
+    auto it = m_schluessel.find(entity.codeName());
+    if (it != m_schluessel.end())
+        return it->second;
+    QList<const AttributeDescription *> attribute = entity.impExpKey();
+    if (nachInhalt(entity)) {
+        attribute.clear();
+        for (const ColumnInfo &spalte : entity.columns()) {
+            const QString &name = spalte.attribute->codeName();
+            if (!spalte.attribute->isPrimaryKey() && !name.endsWith(QLatin1String("_tist")) &&
+                !isBlob(*spalte.attribute))
+                attribute << spalte.attribute;
+        }
+        // The time a row was written belongs to its content.
+        if (const AttributeDescription *zeit = entity.attribute(QStringLiteral("execution_tist")))
+            attribute << zeit;
+    }
+    return m_schluessel.emplace(entity.codeName(), attribute).first->second;
+}
+
 std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity) const
 {
     std::vector<DataTuple *> result;
@@ -266,8 +373,19 @@ std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity
     return result;
 }
 
+qint64 DataImporter::Lauf::anzahl() const
+{
+    qint64 result = 0;
+    for (const QString &name : daten.entityNames())
+        if (daten.schema(name))
+            result += qint64(daten.tuples(name).size());
+    return result;
+}
+
 void DataImporter::Lauf::vorverarbeiten()
 {
+    // The types are converted and the rows checked by their strategies: two steps per row.
+    m_importer.phase(QStringLiteral("Pruefen"), 2 * anzahl());
     konvertiereBasistypen();
     m_importer.status(
         QStringLiteral("Pruefung auf korrekte Syntax der Basistypen erfolgreich abgeschlossen."));
@@ -304,7 +422,10 @@ void DataImporter::Lauf::konvertiereBasistypen()
             spalten.emplace_back(pfad.join(QLatin1Char('.')), attribut);
         }
         for (DataTuple *tupel : zuImportieren(name)) {
-            for (const auto &[schluessel, attribut] : spalten) {
+            m_importer.zeileErledigt();
+            for (const auto &spalte : spalten) {
+                const QString &schluessel = spalte.first;
+                const AttributeDescription *attribut = spalte.second;
                 const DataTuple::Datum *datum = tupel->datum(schluessel);
                 const QString text = datum ? datum->value.toString() : QString();
                 if (text.isEmpty()) {
@@ -356,8 +477,7 @@ void DataImporter::Lauf::konvertiereBasistypen()
                     wert = text == QLatin1String("true");
                     break;
                 default:
-                    wert = text;
-                    break;
+                    continue; // texts stay as they were read
                 }
                 if (!ok)
                     falsch("Zahl falsch angegeben", "keine gueltige Zahl");
@@ -377,6 +497,7 @@ void DataImporter::Lauf::pruefeBlobs()
             if (!isBlob(*attribut))
                 continue;
             for (DataTuple *tupel : zuImportieren(name)) {
+                m_importer.zeileErledigt(0);
                 const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
                 const QString zelle = datum ? datum->value.toString() : QString();
                 if (!zelle.isEmpty() && !blobDatei(m_verzeichnis, zelle))
@@ -415,8 +536,10 @@ void DataImporter::Lauf::pruefePfadeUndStrategien()
                        m_importer.m_schemaZeilen.value(name, -1));
         }
         const ImportStrategy &strategie = m_importer.m_strategien.strategie(name);
-        for (DataTuple *tupel : zuImportieren(name))
+        for (DataTuple *tupel : zuImportieren(name)) {
+            m_importer.zeileErledigt();
             strategie.pruefe(m_ctx, *tupel);
+        }
     }
 }
 
@@ -432,43 +555,85 @@ QString DataImporter::Lauf::identitaet(const Ziel &ziel) const
     }
 }
 
+const QStringList &DataImporter::Lauf::pfadeVon(const ForeignKeyNode &knoten)
+{
+    auto it = m_pfade.find(&knoten);
+    if (it == m_pfade.end()) {
+        QStringList pfade;
+        for (const ForeignKeyNode::Entry &eintrag : knoten.entries())
+            pfade << knoten.pathKey() + QLatin1Char('.') + eintrag.attribute->codeName();
+        it = m_pfade.insert(&knoten, pfade);
+    }
+    return *it;
+}
+
 DataImporter::Lauf::Ziel DataImporter::Lauf::verweisVon(DataTuple &tupel, const QString &attribut)
 {
-    QHash<QString, Ziel> &bekannt = m_verweise[&tupel];
-    const auto it = bekannt.constFind(attribut);
-    if (it != bekannt.cend())
-        return *it;
+    if (tupel.isFinished()) {
+        // Its references are resolved and stored in the row.
+        Ziel ziel;
+        ziel.art = Ziel::Keins;
+        if (const DataTuple::Datum *datum = tupel.datum(attribut)) {
+            if (datum->kind == DataTuple::Datum::Tuple) {
+                ziel.art = Ziel::Tupel;
+                // The rows belong to the data set, which this run may change.
+                ziel.tupel = const_cast<DataTuple *>(datum->tuple);
+            } else if (datum->kind == DataTuple::Datum::ForeignKey) {
+                ziel.art = Ziel::Id;
+                ziel.id = datum->foreignKey;
+            }
+        }
+        return ziel;
+    }
+    const size_t nummer = size_t(std::max(tupel.number(), 0));
+    if (nummer >= m_verweise.size())
+        m_verweise.resize(std::max(nummer + 1, m_verweise.size() * 2));
+    for (const auto &[name, ziel] : m_verweise[nummer])
+        if (name == attribut)
+            return ziel;
     Ziel ziel;
     ziel.art = Ziel::Keins;
     const ImpExpSchema *schema = daten.schema(tupel.entityName());
     const ForeignKeyGraph *graph = schema ? schema->graph(attribut) : nullptr;
     if (const ForeignKeyNode *knoten = graph ? graph->root().edgeTarget(attribut) : nullptr)
         ziel = loese(tupel, *knoten);
-    m_verweise[&tupel].insert(attribut, ziel);
+    m_verweise[nummer].emplace_back(attribut, ziel);
     return ziel;
 }
 
 DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const ForeignKeyNode &knoten)
 {
-    // The values given for the node and the targets of its inner references.
-    QMap<QString, QVariant> werte;
-    QMap<QString, Ziel> innere;
-    QList<const AttributeDescription *> attribute;
+    // The values given for the node and the targets of its inner references, in the order
+    // of its entries; rows naming the same values lead to the same target, so a target once
+    // found is remembered under the node and these values.
+    const std::vector<ForeignKeyNode::Entry> &eintraege = knoten.entries();
+    const QStringList pfade = pfadeVon(knoten); // a copy: inner nodes may add to the cache
+    QVarLengthArray<QVariant, 8> werte(qsizetype(eintraege.size()));
+    QVarLengthArray<Ziel, 8> innere(qsizetype(eintraege.size()));
+    QString gedaechtnis;
+    gedaechtnis.reserve(64);
+    haengeBinaerAn(gedaechtnis, quintptr(&knoten));
     bool leer = true;
-    for (const ForeignKeyNode::Entry &eintrag : knoten.entries()) {
-        const QString name = eintrag.attribute->codeName();
-        attribute.append(eintrag.attribute);
-        if (eintrag.target) {
-            const Ziel inneres = loese(tupel, *eintrag.target);
-            if (inneres.art == Ziel::Offen)
-                return inneres;
-            leer = leer && inneres.art == Ziel::Keins;
-            innere.insert(name, inneres);
+    for (size_t i = 0; i < eintraege.size(); ++i) {
+        if (eintraege[i].target) {
+            innere[i] = loese(tupel, *eintraege[i].target);
+            if (innere[i].art == Ziel::Offen)
+                return innere[i];
+            leer = leer && innere[i].art == Ziel::Keins;
+            gedaechtnis += QChar(u'0' + innere[i].art);
+            haengeBinaerAn(gedaechtnis, innere[i].art == Ziel::Tupel ? quint64(innere[i].tupel->number())
+                                                                     : quint64(innere[i].id));
         } else {
-            const DataTuple::Datum *datum = tupel.datum(knoten.pathKey() + QLatin1Char('.') + name);
-            const QVariant wert = datum ? datum->value : QVariant();
-            leer = leer && !wert.isValid();
-            werte.insert(name, wert);
+            const DataTuple::Datum *datum = tupel.datum(pfade[int(i)]);
+            if (datum)
+                werte[i] = datum->value;
+            leer = leer && !werte[i].isValid();
+            const qsizetype anfang = gedaechtnis.size();
+            gedaechtnis += QLatin1String("\0\0", 2);
+            haengeExaktAn(gedaechtnis, werte[i]);
+            const quint32 laenge = quint32(gedaechtnis.size() - anfang);
+            gedaechtnis[anfang] = QChar(char16_t(laenge & 0xffff));
+            gedaechtnis[anfang + 1] = QChar(char16_t(laenge >> 16));
         }
     }
     Ziel ziel;
@@ -476,42 +641,51 @@ DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const Forei
         ziel.art = Ziel::Keins;
         return ziel;
     }
-    const EntityDescription &entity = knoten.entity();
-    Index *&imIndex = m_importIndexJeKnoten[&knoten];
-    if (!imIndex)
-        imIndex = &importIndex(entity, attribute);
-    QStringList exakteTeile;
-    for (const AttributeDescription *attribut : imIndex->attribute) {
-        const QString name = attribut->codeName();
-        exakteTeile << (attribut->isForeignKey() ? identitaet(innere[name]) : exakt(werte[name]));
-    }
-    // Rows naming the same values lead to the same target.
-    const QString exakterSchluessel = exakteTeile.join(kTrenner);
-    const QString gedaechtnis =
-        QString::number(quintptr(&knoten), 16) + kTrenner + exakterSchluessel;
     const auto bekannt = m_ziele.constFind(gedaechtnis);
     if (bekannt != m_ziele.cend())
         return *bekannt;
+
+    const EntityDescription &entity = knoten.entity();
+    Index *&imIndex = m_importIndexJeKnoten[&knoten];
+    if (!imIndex) {
+        QList<const AttributeDescription *> attribute;
+        for (const ForeignKeyNode::Entry &eintrag : eintraege)
+            attribute.append(eintrag.attribute);
+        imIndex = &importIndex(entity, attribute);
+    }
+    // The position of an attribute among the entries.
+    const auto stelle = [&](const AttributeDescription *attribut) {
+        for (size_t i = 0; i < eintraege.size(); ++i)
+            if (eintraege[i].attribute == attribut)
+                return i;
+        return size_t(0);
+    };
+    QStringList exakteTeile;
+    for (const AttributeDescription *attribut : imIndex->attribute) {
+        const size_t i = stelle(attribut);
+        exakteTeile << (attribut->isForeignKey() ? identitaet(innere[i]) : exakt(werte[i]));
+    }
+    const QString exakterSchluessel = exakteTeile.join(kTrenner);
     const QList<DataTuple *> imImport = imIndex->tupel.value(exakterSchluessel);
     QList<qlonglong> gespeichert;
     if (imImport.size() != 1) {
         QStringList gefalteteTeile;
         bool inDatenbankMoeglich = true;
         for (const AttributeDescription *attribut : imIndex->attribute) {
-            const QString name = attribut->codeName();
+            const size_t i = stelle(attribut);
             if (!attribut->isForeignKey()) {
-                gefalteteTeile << gefaltet(werte[name]);
-            } else if (innere[name].art == Ziel::Tupel) {
-                const qlonglong id = datenbankId(*innere[name].tupel);
+                gefalteteTeile << gefaltet(werte[i]);
+            } else if (innere[i].art == Ziel::Tupel) {
+                const qlonglong id = datenbankId(*innere[i].tupel);
                 inDatenbankMoeglich = inDatenbankMoeglich && id >= 0;
                 gefalteteTeile << QLatin1Char('d') + QString::number(id);
             } else {
-                gefalteteTeile << identitaet(innere[name]);
+                gefalteteTeile << identitaet(innere[i]);
             }
         }
         Index *&dbIndex = m_datenbankIndexJeKnoten[&knoten];
         if (!dbIndex)
-            dbIndex = &datenbankIndex(entity, attribute);
+            dbIndex = &datenbankIndex(entity, imIndex->attribute);
         if (inDatenbankMoeglich)
             gespeichert = dbIndex->ids.value(gefalteteTeile.join(kTrenner));
     }
@@ -622,9 +796,8 @@ DataImporter::Lauf::datenbankIndex(const EntityDescription &entity,
 void DataImporter::Lauf::loeseVerweiseAuf()
 {
     m_importer.status(QStringLiteral("Beginne mit Fremdschluesselaufloesung..."));
-    int gesamt = 0;
-    for (const QString &name : daten.entityNames())
-        gesamt += int(zuImportieren(name).size());
+    const int gesamt = int(anzahl());
+    m_importer.phase(QStringLiteral("Verweise"), gesamt);
     int verarbeitet = 0;
     for (const QString &name : daten.entityNames()) {
         const ImpExpSchema *schema = daten.schema(name);
@@ -666,6 +839,11 @@ void DataImporter::Lauf::loeseVerweiseAuf()
                 }
             }
             tupel->setFinished(true);
+            // The row holds its targets now.
+            if (const size_t nummer = size_t(std::max(tupel->number(), 0));
+                nummer < m_verweise.size())
+                std::vector<std::pair<QString, Ziel>>().swap(m_verweise[nummer]);
+            m_importer.zeileErledigt();
             if (++verarbeitet % 1000 == 0)
                 m_importer.status(
                     QStringLiteral("Loese Fremdschluesselbeziehungen auf: Durchlauf %1,  "
@@ -689,11 +867,15 @@ void DataImporter::Lauf::loeseVerweiseAuf()
 
 qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
 {
-    const auto bekannt = m_ids.find(&tupel);
-    if (bekannt != m_ids.end())
-        return bekannt->second;
+    constexpr qlonglong kUnbekannt = -2;
+    const size_t nummer = size_t(std::max(tupel.number(), 0));
+    if (nummer >= m_ids.size())
+        m_ids.resize(std::max(nummer + 1, m_ids.size() * 2), kUnbekannt);
+    if (m_ids[nummer] != kUnbekannt)
+        return m_ids[nummer];
     const EntityDescription &entity = daten.schema(tupel.entityName())->entity();
-    if (!entity.hasImpExpKey())
+    const QList<const AttributeDescription *> &attribute = schluessel(entity);
+    if (attribute.isEmpty())
         fehler(QStringLiteral("Kein Import/Export-Schluessel vorhanden"),
                QStringLiteral("Fuer die Tabelle %1 ist kein Import/Export-Schluessel vorhanden.  "
                               "\n\nDies ist hoechstwahrscheinlich ein Fehler im Datenmodell.  "
@@ -701,32 +883,48 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
                    .arg(entity.codeName()),
                tupel.line());
     qlonglong id = -1;
-    QMap<QString, QString> teile;
+    // The parts of the key in the order of `attribute`.
+    QVarLengthArray<QString, 8> teile(attribute.size());
     bool moeglich = true;
-    for (const AttributeDescription *attribut : entity.impExpKey()) {
+    for (qsizetype i = 0; i < attribute.size(); ++i) {
+        const AttributeDescription *attribut = attribute[i];
         if (attribut->isForeignKey()) {
             const Ziel ziel = verweisVon(tupel, attribut->codeName());
             if (ziel.art == Ziel::Tupel) {
                 const qlonglong zielId = datenbankId(*ziel.tupel);
                 moeglich = moeglich && zielId >= 0;
-                teile.insert(attribut->codeName(), QLatin1Char('d') + QString::number(zielId));
+                teile[i] = QLatin1Char('d') + QString::number(zielId);
             } else {
                 moeglich = moeglich && ziel.art != Ziel::Offen;
-                teile.insert(attribut->codeName(), identitaet(ziel));
+                teile[i] = identitaet(ziel);
             }
         } else {
             const DataTuple::Datum *datum = tupel.datum(attribut->codeName());
-            teile.insert(attribut->codeName(),
-                         gefaltet(datum && datum->kind == DataTuple::Datum::Value ? datum->value
-                                                                                  : QVariant()));
+            haengeGefaltetAn(teile[i], datum && datum->kind == DataTuple::Datum::Value
+                                           ? datum->value
+                                           : QVariant());
         }
     }
     if (moeglich) {
-        Index &index = datenbankIndex(entity, entity.impExpKey());
-        QStringList schluessel;
-        for (const AttributeDescription *attribut : index.attribute)
-            schluessel << teile.value(attribut->codeName());
-        const QList<qlonglong> treffer = index.ids.value(schluessel.join(kTrenner));
+        Index *&schluesselIndex = m_schluesselIndex[&entity];
+        if (!schluesselIndex)
+            schluesselIndex = &datenbankIndex(entity, attribute);
+        Index &index = *schluesselIndex;
+        QString inhalt;
+        for (qsizetype k = 0; k < index.attribute.size(); ++k) {
+            if (k)
+                inhalt += kTrenner;
+            inhalt += teile[attribute.indexOf(index.attribute[k])];
+        }
+        const QList<qlonglong> treffer = index.ids.value(inhalt);
+        if (nachInhalt(entity)) {
+            // Equal rows in the order of the file and of their ids.
+            int &vergeben = m_vergeben[entity.codeName() + kTrenner + inhalt];
+            id = vergeben < treffer.size() ? treffer[vergeben] : -1;
+            ++vergeben;
+            m_ids[nummer] = id;
+            return id;
+        }
         if (treffer.size() > 1) {
             QStringList liste;
             for (int i = 0; i < treffer.size() && i < 10; ++i)
@@ -745,7 +943,7 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
         if (treffer.size() == 1)
             id = treffer.front();
     }
-    m_ids[&tupel] = id;
+    m_ids[nummer] = id;
     return id;
 }
 
@@ -753,9 +951,11 @@ void DataImporter::Lauf::bildeAufDatenbankAb()
 {
     const QString ort = QStringLiteral("DataImporter");
     const bool protokoll = m_ctx.logs(kKategorie, ort, 3);
-    int anzahl = 0;
+    m_importer.phase(QStringLiteral("Abbilden"), anzahl());
+    int gezaehlt = 0;
     for (const QString &name : daten.entityNames()) {
         for (DataTuple *tupel : zuImportieren(name)) {
+            m_importer.zeileErledigt();
             const qlonglong id = datenbankId(*tupel);
             tupel->setDatabaseId(id);
             if (protokoll)
@@ -766,38 +966,47 @@ void DataImporter::Lauf::bildeAufDatenbankAb()
                                     QString::number(id) + QStringLiteral(", ueberschreibe es.")
                               : QStringLiteral("Kein passendes Tupel auf der Datenbank gefunden, "
                                                "daher wird es neu eingefuegt."));
-            ++anzahl;
+            ++gezaehlt;
         }
     }
     m_importer.status(
-        QStringLiteral("Abbildung auf Datenbank bei %1 Datensaetzen hergestellt").arg(anzahl));
+        QStringLiteral("Abbildung auf Datenbank bei %1 Datensaetzen hergestellt").arg(gezaehlt));
 }
 
 void DataImporter::Lauf::erkenneDuplikate()
 {
-    int anzahl = 0;
+    m_importer.phase(QStringLiteral("Duplikate"), anzahl());
+    int gezaehlt = 0;
     for (const QString &name : daten.entityNames()) {
         const ImpExpSchema *schema = daten.schema(name);
         if (!schema)
             continue;
         const EntityDescription &entity = schema->entity();
+        const bool wiederholbar = nachInhalt(entity);
         QHash<QString, const DataTuple *> gesehen;
         QHash<qlonglong, const DataTuple *> gespeichert;
         for (DataTuple *tupel : zuImportieren(name)) {
-            ++anzahl;
-            QStringList teile;
+            ++gezaehlt;
+            m_importer.zeileErledigt();
+            if (wiederholbar)
+                continue;
+            QString schluessel;
             for (const AttributeDescription *attribut : entity.impExpKey()) {
+                if (!schluessel.isEmpty())
+                    schluessel += kTrenner;
                 const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
-                if (!datum)
-                    teile << kNull;
-                else if (datum->kind == DataTuple::Datum::Tuple)
-                    teile << QLatin1Char('t') + QString::number(datum->tuple->number());
-                else if (datum->kind == DataTuple::Datum::ForeignKey)
-                    teile << QLatin1Char('d') + QString::number(datum->foreignKey);
-                else
-                    teile << exakt(datum->value);
+                if (!datum) {
+                    schluessel += kNull;
+                } else if (datum->kind == DataTuple::Datum::Tuple) {
+                    schluessel += QLatin1Char('t');
+                    haengeBinaerAn(schluessel, quint64(datum->tuple->number()));
+                } else if (datum->kind == DataTuple::Datum::ForeignKey) {
+                    schluessel += QLatin1Char('d');
+                    haengeBinaerAn(schluessel, quint64(datum->foreignKey));
+                } else {
+                    haengeExaktAn(schluessel, datum->value);
+                }
             }
-            const QString schluessel = teile.join(kTrenner);
             const bool doppelt =
                 gesehen.contains(schluessel) ||
                 (tupel->databaseId() >= 0 && gespeichert.contains(tupel->databaseId()));
@@ -817,7 +1026,7 @@ void DataImporter::Lauf::erkenneDuplikate()
         }
     }
     m_importer.status(
-        QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(anzahl));
+        QStringLiteral("Duplikaterkennung auf %1 Datensaetzen durchgefuehrt").arg(gezaehlt));
 }
 
 QStringList DataImporter::Lauf::schreibreihenfolge() const
@@ -906,6 +1115,7 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
     bool codes = false;
     int geschrieben = 0;
     const SqlWriter sql(m_ctx.connection());
+    m_importer.phase(QStringLiteral("Schreiben"), anzahl());
     for (const QString &name : schreibreihenfolge()) {
         const std::vector<DataTuple *> tupel = zuImportieren(name);
         if (tupel.empty())
@@ -919,68 +1129,79 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
                    tupel.front()->line());
         codes = codes || name == QLatin1String("CodeType") || name == QLatin1String("CodeValue");
 
-        // The stored rows that are overwritten, read in chunks.
-        QHash<qlonglong, size_t> vorhanden;
-        std::vector<std::unique_ptr<Persistent>> gelesen;
-        std::vector<qlonglong> ids;
-        for (const DataTuple *t : tupel)
-            if (t->databaseId() >= 0)
-                ids.push_back(t->databaseId());
-        for (size_t start = 0; start < ids.size(); start += 1000) {
-            SqlStatement rest;
-            std::string &text = rest.text();
-            text = "WHERE " + entity.alias() + ".id IN (";
-            for (size_t i = start; i < ids.size() && i < start + 1000; ++i) {
-                if (i > start)
-                    text += ',';
-                sql.appendLiteral(text, QVariant(ids[i]), QMetaType::LongLong);
-            }
-            text += ')';
-            for (auto &objekt : BatchController(m_ctx, def).selectWhere(rest)) {
-                vorhanden.insert(objekt->getId(), gelesen.size());
-                gelesen.push_back(std::move(objekt));
-            }
-        }
-
-        std::vector<Persistent *> neu;
         bool blobs = false;
         for (const ColumnInfo &spalte : entity.columns())
             blobs = blobs || isBlob(*spalte.attribute);
         EntityController einzeln(m_ctx, def);
-        for (DataTuple *t : tupel) {
-            Geschrieben eintrag{nullptr, &def, {}};
-            const auto alt = vorhanden.constFind(t->databaseId());
-            if (alt != vorhanden.cend())
-                eintrag.objekt = std::move(gelesen[*alt]);
-            else if (t->databaseId() >= 0)
-                fehler(
-                    QStringLiteral("Fehlende Berechtigungen"),
-                    QStringLiteral("Der Datensatz mit der ID %1 der Tabelle %2 kann nicht gelesen "
-                                   "und daher nicht ueberschrieben werden.")
-                        .arg(t->databaseId())
-                        .arg(name),
-                    t->line());
-            const bool ueberschreiben = eintrag.objekt != nullptr;
-            if (!ueberschreiben)
-                eintrag.objekt.reset(static_cast<Persistent *>(entity.classInfo().create()));
-            fuelle(*t, entity, *eintrag.objekt, eintrag.offen);
-            if (ueberschreiben || blobs) {
-                einzeln.insertOrUpdate(*eintrag.objekt);
-                t->setDatabaseId(eintrag.objekt->getId());
-            } else {
-                neu.push_back(eintrag.objekt.get());
+        BatchController zusammen(m_ctx, def);
+        // In pieces of 1000 rows: the stored rows they overwrite read with one statement,
+        // the new rows inserted with one, and only the objects kept whose references are set
+        // afterwards.
+        for (size_t anfang = 0; anfang < tupel.size(); anfang += 1000) {
+            const auto ende = tupel.begin() + qsizetype(std::min(anfang + 1000, tupel.size()));
+            const std::vector<DataTuple *> stueck(tupel.begin() + qsizetype(anfang), ende);
+            QHash<qlonglong, size_t> vorhanden;
+            std::vector<std::unique_ptr<Persistent>> gelesen;
+            SqlStatement bedingung;
+            std::string &text = bedingung.text();
+            text = "WHERE " + entity.alias() + ".id IN (";
+            bool ueberschreibt = false;
+            for (const DataTuple *t : stueck) {
+                if (t->databaseId() < 0)
+                    continue;
+                text += ueberschreibt ? "," : "";
+                sql.appendLiteral(text, QVariant(t->databaseId()), QMetaType::LongLong);
+                ueberschreibt = true;
             }
-            ++(ueberschreiben ? ergebnis.ueberschriebenJeEntitaet[name]
-                              : ergebnis.eingefuegtJeEntitaet[name]);
-            ++(ueberschreiben ? ergebnis.ueberschrieben : ergebnis.eingefuegt);
-            alle.push_back(std::move(eintrag));
+            text += ')';
+            if (ueberschreibt)
+                for (auto &objekt : zusammen.selectWhere(bedingung)) {
+                    vorhanden.insert(objekt->getId(), gelesen.size());
+                    gelesen.push_back(std::move(objekt));
+                }
+
+            const size_t ersteDesStuecks = alle.size();
+            std::vector<Persistent *> neu, ueberschriebene;
+            for (DataTuple *t : stueck) {
+                m_importer.zeileErledigt();
+                Geschrieben eintrag{nullptr, &def, {}};
+                const auto alt = vorhanden.constFind(t->databaseId());
+                if (alt != vorhanden.cend())
+                    eintrag.objekt = std::move(gelesen[*alt]);
+                else if (t->databaseId() >= 0)
+                    fehler(QStringLiteral("Fehlende Berechtigungen"),
+                           QStringLiteral("Der Datensatz mit der ID %1 der Tabelle %2 kann nicht "
+                                          "gelesen und daher nicht ueberschrieben werden.")
+                               .arg(t->databaseId())
+                               .arg(name),
+                           t->line());
+                const bool ueberschreiben = eintrag.objekt != nullptr;
+                if (!ueberschreiben)
+                    eintrag.objekt.reset(static_cast<Persistent *>(entity.classInfo().create()));
+                fuelle(*t, entity, *eintrag.objekt, eintrag.offen);
+                // Rows with picture bytes one by one, the others together.
+                if (blobs) {
+                    einzeln.insertOrUpdate(*eintrag.objekt);
+                    t->setDatabaseId(eintrag.objekt->getId());
+                } else {
+                    (ueberschreiben ? ueberschriebene : neu).push_back(eintrag.objekt.get());
+                }
+                ++(ueberschreiben ? ergebnis.ueberschriebenJeEntitaet[name]
+                                  : ergebnis.eingefuegtJeEntitaet[name]);
+                ++(ueberschreiben ? ergebnis.ueberschrieben : ergebnis.eingefuegt);
+                alle.push_back(std::move(eintrag));
+            }
+            zusammen.updateAll(ueberschriebene);
+            zusammen.insertAll(neu);
+            // The rows inserted together got their ids in the order of the rows.
+            size_t n = 0;
+            for (DataTuple *t : stueck)
+                if (t->databaseId() < 0)
+                    t->setDatabaseId(neu.at(n++)->getId());
+            alle.erase(std::remove_if(alle.begin() + qsizetype(ersteDesStuecks), alle.end(),
+                                      [](const Geschrieben &g) { return g.offen.empty(); }),
+                       alle.end());
         }
-        BatchController(m_ctx, def).insertAll(neu);
-        // The rows inserted together got their ids in the order of the rows.
-        size_t n = 0;
-        for (DataTuple *t : tupel)
-            if (t->databaseId() < 0)
-                t->setDatabaseId(neu.at(n++)->getId());
         geschrieben += int(tupel.size());
         m_importer.status(QStringLiteral("%1 Datensaetze geschrieben").arg(geschrieben));
     }
@@ -988,18 +1209,29 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
         m_ctx.codeManager().loadCodes(m_ctx);
 
     int angepasst = 0;
+    m_importer.phase(QStringLiteral("Nachbearbeiten"), qint64(alle.size()));
+    // Written again together per entity; rows with picture bytes one by one.
+    std::map<const ControllerDef *, std::vector<Persistent *>> wieder;
     for (Geschrieben &eintrag : alle) {
-        if (eintrag.offen.empty())
-            continue;
+        m_importer.zeileErledigt();
         for (const auto &[row, ziel] : eintrag.offen)
             eintrag.objekt->setValueAt(row, ziel->databaseId());
-        EntityController(m_ctx, *eintrag.def).insertOrUpdate(*eintrag.objekt);
+        const EntityDescription &entity =
+            *m_ctx.dataModel().entities().at(eintrag.def->entityIndex);
+        if (std::any_of(entity.columns().begin(), entity.columns().end(),
+                        [](const ColumnInfo &spalte) { return isBlob(*spalte.attribute); }))
+            EntityController(m_ctx, *eintrag.def).insertOrUpdate(*eintrag.objekt);
+        else
+            wieder[eintrag.def].push_back(eintrag.objekt.get());
         ++angepasst;
     }
+    for (const auto &[def, objekte] : wieder)
+        BatchController(m_ctx, *def).updateAll(objekte);
     m_importer.status(
         QStringLiteral("Passe Fremdschluessel an: %1 Datensaetze bearbeitet").arg(angepasst));
 
     m_importer.status(QStringLiteral("Daten geschrieben, beginne mit Nachbearbeitungen"));
+    m_importer.melde();
     for (const QString &name : daten.entityNames()) {
         const std::vector<DataTuple *> tupel = zuImportieren(name);
         if (!tupel.empty())
@@ -1037,15 +1269,16 @@ ImportResult DataImporter::importiere(const QString &fileName)
         codesGeaendert = !lauf.daten.tuples(QStringLiteral("CodeType")).empty() ||
                          !lauf.daten.tuples(QStringLiteral("CodeValue")).empty();
         lauf.schreiben(ergebnis);
-        if (m_fortsetzen && !m_fortsetzen()) {
-            m_ctx.log(kKategorie, ort, 7, QStringLiteral("Import vor dem Abschluss abgebrochen"));
-            ergebnis = ImportResult();
-            ergebnis.abgebrochen = true;
-        } else {
-            transaktion.commit();
-            codesGeaendert = false;
-            status(QStringLiteral("Import erfolgreich beendet"));
-        }
+        melde();
+        transaktion.commit();
+        codesGeaendert = false;
+        status(QStringLiteral("Import erfolgreich beendet"));
+    } catch (const Abgebrochen &) {
+        // The transaction, if one was open, has been rolled back by now.
+        m_ctx.log(kKategorie, ort, 7, QStringLiteral("Import vor dem Abschluss abgebrochen"));
+        codesNeuLaden();
+        ergebnis = ImportResult();
+        ergebnis.abgebrochen = true;
     } catch (const ImportException &) {
         codesNeuLaden();
         throw;

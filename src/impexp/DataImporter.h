@@ -26,6 +26,15 @@ struct ImportResult
     qint64 dauerMs = 0;
 };
 
+// How far an import is: the phase it is in ("Lesen", "Pruefen", "Verweise", "Abbilden",
+// "Duplikate", "Schreiben", "Nachbearbeiten") and the rows of that phase done so far.
+struct ImportFortschritt
+{
+    QString phase;
+    qint64 erledigt = 0; // rows done in this phase
+    qint64 gesamt = 0;   // rows of this phase (0 when unknown)
+};
+
 // Reads a data file and writes its rows into the database: every row is matched with the
 // stored rows by its entity's import key, its references are resolved by the keys of the
 // rows they name, and all rows are written in one transaction (all or nothing).
@@ -34,7 +43,9 @@ class DataImporter
 {
 public:
     using Statusmeldung = std::function<void(const QString &)>;
-    // Asked once before the commit; false rolls everything back.
+    using Fortschrittsmeldung = std::function<void(const ImportFortschritt &)>;
+    // Asked at the start of each phase, at least every 500 rows inside it and once more right
+    // before the commit; false ends the import with `abgebrochen` set and nothing written.
     using Fortsetzen = std::function<bool()>;
 
     explicit DataImporter(DatabaseContext &ctx);
@@ -44,6 +55,8 @@ public:
 
     void setStatusmeldung(Statusmeldung meldung) { m_status = std::move(meldung); }
     void setFortsetzen(Fortsetzen fortsetzen) { m_fortsetzen = std::move(fortsetzen); }
+    // Told at the same places as `Fortsetzen` is asked (called on the importing thread).
+    void setFortschritt(Fortschrittsmeldung meldung) { m_fortschritt = std::move(meldung); }
 
     ImportResult importiere(const QString &fileName);
 
@@ -54,6 +67,14 @@ protected:
     // as text.
     virtual void lies(const QString &fileName, DataSet &daten) = 0;
     void status(const QString &text);
+    // Starts a phase of `gesamt` rows (0 when unknown), tells the progress and asks whether
+    // to go on.
+    void phase(const QString &name, qint64 gesamt);
+    // `zeilen` rows of the phase done (0 for work that is not counted); tells and asks every
+    // few calls.
+    void zeileErledigt(qint64 zeilen = 1);
+    // Tells the progress and asks whether to go on; ends the import when not.
+    void melde();
 
     DatabaseContext &m_ctx;
     // Filled by `lies`: the rows skipped because their entity is not imported, and the line
@@ -67,6 +88,9 @@ private:
     ImportStrategyRegistry m_strategien;
     Statusmeldung m_status;
     Fortsetzen m_fortsetzen;
+    Fortschrittsmeldung m_fortschritt;
+    ImportFortschritt m_stand;
+    unsigned m_aufrufe = 0;
 };
 
 // The importer of the CSV data files that the exporter writes.
