@@ -3,6 +3,7 @@
 #include "AnwendungsFehler.h"
 #include "DatabaseContext.h"
 #include "ExportFortschritt.h"
+#include "ImportDatei.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -338,39 +339,35 @@ void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &temp
     }
 }
 
-QString findeCsvDatei(DatabaseContext &ctx, const QString &archiveFile)
+void pruefeEndung(const QString &datei)
 {
-    if (archiveFile.endsWith(QLatin1String(".csv")))
-        return archiveFile;
-    if (!archiveFile.endsWith(QLatin1String(".zip")))
+    if (!datei.endsWith(QLatin1String(".csv")) && !datei.endsWith(QLatin1String(".zip")))
         fehler(QStringLiteral("Falsches Dateiformat"),
                QStringLiteral("Es koennen nur csv-Dateien mit der Endung .csv sowie ZIP-Dateien mit "
                               "der Endung .zip importiert werden.  Die Datei %1 hat somit keine "
                               "unterstuetzte Endung.")
-                   .arg(archiveFile));
-    const QDir temp = erstelleTempVerzeichnis(ctx, archiveFile);
-    try {
-        entpacke(ctx, archiveFile, temp);
-        QStringList csv;
-        for (const QString &name : temp.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-            if (name.endsWith(QLatin1String(".csv")))
-                csv << name;
-        if (csv.isEmpty())
-            fehler(QStringLiteral("Keine csv-Datei gefunden"),
-                   QStringLiteral("Das zu importierende Archiv enthaelt anscheinend keine csv-Datei."));
-        if (csv.size() > 1)
-            fehler(QStringLiteral("Mehrere csv-Dateien"),
-                   QStringLiteral("Das zu importierende Archiv enthaelt mehrere csv-Dateien. Das ist "
-                                  "nicht erlaubt."));
-        return temp.filePath(csv.first());
-    } catch (...) {
-        try {
-            loescheTempVerzeichnis(ctx, temp);
-        } catch (const AnwendungsFehler &) {
-            // the first failure is the one to report
-        }
-        throw;
-    }
+                   .arg(datei));
+}
+
+QString einzigeCsvDatei(const QDir &dir)
+{
+    QStringList csv;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        if (name.endsWith(QLatin1String(".csv")))
+            csv << name;
+    if (csv.isEmpty())
+        fehler(QStringLiteral("Keine csv-Datei gefunden"),
+               QStringLiteral("Das zu importierende Archiv enthaelt anscheinend keine csv-Datei."));
+    if (csv.size() > 1)
+        fehler(QStringLiteral("Mehrere csv-Dateien"),
+               QStringLiteral("Das zu importierende Archiv enthaelt mehrere csv-Dateien. Das ist "
+                              "nicht erlaubt."));
+    return dir.filePath(csv.first());
+}
+
+QString findeCsvDatei(DatabaseContext &ctx, const QString &archiveFile)
+{
+    return ImportDatei::bereiteVor(ctx, archiveFile).csvDatei;
 }
 
 } // namespace ArchiveHelper

@@ -30,8 +30,16 @@ void loescheTempVerzeichnis(DatabaseContext &ctx, const QDir &dir);
 // file name inside that directory (directories, "..", absolute paths never lead out of it).
 void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &tempDir);
 
+// Refuses ("Falsches Dateiformat") a file to import whose name ends neither in ".csv" nor in
+// ".zip" (case-sensitive).
+void pruefeEndung(const QString &datei);
+
+// The path of the one file ending in ".csv" in the directory; fails when there is none or
+// more than one.
+QString einzigeCsvDatei(const QDir &dir);
+
 // Creates a temporary directory beside the archive, extracts it there and returns the path
-// of its one CSV file.
+// of its one CSV file (a ".csv" file is returned as it is).
 QString findeCsvDatei(DatabaseContext &ctx, const QString &archiveFile);
 
 } // namespace ArchiveHelper
