@@ -16,6 +16,8 @@ ImportThread::ImportThread(DatabaseContext &mainCtx, const QString &file, bool c
     : QThread(parent), m_arbeit(mainCtx), m_datei(file), m_tempAngelegt(createdTempDir),
       m_tempVerzeichnis(tempDir)
 {
+    qRegisterMetaType<DatabaseContext *>();
+    qRegisterMetaType<ImportResult *>();
     connect(this, &QThread::finished, this, &QObject::deleteLater);
 }
 
