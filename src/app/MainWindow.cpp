@@ -479,6 +479,9 @@ void MainWindow::warteAufImport()
     }
     if (m_extractThread)
         m_extractThread->wait();
+    // Their ends are not delivered any more: what the extraction made goes now.
+    if (m_ctx && m_importTempAngelegt)
+        beendeImport();
 }
 
 void MainWindow::exportiere(const std::function<std::unique_ptr<ExportCallStrategy>()> &fabrik,

@@ -9,10 +9,9 @@
 #include "Kontextzeile.h"
 #include "MainWindow.h"
 #include "MessageBoxes.h"
-#include "Screenshot.h"
 #include "TestRegistry.h"
-#include "entities/DatenbankVerbindung.h"
 #include "ergebnisfixture.h"
+#include "wettbewerbsdialoge.h"
 
 #include <QMenuBar>
 #include <QPushButton>
@@ -34,17 +33,6 @@ int anzahl(const QString &tabelle)
     return std::stoi(TestDatabase::scalar("SELECT COUNT(*) FROM " + tabelle.toStdString()));
 }
 
-MainWindow::LoginPrompt alsAdministrator()
-{
-    return [](QWidget *) {
-        auto login = std::make_unique<DatenbankVerbindung>();
-        login->setBenutzername(QString::fromStdString(TestDatabase::adminUser()));
-        login->setPassword(QString::fromStdString(TestDatabase::adminPassword()));
-        login->setConnectionURL(QString::fromStdString(TestDatabase::socketAddress().socket));
-        return login;
-    };
-}
-
 // Presses "Abbrechen" as soon as the progress dialog of an import shows, before its thread
 // has started.
 struct SofortAbbrechen : QObject
@@ -64,8 +52,8 @@ class ImportUiTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // An exported competition with its members and a picture, unpacked: the CSV file and the
-    // picture the rows of the test change.
+    // An exported competition with its members, clubs and pictures, unpacked: the CSV file
+    // that the rows of the test change, and the pictures beside it.
     void initTestCase()
     {
         REQUIRE_TEST_DATABASE();
@@ -185,7 +173,7 @@ private slots:
             qApp->installEventFilter(&abbrecher);
 
         const int sitzungen = anzahl("Session WHERE import_tist IS NULL");
-        MainWindow fenster(alsAdministrator());
+        MainWindow fenster(wettbewerbsdialoge::alsAdministrator());
         m_dateien.answer(gewaehlt);
         fenster.action("importiere")->trigger();
         QVERIFY(fenster.importLaeuft());
