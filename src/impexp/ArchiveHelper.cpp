@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 
 #include <archive.h>
@@ -170,15 +172,109 @@ void packeDatei(DatabaseContext &ctx, struct archive *zip, struct archive *disk,
         throw ExportAbgebrochen();
 }
 
-// Makes the name of an archive entry a plain file name; empty when nothing is left.
-QString einfacherName(const QString &pfad)
+ReadHandle oeffne(DatabaseContext &ctx, const QString &archiv)
 {
-    QString name = pfad;
-    name.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    name = name.section(QLatin1Char('/'), -1);
-    if (name == QLatin1String(".") || name == QLatin1String(".."))
-        return QString();
-    return name;
+    ReadHandle zip(pruefeObjekt(ctx, "archive_read_new", archive_read_new()));
+    pruefe(ctx, zip.get(), "archive_read_support_format_zip", archive_read_support_format_zip(zip.get()));
+    pruefe(ctx, zip.get(), "archive_read_open_filename",
+           archive_read_open_filename(zip.get(), QFile::encodeName(archiv).constData(), kReadBlock));
+    return zip;
+}
+
+// Refuses the archive with one of the messages about its entries.
+[[noreturn]] void verweigere(const QString &titel, const QString &grund)
+{
+    fehler(titel, grund + QStringLiteral(" \n\nDaher wurde das Archiv nicht entpackt."));
+}
+
+QString eintragsName(struct archive_entry *entry)
+{
+    const char *roh = archive_entry_pathname_utf8(entry);
+    if (!roh)
+        roh = archive_entry_pathname(entry);
+    return QString::fromUtf8(roh ? roh : "");
+}
+
+// The plain file name an entry is written under in the directory (directories inside the
+// archive are flattened); empty when the name names no file. Refuses a name that leads out
+// of the directory: absolute, with a drive, or with a ".." anywhere.
+QString einfacherName(const QString &archiv, const QString &roh)
+{
+    QString pfad = roh;
+    pfad.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList teile = pfad.split(QLatin1Char('/'));
+    const bool laufwerk = pfad.size() >= 2 && pfad.at(0).isLetter() && pfad.at(1) == QLatin1Char(':');
+    if (pfad.startsWith(QLatin1Char('/')) || laufwerk || teile.contains(QStringLiteral("..")))
+        verweigere(QStringLiteral("Unzulaessiger Dateiname im Archiv"),
+                   QStringLiteral("Der Eintrag %1 des Archivs %2 wuerde ausserhalb des "
+                                  "Verzeichnisses geschrieben, in das entpackt wird.")
+                       .arg(roh, archiv));
+    const QString name = teile.last();
+    return name == QLatin1String(".") ? QString() : name;
+}
+
+[[noreturn]] void zuGross(const QString &archiv, const QString &eintrag, qint64 grenze)
+{
+    verweigere(QStringLiteral("Eintrag im Archiv zu gross"),
+               QStringLiteral("Der Eintrag %1 des Archivs %2 ist groesser als %3 Bytes.")
+                   .arg(eintrag, archiv, QString::number(grenze)));
+}
+
+[[noreturn]] void keinPlatz(const QString &archiv, const QDir &tempDir, qint64 benoetigt,
+                            qint64 frei)
+{
+    verweigere(QStringLiteral("Nicht genug Speicherplatz"),
+               QStringLiteral("Das Archiv %1 belegt entpackt mindestens %2 Bytes, im Verzeichnis "
+                              "%3 sind aber nur %4 Bytes frei.")
+                   .arg(archiv, QString::number(benoetigt), tempDir.absolutePath(), QString::number(frei)));
+}
+
+// One pass over the entries before anything is written: names, kinds and declared sizes.
+// Returns the plain names of the files to extract, in the order of the entries (an empty
+// name for an entry that is skipped).
+QStringList pruefeEintraege(DatabaseContext &ctx, const QString &archiv, const QDir &tempDir,
+                            const ArchiveHelper::Grenzen &grenzen, qint64 frei)
+{
+    ReadHandle zip = oeffne(ctx, archiv);
+    QStringList namen;
+    QSet<QString> vergeben;
+    qint64 summe = 0;
+    struct archive_entry *entry = nullptr;
+    while (pruefe(ctx, zip.get(), "archive_read_next_header",
+                  archive_read_next_header(zip.get(), &entry)) != ARCHIVE_EOF) {
+        const QString roh = eintragsName(entry);
+        const QString name = einfacherName(archiv, roh);
+        const auto art = archive_entry_filetype(entry);
+        if (art == AE_IFDIR) {
+            namen << QString();
+            continue;
+        }
+        if (art != AE_IFREG || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
+            verweigere(QStringLiteral("Unzulaessiger Eintrag im Archiv"),
+                       QStringLiteral("Der Eintrag %1 des Archivs %2 ist keine gewoehnliche Datei "
+                                      "(sondern zum Beispiel ein Verweis oder eine Geraetedatei).")
+                           .arg(roh, archiv));
+        if (name.isEmpty())
+            verweigere(QStringLiteral("Unzulaessiger Dateiname im Archiv"),
+                       QStringLiteral("Der Eintrag %1 des Archivs %2 hat keinen Dateinamen.")
+                           .arg(roh, archiv));
+        if (vergeben.contains(name))
+            verweigere(QStringLiteral("Doppelter Eintrag im Archiv"),
+                       QStringLiteral("Das Archiv %1 enthaelt mehr als einen Eintrag mit dem "
+                                      "Dateinamen %2.")
+                           .arg(archiv, name));
+        vergeben.insert(name);
+        if (archive_entry_size_is_set(entry)) {
+            const qint64 groesse = archive_entry_size(entry);
+            if (groesse > grenzen.jeEintrag)
+                zuGross(archiv, roh, grenzen.jeEintrag);
+            summe += groesse;
+            if (summe > frei)
+                keinPlatz(archiv, tempDir, summe, frei);
+        }
+        namen << name;
+    }
+    return namen;
 }
 
 } // namespace
@@ -301,41 +397,62 @@ void loescheTempVerzeichnis(DatabaseContext &ctx, const QDir &dir)
                    .arg(pfad));
 }
 
-void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &tempDir)
+void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &tempDir,
+              const Grenzen &grenzen)
 {
     log(ctx, 5, QStringLiteral("Extracting archive ") + archiveFile + QStringLiteral(" into directory ") +
                     tempDir.absolutePath());
-    ReadHandle zip(pruefeObjekt(ctx, "archive_read_new", archive_read_new()));
-    pruefe(ctx, zip.get(), "archive_read_support_format_zip", archive_read_support_format_zip(zip.get()));
-    pruefe(ctx, zip.get(), "archive_read_open_filename",
-           archive_read_open_filename(zip.get(), QFile::encodeName(archiveFile).constData(), kReadBlock));
-    struct archive_entry *entry = nullptr;
-    while (pruefe(ctx, zip.get(), "archive_read_next_header",
-                  archive_read_next_header(zip.get(), &entry)) != ARCHIVE_EOF) {
-        const char *roh = archive_entry_pathname_utf8(entry);
-        if (!roh)
-            roh = archive_entry_pathname(entry);
-        const QString name = einfacherName(QString::fromUtf8(roh ? roh : ""));
-        if (archive_entry_filetype(entry) != AE_IFREG || name.isEmpty())
-            continue; // directories, links and nameless entries are not extracted
-        QFile datei(tempDir.filePath(name));
-        if (!datei.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            fehler(QStringLiteral("Datei nicht schreibbar"),
-                   QStringLiteral("Kann die Datei %1 nicht zum Schreiben oeffnen.").arg(datei.fileName()));
-        const void *block = nullptr;
-        size_t groesse = 0;
-        la_int64_t offset = 0;
-        while (pruefe(ctx, zip.get(), "archive_read_data_block",
-                      archive_read_data_block(zip.get(), &block, &groesse, &offset), 1) != ARCHIVE_EOF) {
-            if (logs(ctx, 1))
-                log(ctx, 1, QStringLiteral("Read %1 bytes at offset %2").arg(groesse).arg(offset));
-            if ((datei.pos() != offset && !datei.seek(offset)) ||
-                datei.write(static_cast<const char *>(block), qint64(groesse)) != qint64(groesse))
+    const qint64 frei = grenzen.frei >= 0 ? grenzen.frei
+                                           : QStorageInfo(tempDir.absolutePath()).bytesAvailable();
+    const QStringList namen = pruefeEintraege(ctx, archiveFile, tempDir, grenzen, frei);
+
+    QStringList geschrieben;
+    try {
+        ReadHandle zip = oeffne(ctx, archiveFile);
+        qint64 summe = 0;
+        struct archive_entry *entry = nullptr;
+        for (const QString &name : namen) {
+            qint64 eintragsEnde = 0;
+            // The archive was read once already: the same entries come again.
+            pruefe(ctx, zip.get(), "archive_read_next_header", archive_read_next_header(zip.get(), &entry));
+            if (name.isEmpty())
+                continue;
+            QFile datei(tempDir.filePath(name));
+            // A new file only: never through a link or over another file.
+            if (!datei.open(QIODevice::WriteOnly | QIODevice::NewOnly))
                 fehler(QStringLiteral("Datei nicht schreibbar"),
                        QStringLiteral("Kann die Datei %1 nicht zum Schreiben oeffnen.").arg(datei.fileName()));
-            if (logs(ctx, 1))
-                log(ctx, 1, QStringLiteral("Wrote %1 bytes.").arg(groesse));
+            geschrieben << datei.fileName();
+            const QString roh = eintragsName(entry);
+            const void *block = nullptr;
+            size_t groesse = 0;
+            la_int64_t offset = 0;
+            while (pruefe(ctx, zip.get(), "archive_read_data_block",
+                          archive_read_data_block(zip.get(), &block, &groesse, &offset), 1) != ARCHIVE_EOF) {
+                if (logs(ctx, 1))
+                    log(ctx, 1, QStringLiteral("Read %1 bytes at offset %2").arg(groesse).arg(offset));
+                // The sizes the archive declares can lie: what arrives counts.
+                const qint64 ende = offset + qint64(groesse);
+                if (offset < 0 || ende > grenzen.jeEintrag)
+                    zuGross(archiveFile, roh, grenzen.jeEintrag);
+                if (ende > eintragsEnde) {
+                    summe += ende - eintragsEnde;
+                    eintragsEnde = ende;
+                }
+                if (summe > frei)
+                    keinPlatz(archiveFile, tempDir, summe, frei);
+                if ((datei.pos() != offset && !datei.seek(offset)) ||
+                    datei.write(static_cast<const char *>(block), qint64(groesse)) != qint64(groesse))
+                    fehler(QStringLiteral("Datei nicht schreibbar"),
+                           QStringLiteral("Kann die Datei %1 nicht zum Schreiben oeffnen.").arg(datei.fileName()));
+                if (logs(ctx, 1))
+                    log(ctx, 1, QStringLiteral("Wrote %1 bytes.").arg(groesse));
+            }
         }
+    } catch (...) {
+        for (const QString &datei : geschrieben)
+            QFile::remove(datei);
+        throw;
     }
 }
 

@@ -26,9 +26,22 @@ void schreibeArchiv(DatabaseContext &ctx, const QDir &tempDir, const QString &ou
 // Deletes every file of the directory, then the directory.
 void loescheTempVerzeichnis(DatabaseContext &ctx, const QDir &dir);
 
-// Extracts every entry of the archive into `tempDir`; an entry's name is reduced to a plain
-// file name inside that directory (directories, "..", absolute paths never lead out of it).
-void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &tempDir);
+// What an archive may unpack to.
+struct Grenzen
+{
+    qint64 jeEintrag = qint64(4) << 30; // bytes of one entry
+    qint64 frei = -1; // bytes all entries together; -1: the free space of the file system
+};
+
+// Extracts every file of the archive into `tempDir` under its plain name (directories inside
+// the archive are flattened, directory entries skipped). The whole archive is refused, with
+// nothing written, when an entry's name leads out of the directory (absolute, a drive, "..")
+// or names no file, when an entry is no regular file (link, device, fifo...), when two
+// entries have the same name, or when the sizes exceed the limits: the declared ones are
+// checked before anything is written, the actual ones while writing (the files written until
+// then are removed).
+void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &tempDir,
+              const Grenzen &grenzen = {});
 
 // Refuses ("Falsches Dateiformat") a file to import whose name ends neither in ".csv" nor in
 // ".zip" (case-sensitive).

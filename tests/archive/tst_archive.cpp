@@ -3,11 +3,14 @@
 #include "DatabaseContext.h"
 #include "ExportCallStrategy.h"
 #include "ExportFortschritt.h"
+#include "ImportDatei.h"
 #include "Exportdatei.h"
 #include "TestDatabase.h"
 #include "TestRegistry.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 #include <archive.h>
@@ -72,27 +75,65 @@ QMap<QString, QByteArray> eintraege(const QString &zip)
     return ergebnis;
 }
 
-// An archive with the entries as named (directories end in "/").
+// An archive with the entries as named: directories end in "/"; "l:" makes a symbolic link,
+// "p:" a fifo, "c:" a device; "<n>:" a file of n bytes, "<n>>1:" one of n bytes that declares
+// a single byte. Other files hold their own name.
 void schreibeZip(const QString &zip, const QStringList &namen)
 {
+    QList<std::pair<int, quint32>> patches; // entry index -> declared size or file kind
     struct archive *a = archive_write_new();
     archive_write_set_format_zip(a);
+    archive_write_zip_set_compression_store(a);
     archive_write_open_filename(a, QFile::encodeName(zip).constData());
-    for (const QString &name : namen) {
+    for (int i = 0; i < namen.size(); ++i) {
+        const QString art = namen[i].section(':', 0, 0);
+        const QString name = namen[i].contains(':') && !namen[i].startsWith('/')
+                                 ? namen[i].section(':', 1) : namen[i];
+        QByteArray inhalt = name.toUtf8();
+        if (art.contains(QRegularExpression("^\\d")))
+            inhalt = QByteArray(art.section('>', 0, 0).toInt(), 'b');
+        if (art.endsWith(">1"))
+            patches.append({i, 1});
+        if (art == "p" || art == "c")
+            patches.append({i, (art == "p" ? 0010644u : 0020644u) << 16 | 0x80000000u});
         struct archive_entry *entry = archive_entry_new();
         archive_entry_set_pathname(entry, name.toUtf8().constData());
-        const QByteArray inhalt = name.toUtf8();
         const bool verzeichnis = name.endsWith(QLatin1Char('/'));
-        archive_entry_set_filetype(entry, verzeichnis ? AE_IFDIR : AE_IFREG);
+        archive_entry_set_filetype(entry, verzeichnis ? AE_IFDIR : art == "l" ? AE_IFLNK : AE_IFREG);
+        if (art == "l")
+            archive_entry_set_symlink(entry, "/etc/passwd");
         archive_entry_set_perm(entry, 0644);
-        archive_entry_set_size(entry, verzeichnis ? 0 : inhalt.size());
+        archive_entry_set_size(entry, verzeichnis || art == "l" ? 0 : inhalt.size());
         archive_write_header(a, entry);
-        if (!verzeichnis)
+        if (!verzeichnis && art != "l")
             archive_write_data(a, inhalt.constData(), size_t(inhalt.size()));
         archive_entry_free(entry);
     }
     archive_write_close(a);
     archive_write_free(a);
+    if (patches.isEmpty())
+        return;
+    // Kinds and sizes that libarchive does not write: changed in the central directory.
+    QFile datei(zip);
+    QVERIFY(datei.open(QIODevice::ReadWrite));
+    QByteArray bytes = datei.readAll();
+    QList<int> eintraege;
+    for (int pos = bytes.indexOf("PK\x01\x02"); pos >= 0; pos = bytes.indexOf("PK\x01\x02", pos + 4))
+        eintraege << pos;
+    for (const auto &[index, wert] : patches) {
+        const int feld = wert > 0xffff ? 38 : 24; // external attributes or uncompressed size
+        qToLittleEndian<quint32>(feld == 38 ? (wert & 0x7fffffffu) : wert,
+                                 bytes.data() + eintraege.at(index) + feld);
+        if (feld == 38)
+            bytes[eintraege.at(index) + 5] = 3; // made by Unix
+    }
+    datei.seek(0);
+    datei.write(bytes);
+}
+
+QStringList eintraegeIn(const QString &pfad)
+{
+    return QDir(pfad).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -194,44 +235,133 @@ private slots:
         QVERIFY(QFileInfo(m_dir->filePath("daten.zip")).isDir());
     }
 
-    // Entry names never lead out of the directory they are extracted into; exactly one CSV
-    // file (ending ".csv", case-sensitive) must be in an imported archive.
-    void entpacken_data()
+    // A hostile archive is refused as a whole: nothing is written outside the directory it is
+    // unpacked into, and what was written inside is removed again.
+    void feindlichesArchiv_data()
     {
         QTest::addColumn<QStringList>("namen");
-        QTest::addColumn<QStringList>("dateien");
-        QTest::addColumn<QString>("fehler");
-        QTest::newRow("hostile names")
-            << QStringList{"../x.jpg", "/etc/y.jpg", "a/b.jpg", "sub/", "..", "..\\z.jpg", "d.csv"}
-            << QStringList{"b.jpg", "d.csv", "x.jpg", "y.jpg", "z.jpg"} << QString();
-        QTest::newRow("no csv") << QStringList{"a.jpg", "b.CSV"} << QStringList()
-                                << "Keine csv-Datei gefunden";
-        QTest::newRow("two csv") << QStringList{"a.csv", "x/b.csv"} << QStringList()
-                                 << "Mehrere csv-Dateien";
+        QTest::addColumn<qint64>("jeEintrag");
+        QTest::addColumn<qint64>("frei");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("grund");
+        const qint64 viel = qint64(1) << 40;
+        const QString hinaus = "Unzulaessiger Dateiname im Archiv";
+        const QString leitetHinaus = "Der Eintrag %1 des Archivs {zip} wuerde ausserhalb des "
+                                     "Verzeichnisses geschrieben, in das entpackt wird.";
+        QTest::newRow("parent") << QStringList{"d.csv", "../x.jpg"} << viel << viel << hinaus
+                                << leitetHinaus.arg("../x.jpg");
+        QTest::newRow("absolute") << QStringList{"d.csv", "{dir}/x.jpg"} << viel << viel << hinaus
+                                  << leitetHinaus.arg("{dir}/x.jpg");
+        QTest::newRow("nested parent") << QStringList{"d.csv", "a/../../x.jpg"} << viel << viel
+                                       << hinaus << leitetHinaus.arg("a/../../x.jpg");
+        QTest::newRow("backslash") << QStringList{"d.csv", "..\\x.jpg"} << viel << viel << hinaus
+                                   << leitetHinaus.arg("..\\x.jpg");
+        QTest::newRow("drive") << QStringList{"d.csv", "C:x.jpg"} << viel << viel << hinaus
+                               << leitetHinaus.arg("C:x.jpg");
+        const QString keineDatei = "Der Eintrag %1 des Archivs {zip} ist keine gewoehnliche Datei "
+                                   "(sondern zum Beispiel ein Verweis oder eine Geraetedatei).";
+        for (const QString art : {"l", "p", "c"})
+            QTest::newRow(qPrintable("kind " + art))
+                << QStringList{"d.csv", art + ":x.jpg"} << viel << viel
+                << "Unzulaessiger Eintrag im Archiv" << keineDatei.arg("x.jpg");
+        QTest::newRow("same name twice") << QStringList{"d.csv", "a/x.jpg", "b/x.jpg"} << viel << viel
+                                         << "Doppelter Eintrag im Archiv"
+                                         << "Das Archiv {zip} enthaelt mehr als einen Eintrag mit "
+                                            "dem Dateinamen x.jpg.";
+        const QString zuGross = "Der Eintrag x.jpg des Archivs {zip} ist groesser als 100 Bytes.";
+        QTest::newRow("entry too big") << QStringList{"d.csv", "101:x.jpg"} << qint64(100) << viel
+                                       << "Eintrag im Archiv zu gross" << zuGross;
+        QTest::newRow("entry lies about its size")
+            << QStringList{"d.csv", "80:a.jpg", "101>1:x.jpg"} << qint64(100) << viel
+            << "Eintrag im Archiv zu gross" << zuGross;
+        const QString voll = "Das Archiv {zip} belegt entpackt mindestens %1 Bytes, im Verzeichnis "
+                             "{temp} sind aber nur 150 Bytes frei.";
+        QTest::newRow("disk too small") << QStringList{"80:a.jpg", "80:b.jpg", "d.csv"} << viel
+                                        << qint64(150) << "Nicht genug Speicherplatz" << voll.arg(160);
+        QTest::newRow("disk too small, sizes lie")
+            << QStringList{"d.csv", "80:a.jpg", "80>1:b.jpg"} << viel << qint64(150)
+            << "Nicht genug Speicherplatz" << voll.arg(165);
     }
-    void entpacken()
+    void feindlichesArchiv()
     {
         QFETCH(QStringList, namen);
-        QFETCH(QStringList, dateien);
-        QFETCH(QString, fehler);
+        QFETCH(qint64, jeEintrag);
+        QFETCH(qint64, frei);
+        QFETCH(QString, titel);
+        QFETCH(QString, grund);
         QDir basis(m_dir->path());
-        QVERIFY(basis.mkpath("ablage"));
-        const QString zip = m_dir->filePath("ablage/import.zip");
+        QVERIFY(basis.mkpath("ablage/temp"));
+        const QString zip = basis.filePath("ablage/import.zip");
+        const QString temp = basis.filePath("ablage/temp");
+        namen.replaceInStrings("{dir}", m_dir->path());
         schreibeZip(zip, namen);
         try {
-            const QString csv = ArchiveHelper::findeCsvDatei(*m_ctx, zip);
-            QVERIFY(fehler.isEmpty());
-            const QDir temp = QFileInfo(csv).dir();
-            QCOMPARE(QFileInfo(temp.absolutePath()).dir().absolutePath(), basis.filePath("ablage"));
-            QCOMPARE(temp.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), dateien);
-            QCOMPARE(lies(temp.filePath("x.jpg")), QByteArray("../x.jpg"));
-            ArchiveHelper::loescheTempVerzeichnis(*m_ctx, temp);
+            ArchiveHelper::entpacke(*m_ctx, zip, QDir(temp), {jeEintrag, frei});
+            QFAIL("not refused");
         } catch (const AnwendungsFehler &e) {
-            QCOMPARE(e.meldung.titel, fehler);
+            QCOMPARE(e.meldung.titel, titel);
+            QCOMPARE(e.meldung.text, grund.replace("{zip}", zip).replace("{dir}", m_dir->path())
+                                             .replace("{temp}", temp) +
+                                         " \n\nDaher wurde das Archiv nicht entpackt.");
         }
-        QCOMPARE(QDir(basis.filePath("ablage")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"import.zip"});
-        QCOMPARE(basis.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"ablage"});
+        QCOMPARE(eintraegeIn(temp), QStringList());
+        QCOMPARE(eintraegeIn(basis.filePath("ablage")), QStringList({"import.zip", "temp"}));
+        QCOMPARE(eintraegeIn(basis.path()), QStringList{"ablage"});
+    }
+
+    // The file an import reads: the ending is checked first (case-sensitive); a CSV file is
+    // read where it is; an archive is unpacked beside itself (directories flattened) and must
+    // hold exactly one CSV file; a failure leaves no temporary directory.
+    void importDatei_data()
+    {
+        QTest::addColumn<QString>("datei");
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<QStringList>("dateien");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("csv") << "import.csv" << QStringList() << QStringList() << QString();
+        QTest::newRow("zip") << "import.zip" << QStringList{"sub/", "sub/x.jpg", "./d.csv"}
+                             << QStringList{"d.csv", "x.jpg"} << QString();
+        QTest::newRow("capital ending") << "import.ZIP" << QStringList{"d.csv"} << QStringList()
+                                        << "Falsches Dateiformat";
+        QTest::newRow("no csv") << "import.zip" << QStringList{"a.jpg", "b.CSV"} << QStringList()
+                                << "Keine csv-Datei gefunden";
+        QTest::newRow("two csv") << "import.zip" << QStringList{"a.csv", "x/b.csv"}
+                                 << QStringList() << "Mehrere csv-Dateien";
+        QTest::newRow("hostile") << "import.zip" << QStringList{"a.csv", "../b.jpg"}
+                                 << QStringList() << "Unzulaessiger Dateiname im Archiv";
+    }
+    void importDatei()
+    {
+        QFETCH(QString, datei);
+        QFETCH(QStringList, namen);
+        QFETCH(QStringList, dateien);
+        QFETCH(QString, titel);
+        const QString pfad = m_dir->filePath(datei);
+        if (datei.endsWith(".csv"))
+            schreibeDatei(pfad, "Schema;x\n");
+        else
+            schreibeZip(pfad, namen);
+        QStringList status;
+        try {
+            const ImportDatei vorbereitet = ImportDatei::bereiteVor(
+                *m_ctx, pfad, [&status](const QString &text) { status << text; });
+            QVERIFY(titel.isEmpty());
+            QCOMPARE(vorbereitet.tempAngelegt, !dateien.isEmpty());
+            if (dateien.isEmpty()) {
+                QCOMPARE(vorbereitet.csvDatei, pfad);
+            } else {
+                QCOMPARE(QFileInfo(vorbereitet.tempVerzeichnis).dir().absolutePath(), m_dir->path());
+                QCOMPARE(vorbereitet.csvDatei, vorbereitet.tempVerzeichnis + "/d.csv");
+                QCOMPARE(eintraegeIn(vorbereitet.tempVerzeichnis), dateien);
+                QCOMPARE(lies(vorbereitet.tempVerzeichnis + "/x.jpg"), QByteArray("sub/x.jpg"));
+                QCOMPARE(status.size(), 2);
+            }
+            vorbereitet.raeumeAuf(*m_ctx);
+        } catch (const AnwendungsFehler &e) {
+            QCOMPARE(e.meldung.titel, titel);
+            QCOMPARE(status.size(), titel == "Falsches Dateiformat" ? 0 : 1);
+        }
+        QCOMPARE(eintraegeIn(m_dir->path()), QStringList{datei});
     }
 
 private:
