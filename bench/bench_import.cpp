@@ -13,11 +13,13 @@
 #include "TestDatabase.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -91,11 +93,30 @@ QByteArray alsInserts(DatabaseContext &ctx, int mitglieder, const QString &praef
     return sql + "COMMIT;\n";
 }
 
-double importSekunden(const QString &pfad)
+// The seconds of one import; `phasen` collects the seconds of each phase.
+double importSekunden(const QString &pfad, std::map<QString, std::vector<double>> *phasen = nullptr)
 {
     auto ctx = TestDatabase::openContext();
     CSVDataImporter importer(*ctx);
-    return BenchUtil::millisecondsWithoutOutput([&] { importer.importiere(pfad); }) / 1000.0;
+    QElapsedTimer uhr;
+    QString phase;
+    const auto phaseEnde = [&] {
+        if (phasen && !phase.isEmpty())
+            (*phasen)[phase].push_back(uhr.elapsed() / 1000.0);
+        uhr.start();
+    };
+    importer.setFortschritt([&](const ImportFortschritt &stand) {
+        if (stand.phase != phase) {
+            phaseEnde();
+            phase = stand.phase;
+        }
+    });
+    const double ms = BenchUtil::millisecondsWithoutOutput([&] {
+        uhr.start();
+        importer.importiere(pfad);
+        phaseEnde();
+    });
+    return ms / 1000.0;
 }
 
 double clientSekunden(const QByteArray &sql)
@@ -133,14 +154,16 @@ int main(int argc, char **argv)
     const QString grossA = schreibeDatei(dir, modell, gross, QStringLiteral("A"));
     const QString grossB = schreibeDatei(dir, modell, gross, QStringLiteral("B"));
 
-    std::vector<double> leerKlein, leerGross, gefuellt, client;
+    std::vector<double> leerKlein, leerGross, gefuellt, wieder, client;
+    std::map<QString, std::vector<double>> phasen;
     for (int i = 0; i < wiederholungen; ++i) {
         if (!BenchUtil::openFreshContext())
             return 1;
         leerKlein.push_back(importSekunden(kleinA));
         BenchUtil::openFreshContext();
-        leerGross.push_back(importSekunden(grossA));
+        leerGross.push_back(importSekunden(grossA, &phasen));
         gefuellt.push_back(importSekunden(grossB));
+        wieder.push_back(importSekunden(grossA));
         auto ctx = BenchUtil::openFreshContext();
         client.push_back(clientSekunden(alsInserts(*ctx, gross, QStringLiteral("A"))));
     }
@@ -149,6 +172,11 @@ int main(int argc, char **argv)
     std::printf("import %dk members: %.2f s\n", gross / 1000, g);
     std::printf("import %dk members into filled database: %.2f s\n", gross / 1000,
                 BenchUtil::median(gefuellt));
+    std::printf("import %dk members again (overwriting): %.2f s\n", gross / 1000,
+                BenchUtil::median(wieder));
+    for (const auto &[phase, sekunden] : phasen)
+        std::printf("import %dk members phase %s: %.2f s\n", gross / 1000, qPrintable(phase),
+                    BenchUtil::median(sekunden));
     std::printf("mariadb client %dk members: %.2f s\n", gross / 1000, BenchUtil::median(client));
     std::printf("import ratio: %.2f\n", g / BenchUtil::median(client));
     std::printf("import growth %dk\u2192%dk: %.2f\n", klein / 1000, gross / 1000,

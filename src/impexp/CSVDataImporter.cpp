@@ -42,6 +42,7 @@ QStringList CSVDataImporter::tokens(const QString &text, int zeile)
         return s.at(i) == QLatin1Char('"') && (i == 0 || s.at(i - 1) != QLatin1Char('\\'));
     };
     QStringList result;
+    result.reserve(text.count(QLatin1Char(';')) + 1);
     QString aktuell;
     bool innen = false;
     for (const QString &stueck : text.split(QLatin1Char(';'))) {
@@ -80,6 +81,18 @@ QStringList CSVDataImporter::tokens(const QString &text, int zeile)
 
 namespace {
 
+// The tokens of a line; lines without double quotes are only split and trimmed.
+QStringList zerlege(QStringView text, int zeile)
+{
+    if (text.contains(QLatin1Char('"')))
+        return CSVDataImporter::tokens(text.toString(), zeile);
+    QStringList result;
+    result.reserve(text.count(QLatin1Char(';')) + 1);
+    for (const QStringView stueck : text.split(QLatin1Char(';')))
+        result.append(stueck.trimmed().toString());
+    return result;
+}
+
 // The lines of a file with their numbers, decoded as UTF-8, without byte-order mark and
 // without blank lines. `gelesen` learns the number of lines once the file is read, `jeZeile`
 // is called for each line split into tokens.
@@ -92,23 +105,27 @@ QList<Zeile> leseZeilen(const QString &fileName,
         fehler(QStringLiteral("Datei nicht lesbar"),
                QStringLiteral("Kann die Datei %1 nicht oeffnen.").arg(fileName));
     QString inhalt = QString::fromUtf8(datei.readAll());
-    if (inhalt.startsWith(QChar(0xfeff)))
-        inhalt.remove(0, 1);
-    const QStringList texte = inhalt.split(QLatin1Char('\n'));
-    inhalt.clear();
+    QStringView rest(inhalt);
+    if (rest.startsWith(QChar(0xfeff)))
+        rest = rest.mid(1);
+    const qsizetype anzahl = rest.count(QLatin1Char('\n')) + 1;
     if (gelesen)
-        gelesen(texte.size());
+        gelesen(anzahl);
     QList<Zeile> zeilen;
+    zeilen.reserve(anzahl);
     int nummer = 0;
-    for (QString text : texte) {
+    while (nummer < anzahl) {
         ++nummer;
+        const qsizetype ende = rest.indexOf(QLatin1Char('\n'));
+        QStringView text = ende < 0 ? rest : rest.first(ende);
+        rest = ende < 0 ? QStringView() : rest.mid(ende + 1);
         if (jeZeile)
             jeZeile();
         if (text.endsWith(QLatin1Char('\r')))
             text.chop(1);
         if (text.trimmed().isEmpty())
             continue;
-        zeilen.append({nummer, CSVDataImporter::tokens(text, nummer)});
+        zeilen.append({nummer, zerlege(text, nummer)});
     }
     return zeilen;
 }

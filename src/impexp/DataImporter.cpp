@@ -22,6 +22,7 @@
 #include <QHash>
 #include <QLocale>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <functional>
@@ -113,8 +114,50 @@ QString exakt(const QVariant &wert)
     }
 }
 
+// Appends a number as four characters of 16 bits.
+void haengeBinaerAn(QString &ziel, quint64 zahl)
+{
+    for (int i = 0; i < 4; ++i, zahl >>= 16)
+        ziel += QChar(char16_t(zahl & 0xffff));
+}
+
+// Appends what `exakt` gives, without a text of its own for plain texts.
+void haengeExaktAn(QString &ziel, const QVariant &wert)
+{
+    if (wert.typeId() == QMetaType::QString) {
+        ziel += QLatin1Char('v');
+        ziel += *static_cast<const QString *>(wert.constData());
+    } else {
+        ziel += exakt(wert);
+    }
+}
+
 // A value as the database compares it with the columns' collation: texts without regard
 // to case, accents and trailing blanks.
+QString gefaltet(const QVariant &wert);
+
+// Appends what `gefaltet` gives; plain ASCII texts without a text of their own.
+void haengeGefaltetAn(QString &ziel, const QVariant &wert)
+{
+    if (wert.typeId() != QMetaType::QString) {
+        ziel += exakt(wert);
+        return;
+    }
+    const QString &text = *static_cast<const QString *>(wert.constData());
+    if (!std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        ziel += gefaltet(wert);
+        return;
+    }
+    qsizetype ende = text.size();
+    while (ende > 0 && text.at(ende - 1) == QLatin1Char(' '))
+        --ende;
+    ziel += QLatin1Char('v');
+    for (qsizetype i = 0; i < ende; ++i) {
+        const char16_t c = text.at(i).unicode();
+        ziel += QChar(c >= 'A' && c <= 'Z' ? char16_t(c + ('a' - 'A')) : c);
+    }
+}
+
 QString gefaltet(const QVariant &wert)
 {
     if (!wert.isValid() || wert.typeId() != QMetaType::QString)
@@ -204,10 +247,15 @@ private:
     void erkenneDuplikate();
 
     const ControllerDef &controllerDef(const EntityDescription &entity);
+    bool nachInhalt(const EntityDescription &entity) const;
+    // The attributes that match rows of `entity` with stored rows and with each other.
+    const QList<const AttributeDescription *> &schluessel(const EntityDescription &entity);
     std::vector<DataTuple *> zuImportieren(const QString &entity) const;
     qint64 anzahl() const;
     Ziel verweisVon(DataTuple &tupel, const QString &attribut);
     Ziel loese(DataTuple &tupel, const ForeignKeyNode &knoten);
+    // The path keys of the node's entries ("verein.name").
+    const QStringList &pfadeVon(const ForeignKeyNode &knoten);
     QString identitaet(const Ziel &ziel) const;
     Index &importIndex(const EntityDescription &entity,
                        QList<const AttributeDescription *> attribute);
@@ -223,13 +271,18 @@ private:
     DatabaseContext &m_ctx;
     QDir m_verzeichnis;
     std::map<QString, std::pair<std::string, ControllerDef>> m_defs;
-    std::unordered_map<const DataTuple *, QHash<QString, Ziel>> m_verweise;
-    std::unordered_map<const DataTuple *, qlonglong> m_ids;
+    // Per row (by its number) the targets of its references found so far.
+    std::vector<std::vector<std::pair<QString, Ziel>>> m_verweise;
+    QHash<const ForeignKeyNode *, QStringList> m_pfade;
+    std::vector<qlonglong> m_ids; // per row (by its number) the stored row it overwrites
+    std::unordered_map<const EntityDescription *, Index *> m_schluesselIndex;
     std::map<QString, Index> m_importIndizes;
     std::map<QString, Index> m_datenbankIndizes;
     QHash<const ForeignKeyNode *, Index *> m_importIndexJeKnoten;
     QHash<const ForeignKeyNode *, Index *> m_datenbankIndexJeKnoten;
     QHash<QString, Ziel> m_ziele; // per node and the values given for it
+    std::map<QString, QList<const AttributeDescription *>> m_schluessel;
+    QHash<QString, int> m_vergeben; // stored rows of equal content already matched, per content
 };
 
 DataImporter::DataImporter(DatabaseContext &ctx) : m_ctx(ctx) {}
@@ -281,6 +334,33 @@ const ControllerDef &DataImporter::Lauf::controllerDef(const EntityDescription &
         it->second.second.name = it->second.first.c_str();
     }
     return it->second.second;
+}
+
+bool DataImporter::Lauf::nachInhalt(const EntityDescription &entity) const
+{
+    return m_importer.m_strategien.strategie(entity.codeName()).nachInhalt();
+}
+
+const QList<const AttributeDescription *> &
+DataImporter::Lauf::schluessel(const EntityDescription &entity)
+{
+    auto it = m_schluessel.find(entity.codeName());
+    if (it != m_schluessel.end())
+        return it->second;
+    QList<const AttributeDescription *> attribute = entity.impExpKey();
+    if (nachInhalt(entity)) {
+        attribute.clear();
+        for (const ColumnInfo &spalte : entity.columns()) {
+            const QString &name = spalte.attribute->codeName();
+            if (!spalte.attribute->isPrimaryKey() && !name.endsWith(QLatin1String("_tist")) &&
+                !isBlob(*spalte.attribute))
+                attribute << spalte.attribute;
+        }
+        // The time a row was written belongs to its content.
+        if (const AttributeDescription *zeit = entity.attribute(QStringLiteral("execution_tist")))
+            attribute << zeit;
+    }
+    return m_schluessel.emplace(entity.codeName(), attribute).first->second;
 }
 
 std::vector<DataTuple *> DataImporter::Lauf::zuImportieren(const QString &entity) const
@@ -343,7 +423,9 @@ void DataImporter::Lauf::konvertiereBasistypen()
         }
         for (DataTuple *tupel : zuImportieren(name)) {
             m_importer.zeileErledigt();
-            for (const auto &[schluessel, attribut] : spalten) {
+            for (const auto &spalte : spalten) {
+                const QString &schluessel = spalte.first;
+                const AttributeDescription *attribut = spalte.second;
                 const DataTuple::Datum *datum = tupel->datum(schluessel);
                 const QString text = datum ? datum->value.toString() : QString();
                 if (text.isEmpty()) {
@@ -395,8 +477,7 @@ void DataImporter::Lauf::konvertiereBasistypen()
                     wert = text == QLatin1String("true");
                     break;
                 default:
-                    wert = text;
-                    break;
+                    continue; // texts stay as they were read
                 }
                 if (!ok)
                     falsch("Zahl falsch angegeben", "keine gueltige Zahl");
@@ -474,43 +555,69 @@ QString DataImporter::Lauf::identitaet(const Ziel &ziel) const
     }
 }
 
+const QStringList &DataImporter::Lauf::pfadeVon(const ForeignKeyNode &knoten)
+{
+    auto it = m_pfade.find(&knoten);
+    if (it == m_pfade.end()) {
+        QStringList pfade;
+        for (const ForeignKeyNode::Entry &eintrag : knoten.entries())
+            pfade << knoten.pathKey() + QLatin1Char('.') + eintrag.attribute->codeName();
+        it = m_pfade.insert(&knoten, pfade);
+    }
+    return *it;
+}
+
 DataImporter::Lauf::Ziel DataImporter::Lauf::verweisVon(DataTuple &tupel, const QString &attribut)
 {
-    QHash<QString, Ziel> &bekannt = m_verweise[&tupel];
-    const auto it = bekannt.constFind(attribut);
-    if (it != bekannt.cend())
-        return *it;
+    const size_t nummer = size_t(std::max(tupel.number(), 0));
+    if (nummer >= m_verweise.size())
+        m_verweise.resize(std::max(nummer + 1, m_verweise.size() * 2));
+    for (const auto &[name, ziel] : m_verweise[nummer])
+        if (name == attribut)
+            return ziel;
     Ziel ziel;
     ziel.art = Ziel::Keins;
     const ImpExpSchema *schema = daten.schema(tupel.entityName());
     const ForeignKeyGraph *graph = schema ? schema->graph(attribut) : nullptr;
     if (const ForeignKeyNode *knoten = graph ? graph->root().edgeTarget(attribut) : nullptr)
         ziel = loese(tupel, *knoten);
-    m_verweise[&tupel].insert(attribut, ziel);
+    m_verweise[nummer].emplace_back(attribut, ziel);
     return ziel;
 }
 
 DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const ForeignKeyNode &knoten)
 {
-    // The values given for the node and the targets of its inner references.
-    QMap<QString, QVariant> werte;
-    QMap<QString, Ziel> innere;
-    QList<const AttributeDescription *> attribute;
+    // The values given for the node and the targets of its inner references, in the order
+    // of its entries; rows naming the same values lead to the same target, so a target once
+    // found is remembered under the node and these values.
+    const std::vector<ForeignKeyNode::Entry> &eintraege = knoten.entries();
+    const QStringList pfade = pfadeVon(knoten); // a copy: inner nodes may add to the cache
+    QVarLengthArray<QVariant, 8> werte(qsizetype(eintraege.size()));
+    QVarLengthArray<Ziel, 8> innere(qsizetype(eintraege.size()));
+    QString gedaechtnis;
+    gedaechtnis.reserve(64);
+    haengeBinaerAn(gedaechtnis, quintptr(&knoten));
     bool leer = true;
-    for (const ForeignKeyNode::Entry &eintrag : knoten.entries()) {
-        const QString name = eintrag.attribute->codeName();
-        attribute.append(eintrag.attribute);
-        if (eintrag.target) {
-            const Ziel inneres = loese(tupel, *eintrag.target);
-            if (inneres.art == Ziel::Offen)
-                return inneres;
-            leer = leer && inneres.art == Ziel::Keins;
-            innere.insert(name, inneres);
+    for (size_t i = 0; i < eintraege.size(); ++i) {
+        if (eintraege[i].target) {
+            innere[i] = loese(tupel, *eintraege[i].target);
+            if (innere[i].art == Ziel::Offen)
+                return innere[i];
+            leer = leer && innere[i].art == Ziel::Keins;
+            gedaechtnis += QChar(u'0' + innere[i].art);
+            haengeBinaerAn(gedaechtnis, innere[i].art == Ziel::Tupel ? quint64(innere[i].tupel->number())
+                                                                     : quint64(innere[i].id));
         } else {
-            const DataTuple::Datum *datum = tupel.datum(knoten.pathKey() + QLatin1Char('.') + name);
-            const QVariant wert = datum ? datum->value : QVariant();
-            leer = leer && !wert.isValid();
-            werte.insert(name, wert);
+            const DataTuple::Datum *datum = tupel.datum(pfade[int(i)]);
+            if (datum)
+                werte[i] = datum->value;
+            leer = leer && !werte[i].isValid();
+            const qsizetype anfang = gedaechtnis.size();
+            gedaechtnis += QLatin1String("\0\0", 2);
+            haengeExaktAn(gedaechtnis, werte[i]);
+            const quint32 laenge = quint32(gedaechtnis.size() - anfang);
+            gedaechtnis[anfang] = QChar(char16_t(laenge & 0xffff));
+            gedaechtnis[anfang + 1] = QChar(char16_t(laenge >> 16));
         }
     }
     Ziel ziel;
@@ -518,42 +625,51 @@ DataImporter::Lauf::Ziel DataImporter::Lauf::loese(DataTuple &tupel, const Forei
         ziel.art = Ziel::Keins;
         return ziel;
     }
-    const EntityDescription &entity = knoten.entity();
-    Index *&imIndex = m_importIndexJeKnoten[&knoten];
-    if (!imIndex)
-        imIndex = &importIndex(entity, attribute);
-    QStringList exakteTeile;
-    for (const AttributeDescription *attribut : imIndex->attribute) {
-        const QString name = attribut->codeName();
-        exakteTeile << (attribut->isForeignKey() ? identitaet(innere[name]) : exakt(werte[name]));
-    }
-    // Rows naming the same values lead to the same target.
-    const QString exakterSchluessel = exakteTeile.join(kTrenner);
-    const QString gedaechtnis =
-        QString::number(quintptr(&knoten), 16) + kTrenner + exakterSchluessel;
     const auto bekannt = m_ziele.constFind(gedaechtnis);
     if (bekannt != m_ziele.cend())
         return *bekannt;
+
+    const EntityDescription &entity = knoten.entity();
+    Index *&imIndex = m_importIndexJeKnoten[&knoten];
+    if (!imIndex) {
+        QList<const AttributeDescription *> attribute;
+        for (const ForeignKeyNode::Entry &eintrag : eintraege)
+            attribute.append(eintrag.attribute);
+        imIndex = &importIndex(entity, attribute);
+    }
+    // The position of an attribute among the entries.
+    const auto stelle = [&](const AttributeDescription *attribut) {
+        for (size_t i = 0; i < eintraege.size(); ++i)
+            if (eintraege[i].attribute == attribut)
+                return i;
+        return size_t(0);
+    };
+    QStringList exakteTeile;
+    for (const AttributeDescription *attribut : imIndex->attribute) {
+        const size_t i = stelle(attribut);
+        exakteTeile << (attribut->isForeignKey() ? identitaet(innere[i]) : exakt(werte[i]));
+    }
+    const QString exakterSchluessel = exakteTeile.join(kTrenner);
     const QList<DataTuple *> imImport = imIndex->tupel.value(exakterSchluessel);
     QList<qlonglong> gespeichert;
     if (imImport.size() != 1) {
         QStringList gefalteteTeile;
         bool inDatenbankMoeglich = true;
         for (const AttributeDescription *attribut : imIndex->attribute) {
-            const QString name = attribut->codeName();
+            const size_t i = stelle(attribut);
             if (!attribut->isForeignKey()) {
-                gefalteteTeile << gefaltet(werte[name]);
-            } else if (innere[name].art == Ziel::Tupel) {
-                const qlonglong id = datenbankId(*innere[name].tupel);
+                gefalteteTeile << gefaltet(werte[i]);
+            } else if (innere[i].art == Ziel::Tupel) {
+                const qlonglong id = datenbankId(*innere[i].tupel);
                 inDatenbankMoeglich = inDatenbankMoeglich && id >= 0;
                 gefalteteTeile << QLatin1Char('d') + QString::number(id);
             } else {
-                gefalteteTeile << identitaet(innere[name]);
+                gefalteteTeile << identitaet(innere[i]);
             }
         }
         Index *&dbIndex = m_datenbankIndexJeKnoten[&knoten];
         if (!dbIndex)
-            dbIndex = &datenbankIndex(entity, attribute);
+            dbIndex = &datenbankIndex(entity, imIndex->attribute);
         if (inDatenbankMoeglich)
             gespeichert = dbIndex->ids.value(gefalteteTeile.join(kTrenner));
     }
@@ -731,11 +847,15 @@ void DataImporter::Lauf::loeseVerweiseAuf()
 
 qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
 {
-    const auto bekannt = m_ids.find(&tupel);
-    if (bekannt != m_ids.end())
-        return bekannt->second;
+    constexpr qlonglong kUnbekannt = -2;
+    const size_t nummer = size_t(std::max(tupel.number(), 0));
+    if (nummer >= m_ids.size())
+        m_ids.resize(std::max(nummer + 1, m_ids.size() * 2), kUnbekannt);
+    if (m_ids[nummer] != kUnbekannt)
+        return m_ids[nummer];
     const EntityDescription &entity = daten.schema(tupel.entityName())->entity();
-    if (!entity.hasImpExpKey())
+    const QList<const AttributeDescription *> &attribute = schluessel(entity);
+    if (attribute.isEmpty())
         fehler(QStringLiteral("Kein Import/Export-Schluessel vorhanden"),
                QStringLiteral("Fuer die Tabelle %1 ist kein Import/Export-Schluessel vorhanden.  "
                               "\n\nDies ist hoechstwahrscheinlich ein Fehler im Datenmodell.  "
@@ -743,32 +863,48 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
                    .arg(entity.codeName()),
                tupel.line());
     qlonglong id = -1;
-    QMap<QString, QString> teile;
+    // The parts of the key in the order of `attribute`.
+    QVarLengthArray<QString, 8> teile(attribute.size());
     bool moeglich = true;
-    for (const AttributeDescription *attribut : entity.impExpKey()) {
+    for (qsizetype i = 0; i < attribute.size(); ++i) {
+        const AttributeDescription *attribut = attribute[i];
         if (attribut->isForeignKey()) {
             const Ziel ziel = verweisVon(tupel, attribut->codeName());
             if (ziel.art == Ziel::Tupel) {
                 const qlonglong zielId = datenbankId(*ziel.tupel);
                 moeglich = moeglich && zielId >= 0;
-                teile.insert(attribut->codeName(), QLatin1Char('d') + QString::number(zielId));
+                teile[i] = QLatin1Char('d') + QString::number(zielId);
             } else {
                 moeglich = moeglich && ziel.art != Ziel::Offen;
-                teile.insert(attribut->codeName(), identitaet(ziel));
+                teile[i] = identitaet(ziel);
             }
         } else {
             const DataTuple::Datum *datum = tupel.datum(attribut->codeName());
-            teile.insert(attribut->codeName(),
-                         gefaltet(datum && datum->kind == DataTuple::Datum::Value ? datum->value
-                                                                                  : QVariant()));
+            haengeGefaltetAn(teile[i], datum && datum->kind == DataTuple::Datum::Value
+                                           ? datum->value
+                                           : QVariant());
         }
     }
     if (moeglich) {
-        Index &index = datenbankIndex(entity, entity.impExpKey());
-        QStringList schluessel;
-        for (const AttributeDescription *attribut : index.attribute)
-            schluessel << teile.value(attribut->codeName());
-        const QList<qlonglong> treffer = index.ids.value(schluessel.join(kTrenner));
+        Index *&schluesselIndex = m_schluesselIndex[&entity];
+        if (!schluesselIndex)
+            schluesselIndex = &datenbankIndex(entity, attribute);
+        Index &index = *schluesselIndex;
+        QString inhalt;
+        for (qsizetype k = 0; k < index.attribute.size(); ++k) {
+            if (k)
+                inhalt += kTrenner;
+            inhalt += teile[attribute.indexOf(index.attribute[k])];
+        }
+        const QList<qlonglong> treffer = index.ids.value(inhalt);
+        if (nachInhalt(entity)) {
+            // Equal rows in the order of the file and of their ids.
+            int &vergeben = m_vergeben[entity.codeName() + kTrenner + inhalt];
+            id = vergeben < treffer.size() ? treffer[vergeben] : -1;
+            ++vergeben;
+            m_ids[nummer] = id;
+            return id;
+        }
         if (treffer.size() > 1) {
             QStringList liste;
             for (int i = 0; i < treffer.size() && i < 10; ++i)
@@ -787,7 +923,7 @@ qlonglong DataImporter::Lauf::datenbankId(DataTuple &tupel)
         if (treffer.size() == 1)
             id = treffer.front();
     }
-    m_ids[&tupel] = id;
+    m_ids[nummer] = id;
     return id;
 }
 
@@ -826,24 +962,31 @@ void DataImporter::Lauf::erkenneDuplikate()
         if (!schema)
             continue;
         const EntityDescription &entity = schema->entity();
+        const bool wiederholbar = nachInhalt(entity);
         QHash<QString, const DataTuple *> gesehen;
         QHash<qlonglong, const DataTuple *> gespeichert;
         for (DataTuple *tupel : zuImportieren(name)) {
             ++gezaehlt;
             m_importer.zeileErledigt();
-            QStringList teile;
+            if (wiederholbar)
+                continue;
+            QString schluessel;
             for (const AttributeDescription *attribut : entity.impExpKey()) {
+                if (!schluessel.isEmpty())
+                    schluessel += kTrenner;
                 const DataTuple::Datum *datum = tupel->datum(attribut->codeName());
-                if (!datum)
-                    teile << kNull;
-                else if (datum->kind == DataTuple::Datum::Tuple)
-                    teile << QLatin1Char('t') + QString::number(datum->tuple->number());
-                else if (datum->kind == DataTuple::Datum::ForeignKey)
-                    teile << QLatin1Char('d') + QString::number(datum->foreignKey);
-                else
-                    teile << exakt(datum->value);
+                if (!datum) {
+                    schluessel += kNull;
+                } else if (datum->kind == DataTuple::Datum::Tuple) {
+                    schluessel += QLatin1Char('t');
+                    haengeBinaerAn(schluessel, quint64(datum->tuple->number()));
+                } else if (datum->kind == DataTuple::Datum::ForeignKey) {
+                    schluessel += QLatin1Char('d');
+                    haengeBinaerAn(schluessel, quint64(datum->foreignKey));
+                } else {
+                    haengeExaktAn(schluessel, datum->value);
+                }
             }
-            const QString schluessel = teile.join(kTrenner);
             const bool doppelt =
                 gesehen.contains(schluessel) ||
                 (tupel->databaseId() >= 0 && gespeichert.contains(tupel->databaseId()));
@@ -966,69 +1109,79 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
                    tupel.front()->line());
         codes = codes || name == QLatin1String("CodeType") || name == QLatin1String("CodeValue");
 
-        // The stored rows that are overwritten, read in chunks.
-        QHash<qlonglong, size_t> vorhanden;
-        std::vector<std::unique_ptr<Persistent>> gelesen;
-        std::vector<qlonglong> ids;
-        for (const DataTuple *t : tupel)
-            if (t->databaseId() >= 0)
-                ids.push_back(t->databaseId());
-        for (size_t start = 0; start < ids.size(); start += 1000) {
-            SqlStatement rest;
-            std::string &text = rest.text();
-            text = "WHERE " + entity.alias() + ".id IN (";
-            for (size_t i = start; i < ids.size() && i < start + 1000; ++i) {
-                if (i > start)
-                    text += ',';
-                sql.appendLiteral(text, QVariant(ids[i]), QMetaType::LongLong);
-            }
-            text += ')';
-            for (auto &objekt : BatchController(m_ctx, def).selectWhere(rest)) {
-                vorhanden.insert(objekt->getId(), gelesen.size());
-                gelesen.push_back(std::move(objekt));
-            }
-        }
-
-        std::vector<Persistent *> neu;
         bool blobs = false;
         for (const ColumnInfo &spalte : entity.columns())
             blobs = blobs || isBlob(*spalte.attribute);
         EntityController einzeln(m_ctx, def);
-        for (DataTuple *t : tupel) {
-            m_importer.zeileErledigt();
-            Geschrieben eintrag{nullptr, &def, {}};
-            const auto alt = vorhanden.constFind(t->databaseId());
-            if (alt != vorhanden.cend())
-                eintrag.objekt = std::move(gelesen[*alt]);
-            else if (t->databaseId() >= 0)
-                fehler(
-                    QStringLiteral("Fehlende Berechtigungen"),
-                    QStringLiteral("Der Datensatz mit der ID %1 der Tabelle %2 kann nicht gelesen "
-                                   "und daher nicht ueberschrieben werden.")
-                        .arg(t->databaseId())
-                        .arg(name),
-                    t->line());
-            const bool ueberschreiben = eintrag.objekt != nullptr;
-            if (!ueberschreiben)
-                eintrag.objekt.reset(static_cast<Persistent *>(entity.classInfo().create()));
-            fuelle(*t, entity, *eintrag.objekt, eintrag.offen);
-            if (ueberschreiben || blobs) {
-                einzeln.insertOrUpdate(*eintrag.objekt);
-                t->setDatabaseId(eintrag.objekt->getId());
-            } else {
-                neu.push_back(eintrag.objekt.get());
+        BatchController zusammen(m_ctx, def);
+        // In pieces of 1000 rows: the stored rows they overwrite read with one statement,
+        // the new rows inserted with one, and only the objects kept whose references are set
+        // afterwards.
+        for (size_t anfang = 0; anfang < tupel.size(); anfang += 1000) {
+            const auto ende = tupel.begin() + qsizetype(std::min(anfang + 1000, tupel.size()));
+            const std::vector<DataTuple *> stueck(tupel.begin() + qsizetype(anfang), ende);
+            QHash<qlonglong, size_t> vorhanden;
+            std::vector<std::unique_ptr<Persistent>> gelesen;
+            SqlStatement bedingung;
+            std::string &text = bedingung.text();
+            text = "WHERE " + entity.alias() + ".id IN (";
+            bool ueberschreibt = false;
+            for (const DataTuple *t : stueck) {
+                if (t->databaseId() < 0)
+                    continue;
+                text += ueberschreibt ? "," : "";
+                sql.appendLiteral(text, QVariant(t->databaseId()), QMetaType::LongLong);
+                ueberschreibt = true;
             }
-            ++(ueberschreiben ? ergebnis.ueberschriebenJeEntitaet[name]
-                              : ergebnis.eingefuegtJeEntitaet[name]);
-            ++(ueberschreiben ? ergebnis.ueberschrieben : ergebnis.eingefuegt);
-            alle.push_back(std::move(eintrag));
+            text += ')';
+            if (ueberschreibt)
+                for (auto &objekt : zusammen.selectWhere(bedingung)) {
+                    vorhanden.insert(objekt->getId(), gelesen.size());
+                    gelesen.push_back(std::move(objekt));
+                }
+
+            const size_t ersteDesStuecks = alle.size();
+            std::vector<Persistent *> neu, ueberschriebene;
+            for (DataTuple *t : stueck) {
+                m_importer.zeileErledigt();
+                Geschrieben eintrag{nullptr, &def, {}};
+                const auto alt = vorhanden.constFind(t->databaseId());
+                if (alt != vorhanden.cend())
+                    eintrag.objekt = std::move(gelesen[*alt]);
+                else if (t->databaseId() >= 0)
+                    fehler(QStringLiteral("Fehlende Berechtigungen"),
+                           QStringLiteral("Der Datensatz mit der ID %1 der Tabelle %2 kann nicht "
+                                          "gelesen und daher nicht ueberschrieben werden.")
+                               .arg(t->databaseId())
+                               .arg(name),
+                           t->line());
+                const bool ueberschreiben = eintrag.objekt != nullptr;
+                if (!ueberschreiben)
+                    eintrag.objekt.reset(static_cast<Persistent *>(entity.classInfo().create()));
+                fuelle(*t, entity, *eintrag.objekt, eintrag.offen);
+                // Rows with picture bytes one by one, the others together.
+                if (blobs) {
+                    einzeln.insertOrUpdate(*eintrag.objekt);
+                    t->setDatabaseId(eintrag.objekt->getId());
+                } else {
+                    (ueberschreiben ? ueberschriebene : neu).push_back(eintrag.objekt.get());
+                }
+                ++(ueberschreiben ? ergebnis.ueberschriebenJeEntitaet[name]
+                                  : ergebnis.eingefuegtJeEntitaet[name]);
+                ++(ueberschreiben ? ergebnis.ueberschrieben : ergebnis.eingefuegt);
+                alle.push_back(std::move(eintrag));
+            }
+            zusammen.updateAll(ueberschriebene);
+            zusammen.insertAll(neu);
+            // The rows inserted together got their ids in the order of the rows.
+            size_t n = 0;
+            for (DataTuple *t : stueck)
+                if (t->databaseId() < 0)
+                    t->setDatabaseId(neu.at(n++)->getId());
+            alle.erase(std::remove_if(alle.begin() + qsizetype(ersteDesStuecks), alle.end(),
+                                      [](const Geschrieben &g) { return g.offen.empty(); }),
+                       alle.end());
         }
-        BatchController(m_ctx, def).insertAll(neu);
-        // The rows inserted together got their ids in the order of the rows.
-        size_t n = 0;
-        for (DataTuple *t : tupel)
-            if (t->databaseId() < 0)
-                t->setDatabaseId(neu.at(n++)->getId());
         geschrieben += int(tupel.size());
         m_importer.status(QStringLiteral("%1 Datensaetze geschrieben").arg(geschrieben));
     }
@@ -1036,18 +1189,24 @@ void DataImporter::Lauf::schreiben(ImportResult &ergebnis)
         m_ctx.codeManager().loadCodes(m_ctx);
 
     int angepasst = 0;
-    m_importer.phase(QStringLiteral("Nachbearbeiten"),
-                     std::count_if(alle.begin(), alle.end(),
-                                   [](const Geschrieben &g) { return !g.offen.empty(); }));
+    m_importer.phase(QStringLiteral("Nachbearbeiten"), qint64(alle.size()));
+    // Written again together per entity; rows with picture bytes one by one.
+    std::map<const ControllerDef *, std::vector<Persistent *>> wieder;
     for (Geschrieben &eintrag : alle) {
-        if (eintrag.offen.empty())
-            continue;
         m_importer.zeileErledigt();
         for (const auto &[row, ziel] : eintrag.offen)
             eintrag.objekt->setValueAt(row, ziel->databaseId());
-        EntityController(m_ctx, *eintrag.def).insertOrUpdate(*eintrag.objekt);
+        const EntityDescription &entity =
+            *m_ctx.dataModel().entities().at(eintrag.def->entityIndex);
+        if (std::any_of(entity.columns().begin(), entity.columns().end(),
+                        [](const ColumnInfo &spalte) { return isBlob(*spalte.attribute); }))
+            EntityController(m_ctx, *eintrag.def).insertOrUpdate(*eintrag.objekt);
+        else
+            wieder[eintrag.def].push_back(eintrag.objekt.get());
         ++angepasst;
     }
+    for (const auto &[def, objekte] : wieder)
+        BatchController(m_ctx, *def).updateAll(objekte);
     m_importer.status(
         QStringLiteral("Passe Fremdschluessel an: %1 Datensaetze bearbeitet").arg(angepasst));
 

@@ -13,7 +13,8 @@ namespace {
 const QString kKategorie = QStringLiteral("ImportExport");
 
 // Rows of users: each one is stored once more after the import and must then exist exactly
-// once.
+// once. A password given in the file is not stored; imported users get no database account
+// until a password is set in the user administration.
 class BenutzerImportStrategy : public ImportStrategy
 {
 public:
@@ -21,6 +22,13 @@ public:
         : ImportStrategy(QStringLiteral("BenutzerImportStrategy"), QStringLiteral("Benutzer"),
                          {QStringLiteral("benutzername")})
     {}
+
+    void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
+    {
+        ImportStrategy::pruefe(ctx, tupel);
+        if (tupel.datum(QStringLiteral("password")))
+            tupel.setValue(QStringLiteral("password"), QVariant());
+    }
 
     void nachDemSchreiben(DatabaseContext &ctx,
                           const std::vector<const DataTuple *> &tupel) const override
@@ -139,19 +147,26 @@ public:
     }
 };
 
-// Log rows and sessions: stamped with the time of the import.
+// Log rows and sessions: stamped with the time of the import. Log rows have no key and
+// are matched by their content.
 class ImportZeitImportStrategy : public ImportStrategy
 {
 public:
-    ImportZeitImportStrategy(const QString &entity)
-        : ImportStrategy(entity + QStringLiteral("ImportStrategy"), entity)
+    ImportZeitImportStrategy(const QString &entity, bool nachInhalt)
+        : ImportStrategy(entity + QStringLiteral("ImportStrategy"), entity),
+          m_nachInhalt(nachInhalt)
     {}
+
+    bool nachInhalt() const override { return m_nachInhalt; }
 
     void pruefe(DatabaseContext &ctx, DataTuple &tupel) const override
     {
         ImportStrategy::pruefe(ctx, tupel);
         tupel.setValue(QStringLiteral("import_tist"), ctx.now());
     }
+
+private:
+    bool m_nachInhalt;
 };
 
 } // namespace
@@ -253,14 +268,16 @@ ImportStrategyRegistry::ImportStrategyRegistry()
             {"wettbewerbsTeilnahme", "sparte", "bildDaten"});
     einfach("BildDaten", {"nummer", "nummerProWettbewerb"}, {});
     einfach("CodeType", {"name"}, {});
-    einfach("CodeValue", {"name", "kurzText", "globalText", "reihenfolge"}, {"type"});
+    // The code values the installation writes have no global text.
+    einfach("CodeValue", {"name", "kurzText", "reihenfolge"}, {"type"});
     add(std::make_unique<IgnoreImportStrategy>(QStringLiteral("DataModelInfo")));
     add(std::make_unique<IgnoreImportStrategy>(QStringLiteral("DatenbankVerbindung")));
     einfach("Durchgang", {"minBewertung", "maxBewertung"},
             {"jurierung", "sparte", "jugend", "sortierModus", "status"});
     einfach("EinzelWertung", {}, {"wertung"});
-    for (const char *entity : {"EventLog", "QueryLog", "Session"})
-        add(std::make_unique<ImportZeitImportStrategy>(QString::fromLatin1(entity)));
+    add(std::make_unique<ImportZeitImportStrategy>(QStringLiteral("EventLog"), true));
+    add(std::make_unique<ImportZeitImportStrategy>(QStringLiteral("QueryLog"), true));
+    add(std::make_unique<ImportZeitImportStrategy>(QStringLiteral("Session"), false));
     einfach("EventLogCategory", {"name"}, {});
     einfach("EventLogSettings", {"toStdOut", "toDB"}, {});
     einfach("QueryLogSettings", {"toStdOut", "toDB"}, {});

@@ -28,6 +28,10 @@ public:
 
     // Rows of this entity are skipped.
     virtual bool ignoriert() const { return false; }
+    // Rows of this entity have no key of their own: a row is matched by all its stored
+    // values (the id and the time stamps aside), and equal rows may occur more than once,
+    // the n-th of them matching the n-th stored one.
+    virtual bool nachInhalt() const { return false; }
 
     // Checks a converted row before its references are resolved and completes the values
     // that the import computes itself (numbers, stamps).

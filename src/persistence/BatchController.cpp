@@ -63,6 +63,49 @@ std::pair<qulonglong, qulonglong> BatchController::execute(const SqlStatement &s
     return {result.rows(), result.insert_id()};
 }
 
+void BatchController::writeRows(
+    const std::vector<Persistent *> &objects, const std::string &head,
+    const std::vector<const ColumnInfo *> &columns, const std::string &tail, bool severalRows,
+    const char *kind,
+    const std::function<void(size_t, size_t, qulonglong, qulonglong)> &written)
+{
+    SqlWriter writer(m_ctx.connection());
+    // A value equal to the one above it in the same column reuses its literal.
+    std::vector<const QVariant *> lastValue(columns.size(), nullptr);
+    std::vector<std::string> lastLiteral(columns.size());
+    size_t first = 0;
+    while (first < objects.size()) {
+        SqlStatement statement;
+        std::string &text = statement.text();
+        text.reserve(std::min(kStatementBytes + 4096, 64 + objects.size() * 96));
+        text = head;
+        size_t next = first;
+        while (next < objects.size() &&
+               (next == first || (severalRows && text.size() < kStatementBytes))) {
+            text += next == first ? "(" : ",(";
+            for (size_t c = 0; c < columns.size(); ++c) {
+                if (c)
+                    text += ',';
+                const QVariant &value = objects[next]->rawValueAt(columns[c]->row);
+                if (!lastValue[c] || !(*lastValue[c] == value) ||
+                    lastValue[c]->isValid() != value.isValid()) {
+                    lastLiteral[c].clear();
+                    writer.appendLiteral(lastLiteral[c], value, columns[c]->metaType);
+                    lastValue[c] = &value;
+                }
+                text += lastLiteral[c];
+            }
+            text += ')';
+            ++next;
+        }
+        text += tail;
+        const auto [rows, insertId] = execute(statement, kind);
+        if (written)
+            written(first, next, rows, insertId);
+        first = next;
+    }
+}
+
 void BatchController::insertAll(const std::vector<Persistent *> &objects)
 {
     if (objects.empty())
@@ -101,44 +144,17 @@ void BatchController::insertAll(const std::vector<Persistent *> &objects)
         object->loadValueAt(Persistent::mut_tistRow, QVariant(now));
     }
 
-    SqlWriter writer(m_ctx.connection());
-    // A value equal to the one above it in the same column reuses its literal.
-    std::vector<const QVariant *> lastValue(columns.size(), nullptr);
-    std::vector<std::string> lastLiteral(columns.size());
     std::vector<std::pair<size_t, qulonglong>> firstIds; // (first object, first id)
-    size_t first = 0;
     try {
-        while (first < objects.size()) {
-            SqlStatement statement;
-            std::string &text = statement.text();
-            text.reserve(std::min(kStatementBytes + 4096, 64 + objects.size() * 96));
-            text = head;
-            size_t next = first;
-            while (next < objects.size() &&
-                   (next == first || (ids.consecutive && text.size() < kStatementBytes))) {
-                text += next == first ? "(" : ",(";
-                for (size_t c = 0; c < columns.size(); ++c) {
-                    if (c)
-                        text += ',';
-                    const QVariant &value = objects[next]->rawValueAt(columns[c]->row);
-                    if (!lastValue[c] || !(*lastValue[c] == value) ||
-                        lastValue[c]->isValid() != value.isValid()) {
-                        lastLiteral[c].clear();
-                        writer.appendLiteral(lastLiteral[c], value, columns[c]->metaType);
-                        lastValue[c] = &value;
-                    }
-                    text += lastLiteral[c];
-                }
-                text += ')';
-                ++next;
-            }
-            const auto [rows, insertId] = execute(statement, "INSERT");
-            if (rows != next - first)
-                throw PersistenceException::databaseError(
-                    QStringLiteral("%1 von %2 Zeilen eingefuegt.").arg(rows).arg(next - first));
-            firstIds.emplace_back(first, insertId);
-            first = next;
-        }
+        writeRows(objects, head, columns, std::string(), ids.consecutive, "INSERT",
+                  [&](size_t first, size_t next, qulonglong rows, qulonglong insertId) {
+                      if (rows != next - first)
+                          throw PersistenceException::databaseError(
+                              QStringLiteral("%1 von %2 Zeilen eingefuegt.")
+                                  .arg(rows)
+                                  .arg(next - first));
+                      firstIds.emplace_back(first, insertId);
+                  });
     } catch (...) {
         for (size_t i = 0; i < objects.size(); ++i) {
             objects[i]->loadValueAt(Persistent::create_tistRow, oldStamps[i].first);
@@ -151,6 +167,51 @@ void BatchController::insertAll(const std::vector<Persistent *> &objects)
         for (size_t i = firstIds[chunk].first; i < end; ++i)
             objects[i]->setId(
                 qlonglong(firstIds[chunk].second + (i - firstIds[chunk].first) * ids.step));
+    }
+}
+
+void BatchController::updateAll(const std::vector<Persistent *> &objects)
+{
+    if (objects.empty())
+        return;
+    for (const Persistent *object : objects) {
+        if (!object->hasId())
+            throw PersistenceException(
+                QStringLiteral("Interner Fehler"),
+                QStringLiteral("Ein Objekt vom Typ %1 ist noch nicht gespeichert und kann nicht "
+                               "ueberschrieben werden.")
+                    .arg(m_entity.codeName()));
+        WriteChecks::checkWritePermission(m_ctx, m_entity, *object);
+        WriteChecks::checkTextWidths(m_entity, *object);
+    }
+    std::vector<const ColumnInfo *> columns;
+    std::string head = "INSERT INTO " + m_entity.dbName().toStdString() + " (";
+    std::string update = " ON DUPLICATE KEY UPDATE ";
+    for (const ColumnInfo &column : m_entity.columns()) {
+        head += columns.empty() ? "" : ", ";
+        head += column.name;
+        columns.push_back(&column);
+        if (column.primaryKey || column.row == Persistent::create_tistRow)
+            continue;
+        update += update.back() == ' ' ? "" : ", ";
+        update += column.name + " = VALUES(" + column.name + ")";
+    }
+    head += ") VALUES ";
+
+    // The stamps change only when the statements succeed.
+    std::vector<QVariant> oldMut;
+    oldMut.reserve(objects.size());
+    const QDateTime now = m_ctx.now();
+    for (Persistent *object : objects) {
+        oldMut.push_back(object->rawValueAt(Persistent::mut_tistRow));
+        object->loadValueAt(Persistent::mut_tistRow, QVariant(now));
+    }
+    try {
+        writeRows(objects, head, columns, update, true, "UPDATE", nullptr);
+    } catch (...) {
+        for (size_t i = 0; i < objects.size(); ++i)
+            objects[i]->loadValueAt(Persistent::mut_tistRow, oldMut[i]);
+        throw;
     }
 }
 

@@ -4,12 +4,14 @@
 
 #include <QVariant>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 class EntityDescription;
+struct ColumnInfo;
 class PersistenceContext;
 class Persistent;
 
@@ -29,6 +31,10 @@ public:
     // auto_increment_increment, as InnoDB assigns them unless innodb_autoinc_lock_mode is 2
     // (interleaved); then the objects are inserted one per statement.
     void insertAll(const std::vector<Persistent *> &objects);
+    // Writes the stored objects back, every column but the id and create_tist, stamping
+    // mut_tist: multi-row INSERT ... ON DUPLICATE KEY UPDATE on the id (the tables have no
+    // other unique key), so thousands of rows cost a few statements.
+    void updateAll(const std::vector<Persistent *> &objects);
     // Deletes the stored objects (DELETE ... WHERE id IN (...)).
     void removeAll(const std::vector<const Persistent *> &objects);
     // Gives the attribute at `row` the value in all stored objects, stamping mut_tist
@@ -69,6 +75,13 @@ private:
             result.push_back(object.get());
         return result;
     }
+    // Writes "<head>(<values of the columns>),(...)<tail>" over the objects: one row per
+    // statement, or as many as fit into about a megabyte when `severalRows`. `written` (may be
+    // empty) learns the objects [first, next) of each statement, its affected rows and first id.
+    void writeRows(const std::vector<Persistent *> &objects, const std::string &head,
+                   const std::vector<const ColumnInfo *> &columns, const std::string &tail,
+                   bool severalRows, const char *kind,
+                   const std::function<void(size_t, size_t, qulonglong, qulonglong)> &written);
     // Runs a writing statement; returns the affected rows and the first inserted id.
     std::pair<qulonglong, qulonglong> execute(const SqlStatement &statement, const char *kind);
     // The rows of "SELECT <columns of each entity> FROM <table> <alias> " + rest, one object

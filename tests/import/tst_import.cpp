@@ -242,10 +242,16 @@ private slots:
         QCOMPARE(zweites.eingefuegt, 0);
         QCOMPARE(zweites.ueberschrieben, 27);
         QCOMPARE(anzahlen(), vorher);
+
+        // Overwritten rows take the file's values, every column in its place.
+        const QByteArray geaendert = inhalt(original).replace("Landesfotoschau", "Herbstschau").replace("Morgen", "Abend");
+        QCOMPARE(importer.importiere(datei(QString::fromUtf8(geaendert), QStringLiteral("eins/geaendert.csv"))).eingefuegt, 0);
+        QCOMPARE(vergleichbar(inhalt(exportiere(m_dir.filePath(QStringLiteral("drei"))))), vergleichbar(geaendert));
     }
 
-    // The technical rows (codes, settings, users and their permissions) of a database read
-    // back into it: every row finds itself by its key, also where a key column is empty.
+    // The technical rows (codes as installed, settings, users and their permissions, sessions
+    // and log rows) of a database read back into it: every row finds itself by its key, also
+    // where a key column is empty; log rows by their content, equal ones each once.
     void technischeDatenFindenSichWieder()
     {
         neueDatenbank();
@@ -257,11 +263,16 @@ private slots:
                           code("DatenBerechtigungsObjektTyp", "Mitglied") + " FROM Benutzer b");
         TestDatabase::run("INSERT INTO QueryLogSettings (queryType, entity, toStdOut, toDB) VALUES (" +
                           code("QueryType", "SELECT") + ", 'Verein', 0, 0)");
-        // Code values need a global text on import; the installed ones have none.
-        TestDatabase::run("UPDATE CodeValue SET globalText = COALESCE(kurzText, name)");
+        for (const char *text : {"zweimal", "zweimal", "einmal"})
+            TestDatabase::run(std::string("INSERT INTO EventLog (session, execution_tist, category, location, "
+                                          "level, text) SELECT MIN(s.id), '2026-03-01 10:00:00', MIN(c.id), "
+                                          "'Ort', 5, '") + text + "' FROM Session s, EventLogCategory c");
+        TestDatabase::run("INSERT INTO QueryLog (session, execution_tist, numberOfRows, query, queryType) "
+                          "SELECT MIN(id), '2026-03-01 10:00:01', 2, 'SELECT 1', " + code("QueryType", "SELECT") +
+                          " FROM Session");
         const QStringList tabellen = {"CodeType", "CodeValue", "GlobaleEinstellung", "EventLogCategory",
                                       "EventLogSettings", "QueryLogSettings", "Benutzer",
-                                      "VereinsDatenBerechtigung"};
+                                      "VereinsDatenBerechtigung", "Session", "EventLog", "QueryLog"};
         DataSet daten;
         int zeilen = 0;
         auto verbindung = TestDatabase::connectAsAdmin("kdb");
@@ -365,7 +376,6 @@ private slots:
                                  << "Telefonnummer falsch angegeben." << 5 << "Die Telefonnummer 0512 123 wurde falsch angegeben.";
         QTest::newRow("Duplikat") << "Schema;CodeType;name\nDaten;CodeType;Farbe\nDaten;CodeType;Farbe"
                                   << "Datensatz nicht eindeutig" << 6 << "";
-        QTest::newRow("ohne Schluessel") << "Schema;EventLog;text\nDaten;EventLog;x" << "Kein Import/Export-Schluessel vorhanden" << 5 << "";
     }
 
     // Every refusal names its line and writes nothing.
@@ -500,18 +510,21 @@ private slots:
     void schreiben_data()
     {
         QTest::addColumn<bool>("schreibfehler");
-        QTest::addColumn<bool>("fortsetzen");
-        QTest::newRow("Fehler beim Schreiben") << true << true;
-        QTest::newRow("vor dem Abschluss abgebrochen") << false << false;
-        QTest::newRow("geschrieben") << false << true;
+        QTest::addColumn<QString>("abbruchIn"); // the phase in which the caller cancels
+        QTest::newRow("Fehler beim Schreiben") << true << QString();
+        for (const char *phase : {"Lesen", "Verweise", "Schreiben", "Nachbearbeiten"})
+            QTest::newRow(phase) << false << QString::fromLatin1(phase);
+        QTest::newRow("geschrieben") << false << QString();
     }
 
     // All or nothing: a failing statement after the first rows were written, or a cancel
-    // before the commit, leaves the database and the code catalogue as they were.
+    // in any phase up to the commit, leaves the database and the code catalogue as they were.
+    // The phases are told in their order.
     void schreiben()
     {
         QFETCH(bool, schreibfehler);
-        QFETCH(bool, fortsetzen);
+        QFETCH(QString, abbruchIn);
+        const bool fortsetzen = abbruchIn.isEmpty();
         neueDatenbank();
         const QString name = schreibfehler ? QString(150, QLatin1Char('x')) : QStringLiteral("Klub");
         const QString pfad = datei(meta() + "Schema;CodeType;name\nDaten;CodeType;Neu\n"
@@ -521,7 +534,13 @@ private slots:
                                    name + ";false\n");
         const int codes = anzahl(QStringLiteral("CodeValue"));
         CSVDataImporter importer(*m_ctx);
-        importer.setFortsetzen([&] { return fortsetzen; });
+        QStringList phasen;
+        importer.setFortschritt([&](const ImportFortschritt &stand) {
+            if (phasen.isEmpty() || phasen.last() != stand.phase)
+                phasen << stand.phase;
+            QVERIFY(stand.erledigt <= stand.gesamt);
+        });
+        importer.setFortsetzen([&] { return phasen.last() != abbruchIn; });
         bool fehler = false;
         try {
             QCOMPARE(importer.importiere(pfad).abgebrochen, !fortsetzen);
@@ -534,11 +553,14 @@ private slots:
         QCOMPARE(anzahl(QStringLiteral("CodeValue")), codes + (geschrieben ? 1 : 0));
         QCOMPARE(anzahl(QStringLiteral("Verein")), geschrieben ? 1 : 0);
         QCOMPARE(m_ctx->codeManager().idOf(QStringLiteral("Neu"), QStringLiteral("A")) >= 0, geschrieben);
+        if (geschrieben)
+            QCOMPARE(phasen, QStringList({"Lesen", "Pruefen", "Verweise", "Abbilden", "Duplikate",
+                                          "Schreiben", "Nachbearbeiten"}));
     }
 
     // What the import computes itself: club numbers below their parent (also when the file
     // holds another one), member numbers by type, the import time of sessions; users are
-    // there exactly once afterwards.
+    // there exactly once afterwards, without the password the file gives.
     void berechneteWerte()
     {
         neueDatenbank();
@@ -553,7 +575,7 @@ private slots:
             "Daten;Mitglied;507;Mitgliedsart;Landesverband;4;;Jugend;Nein\n"
             "Schema;Session;benutzername;hostname;connectionURL;start_tist\n"
             "Daten;Session;eva;pc;socket;01.03.2026 10:00:00\n"
-            "Schema;Benutzer;benutzername;guiBenutzer\nDaten;Benutzer;eva;true\n");
+            "Schema;Benutzer;benutzername;password;guiBenutzer\nDaten;Benutzer;eva;geheim;true\n");
         CSVDataImporter(*m_ctx).importiere(pfad);
         QCOMPARE(TestDatabase::scalar("SELECT GROUP_CONCAT(vereinsNummerKomplett ORDER BY id) FROM Verein"),
                  std::string("5,507"));
@@ -562,7 +584,8 @@ private slots:
                  std::string("5073C/5073,507N1001/5071001,5074L/5074"));
         QCOMPARE(TestDatabase::scalar("SELECT import_tist FROM Session WHERE benutzername = 'eva'"),
                  std::string("2026-03-07 09:05:03"));
-        QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM Benutzer WHERE benutzername = 'eva'"),
+        QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM Benutzer WHERE benutzername = 'eva' "
+                                      "AND password IS NULL"),
                  std::string("1"));
     }
 
