@@ -2,10 +2,17 @@
 
 #include "BenutzerBearbeitenDialog.h"
 #include "BenutzerVerwaltung.h"
+#include "DataImporter.h"
 #include "DataModel.h"
+#include "DatabaseErrorDialog.h"
 #include "DatabaseContext.h"
 #include "ExportInDatei.h"
 #include "ExportStrategien.h"
+#include "ExtractThread.h"
+#include "ImportAusDatei.h"
+#include "ImportDatei.h"
+#include "ImportFortschrittsDialog.h"
+#include "ImportThread.h"
 #include "HilfeUeberDialog.h"
 #include "KeyboardManager.h"
 #include "Kontextzeile.h"
@@ -129,7 +136,7 @@ const ActionDef kActions[] = {
 };
 
 // The actions whose dialogs this version offers; the others stay greyed out.
-const char *const kAvailable[] = {"exportiereVerein", "exportiereVereinsMitglieder",
+const char *const kAvailable[] = {"importiere",           "exportiereVerein", "exportiereVereinsMitglieder",
                                   "exportiereVereinsHierarchie",
                                   "exportiereVereinsHierarchieMitglieder",
                                   "exportiereFunktionstraegerAction", "exportiereFachlicheDaten",
@@ -183,6 +190,7 @@ MainWindow::MainWindow(LoginPrompt prompt, bool loginNow, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    warteAufImport();
     // The windows that work with the context go before it.
     schliesseFenster();
 }
@@ -368,11 +376,112 @@ void MainWindow::oeffneHilfeUeberDialog()
     dialog.exec();
 }
 
-// Importing arrives with the import; its action stays disabled, so it only logs when called
-// directly.
 void MainWindow::importiere()
 {
     logAction(QStringLiteral("Aufruf von Importieren"));
+    if (!m_ctx || m_importLaeuft)
+        return;
+    const QString datei = ImportAusDatei::waehleDatei(this, *m_ctx);
+    if (datei.isEmpty())
+        return;
+    QMutexLocker sperre(&m_importMutex);
+    m_importLaeuft = true;
+    m_importUhr.start();
+    menuBar()->setEnabled(false);
+    auto *thread = new ExtractThread(*m_ctx, datei, this);
+    connect(thread, &ExtractThread::statusMessage, m_kontextzeile, &Kontextzeile::setzeStatus);
+    connect(thread, &ExtractThread::extractionFinished, this, &MainWindow::extractionFinished);
+    connect(thread, &ExtractThread::extractionFailed, this, &MainWindow::showExceptionMessage);
+    m_extractThread = thread;
+    thread->start();
+}
+
+void MainWindow::extractionFinished(bool createdTempDir, QString tempDir, QString importFileName)
+{
+    m_importTempAngelegt = createdTempDir;
+    m_importTempVerzeichnis = tempDir;
+    m_kontextzeile->setzeStatus(tr("Lese Metainformationen zur Importdatei"));
+    if (!m_ctx || !ImportAusDatei::pruefeMetaInformationen(
+                      this, *m_ctx, importFileName,
+                      [this](const QString &text) { m_kontextzeile->setzeStatus(text); })) {
+        beendeImport();
+        return;
+    }
+
+    QMutexLocker sperre(&m_importMutex);
+    auto *thread = new ImportThread(*m_ctx, importFileName, createdTempDir, tempDir, this);
+    auto *fortschritt = new ImportFortschrittsDialog(this);
+    connect(thread, &ImportThread::statusMessage, m_kontextzeile, &Kontextzeile::setzeStatus);
+    connect(thread, &ImportThread::statusMessage, fortschritt,
+            &ImportFortschrittsDialog::zeigeStatus);
+    connect(thread, &ImportThread::fortschritt, fortschritt,
+            &ImportFortschrittsDialog::zeigeFortschritt);
+    connect(thread, &ImportThread::importFinished, this, &MainWindow::importFinished);
+    connect(thread, &ImportThread::importFailed, this, &MainWindow::showExceptionMessage);
+    connect(fortschritt, &ImportFortschrittsDialog::abbrechen, thread, &ImportThread::brecheAb,
+            Qt::DirectConnection);
+    m_importThread = thread;
+    m_importFortschritt = fortschritt;
+    fortschritt->show();
+    thread->start(QThread::InheritPriority);
+}
+
+void MainWindow::importFinished(DatabaseContext *context, ImportResult *importResult,
+                               bool createdTempDir, QString tempDir)
+{
+    std::unique_ptr<DatabaseContext> arbeitsKontext(context);
+    std::unique_ptr<ImportResult> ergebnis(importResult);
+    m_importTempAngelegt = createdTempDir;
+    m_importTempVerzeichnis = tempDir;
+    arbeitsKontext.reset();
+    beendeImport();
+    if (!m_ctx)
+        return;
+    const int sekunden = int(m_importUhr.elapsed() / 1000);
+    try {
+        ImportAusDatei::uebernimm(*m_ctx, *ergebnis);
+    } catch (const PersistenceException &fehler) {
+        DatabaseErrorDialog::show(*m_ctx, this, QStringLiteral("MainWindow"), fehler);
+    }
+    ImportAusDatei::zeigeErgebnis(this, *ergebnis, sekunden);
+}
+
+void MainWindow::showExceptionMessage(QString shortText, QString longText)
+{
+    beendeImport();
+    if (m_ctx)
+        showError(*m_ctx, this, QStringLiteral("MainWindow"), shortText, longText);
+    else
+        MessageBoxes::current().critical(this, shortText, longText);
+}
+
+void MainWindow::beendeImport()
+{
+    delete m_importFortschritt.data();
+    if (m_ctx && m_importTempAngelegt) {
+        ImportDatei datei;
+        datei.tempAngelegt = true;
+        datei.tempVerzeichnis = m_importTempVerzeichnis;
+        datei.raeumeAuf(*m_ctx);
+    }
+    m_importTempAngelegt = false;
+    m_importTempVerzeichnis.clear();
+    m_importLaeuft = false;
+    menuBar()->setEnabled(true);
+    m_kontextzeile->setzeStatus(QString());
+}
+
+void MainWindow::warteAufImport()
+{
+    if (m_importThread) {
+        m_importThread->brecheAb();
+        m_importThread->wait();
+    }
+    if (m_extractThread)
+        m_extractThread->wait();
+    // Their ends are not delivered any more: what the extraction made goes now.
+    if (m_ctx && m_importTempAngelegt)
+        beendeImport();
 }
 
 void MainWindow::exportiere(const std::function<std::unique_ptr<ExportCallStrategy>()> &fabrik,

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMap>
+#include <QMutex>
 #include <QPointer>
 
 #include "WettbewerbBearbeitenDialog.h"
@@ -14,11 +16,17 @@ class Benutzer;
 class DatabaseContext;
 class DatenbankVerbindung;
 class ExportCallStrategy;
+class ExtractThread;
+class ImportFortschrittsDialog;
+class ImportThread;
+struct ImportResult;
 class KeyboardManager;
 class Kontextzeile;
 class QAction;
 class Verein;
 class Wettbewerb;
+Q_MOC_INCLUDE("DatabaseContext.h")
+Q_MOC_INCLUDE("DataImporter.h")
 namespace ExportStrategien {
 enum class VereinsUmfang;
 }
@@ -62,6 +70,8 @@ public:
     WettbewerbsSucheDialog *wettbewerbsSuche() const { return m_wettbewerbsSuche; }
     // The competition dialog while it runs (modal); null otherwise.
     WettbewerbBearbeitenDialog *offenerWettbewerb() const { return m_offenerWettbewerb; }
+    // True from the choice of an import file until its closing message.
+    bool importLaeuft() const { return m_importLaeuft; }
 
 public slots:
     bool meldeNeuAn();
@@ -95,6 +105,12 @@ public slots:
     void oeffneLogViewDialog();
     void oeffneSessionAdminDialog();
     void oeffneHilfeUeberDialog();
+    // The import: the extraction thread's end, the import thread's end, and a failure of
+    // either (also its message box).
+    void extractionFinished(bool createdTempDir, QString tempDir, QString importFileName);
+    void importFinished(DatabaseContext *context, ImportResult *importResult, bool createdTempDir,
+                        QString tempDir);
+    void showExceptionMessage(QString shortText, QString longText);
 
 private:
     void createActions();
@@ -117,6 +133,11 @@ private:
                     bool listeZuerstCsv = false);
     // The club exports: the active club's data in the scope (ExportStrategien::VereinsUmfang).
     void exportiereAktivenVerein(ExportStrategien::VereinsUmfang umfang);
+    // Ends a running import: the progress dialog closes, the temporary directory goes, the
+    // menu bar is enabled again and the status cleared.
+    void beendeImport();
+    // Lets a running import stop and waits for its threads.
+    void warteAufImport();
 
     LoginPrompt m_prompt;
     Kontextzeile *m_kontextzeile = nullptr;
@@ -127,6 +148,15 @@ private:
     QPointer<WettbewerbsSucheDialog> m_wettbewerbsSuche;
     QPointer<WettbewerbBearbeitenDialog> m_offenerWettbewerb;
     bool m_loginCancelled = false;
+    // The import while it runs: its threads, its progress dialog, what extraction made.
+    QMutex m_importMutex;
+    bool m_importLaeuft = false;
+    QElapsedTimer m_importUhr;
+    QPointer<ExtractThread> m_extractThread;
+    QPointer<ImportThread> m_importThread;
+    QPointer<ImportFortschrittsDialog> m_importFortschritt;
+    bool m_importTempAngelegt = false;
+    QString m_importTempVerzeichnis;
     // Declared last so that it goes first, before the context it logs through.
     std::unique_ptr<KeyboardManager> m_tastaturen;
 };
