@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="de">
 <context>
+    <name>Arbeitskontext</name>
+    <message>
+        <source>Keine Verbindung zur Datenbank</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Verbindung zur Datenbank konnte nicht hergestellt werden.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interner Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ArchiveHelper</name>
     <message>
         <source>tmp</source>
@@ -1135,6 +1154,74 @@ Daher konnten die Daten NICHT exportiert werden.Bitte beheben Sie den Fehler und
     </message>
 </context>
 <context>
+    <name>ImportAusDatei</name>
+    <message>
+        <source>Datei auswaehlen, aus der Daten importiert werden sollen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ggf. komprimierte CSV-Dateien (*.zip *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rueckfrage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+
+Kalvor kann versuchen, die Datei trotzdem zu importieren.  Da Importdateien mit veraltetem Datenformat nicht unbegrenzt unterstuetzt werden, koennte es dabei zu Fehlermeldungen kommen.  Falls dies der Fall ist, wenden Sie sich bitte an den Administrator. 
+
+Wollen Sie mit dem Import fortfahren?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import abgebrochen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Import wurde abgebrochen. Es wurden keine Daten geaendert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import erfolgreich beendet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten wurden erfolgreich importiert: %1 Datensaetze gelesen, davon %2 neu eingefuegt, %3 ueberschrieben und %4 uebergangen.
+
+Dauer: %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImportFortschrittsDialog</name>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Die Daten werden importiert...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Datensaetzen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 Datensaetze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Der Import wird abgebrochen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>JaNeinVariantConverter</name>
     <message>
         <source>Ja</source>
@@ -1791,6 +1878,10 @@ Haben Sie Ihren Benutzernamen und Ihr Passwort richtig geschrieben?</source>
     </message>
     <message>
         <source>Zu loeschenden Wettbewerb suchen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lese Metainformationen zur Importdatei</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
+    <name>Arbeitskontext</name>
+    <message>
+        <source>Keine Verbindung zur Datenbank</source>
+        <translation>No connection to the database</translation>
+    </message>
+    <message>
+        <source>Die Verbindung zur Datenbank konnte nicht hergestellt werden.</source>
+        <translation>The connection to the database could not be established.</translation>
+    </message>
+    <message>
+        <source>Interner Fehler</source>
+        <translation>Internal error</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
     <name>ArchiveHelper</name>
     <message>
         <source>tmp</source>
@@ -1152,6 +1171,80 @@ The data could therefore NOT be exported. Please correct the error and try again
     </message>
 </context>
 <context>
+    <name>ImportAusDatei</name>
+    <message>
+        <source>Datei auswaehlen, aus der Daten importiert werden sollen</source>
+        <translation>Choose the file to import data from</translation>
+    </message>
+    <message>
+        <source>Ggf. komprimierte CSV-Dateien (*.zip *.csv)</source>
+        <translation>CSV files, possibly compressed (*.zip *.csv)</translation>
+    </message>
+    <message>
+        <source>Rueckfrage</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>
+
+Kalvor kann versuchen, die Datei trotzdem zu importieren.  Da Importdateien mit veraltetem Datenformat nicht unbegrenzt unterstuetzt werden, koennte es dabei zu Fehlermeldungen kommen.  Falls dies der Fall ist, wenden Sie sich bitte an den Administrator. 
+
+Wollen Sie mit dem Import fortfahren?</source>
+        <translation>
+
+Kalvor can try to import the file anyway.  Since import files in an outdated data format are not supported indefinitely, this may lead to error messages.  If it does, please contact the administrator. 
+
+Do you want to continue with the import?</translation>
+    </message>
+    <message>
+        <source>Import abgebrochen</source>
+        <translation>Import cancelled</translation>
+    </message>
+    <message>
+        <source>Der Import wurde abgebrochen. Es wurden keine Daten geaendert.</source>
+        <translation>The import was cancelled. No data was changed.</translation>
+    </message>
+    <message>
+        <source>Import erfolgreich beendet</source>
+        <translation>Import finished successfully</translation>
+    </message>
+    <message>
+        <source>Die Daten wurden erfolgreich importiert: %1 Datensaetze gelesen, davon %2 neu eingefuegt, %3 ueberschrieben und %4 uebergangen.
+
+Dauer: %5</source>
+        <translation>The data was imported successfully: %1 records read, of which %2 inserted, %3 overwritten and %4 skipped.
+
+Duration: %5</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFortschrittsDialog</name>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Die Daten werden importiert...</source>
+        <translation>Importing the data...</translation>
+    </message>
+    <message>
+        <source>%1: %2 von %3 Datensaetzen</source>
+        <translation>%1: %2 of %3 records</translation>
+    </message>
+    <message>
+        <source>%1: %2 Datensaetze</source>
+        <translation>%1: %2 records</translation>
+    </message>
+    <message>
+        <source>Der Import wird abgebrochen...</source>
+        <translation>Cancelling the import...</translation>
+    </message>
+</context>
+<context>
     <name>JaNeinVariantConverter</name>
     <message>
         <source>Ja</source>
@@ -1814,6 +1907,10 @@ Did you spell your user name and password correctly?</translation>
     <message>
         <source>Zu loeschenden Wettbewerb suchen</source>
         <translation>Search the competition to delete</translation>
+    </message>
+    <message>
+        <source>Lese Metainformationen zur Importdatei</source>
+        <translation>Reading the meta information of the import file</translation>
     </message>
 </context>
 <context>
