@@ -331,6 +331,15 @@ std::optional<Meldung> BenutzerHelper::pruefe(Benutzer &benutzer, const QString 
     } else if (art == Speichern::Neu) {
         return melde(QString(), QStringLiteral("Passworteingaben leer"),
                      QStringLiteral("Benutzer können nicht ohne Passwort angelegt werden."));
+    } else if (art == Speichern::Bearbeiten && !istRoot(benutzer) && !accountExists(benutzer)) {
+        // A user read in by an import has a row but no account yet (files carry no passwords):
+        // the account is made with the password given here.
+        return melde(QStringLiteral("Kein Datenbankkonto vorhanden"),
+                     QStringLiteral("Kein Datenbankkonto vorhanden"),
+                     QStringLiteral("Zum Benutzer %1 gibt es noch kein Datenbankkonto, zum Beispiel "
+                                    "weil er importiert wurde.  Bitte geben Sie ein Passwort an; "
+                                    "damit wird das Konto angelegt.")
+                         .arg(name));
     }
     const auto gleichnamige =
         BenutzerController().select(m_ctx, {{QStringLiteral("benutzername"), name}});

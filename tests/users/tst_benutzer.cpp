@@ -204,7 +204,12 @@ private slots:
               "stimmen nicht ueberein. ");
         reihe("new without password", "neu", "", "", true,
               "Passworteingaben leer / Benutzer können nicht ohne Passwort angelegt werden.");
-        reihe("changed without password", "vorhanden", "", "", false, "");
+        reihe("changed without password", "mitkonto", "", "", false, "");
+        reihe("imported, no account, without password", "vorhanden", "", "", false,
+              "Kein Datenbankkonto vorhanden / Zum Benutzer vorhanden gibt es noch kein "
+              "Datenbankkonto, zum Beispiel weil er importiert wurde.  Bitte geben Sie ein "
+              "Passwort an; damit wird das Konto angelegt.");
+        reihe("imported, no account, with password", "vorhanden", "a", "a", false, "");
         reihe("name taken", "vorhanden", "a", "a", true,
               "Benutzername schon vergeben / Es gibt schon einen Benutzer mit dem angegebenen "
               "Namen.  Bitte waehlen Sie einen anderen Benutzernamen.");
@@ -217,7 +222,8 @@ private slots:
         QFETCH(QString, wiederholung);
         QFETCH(bool, neu);
         QFETCH(QString, meldung);
-        run("INSERT INTO Benutzer (benutzername) VALUES ('vorhanden')");
+        run("INSERT INTO Benutzer (benutzername) VALUES ('vorhanden'), ('mitkonto')");
+        run("CREATE USER IF NOT EXISTS 'kdb_mitkonto'@'%' IDENTIFIED BY 'x'");
         auto benutzer = neu ? std::make_unique<Benutzer>()
                             : std::move(BenutzerController().select(
                                   *m_ctx, {{QStringLiteral("benutzername"), name}}).front());
