@@ -11,14 +11,6 @@
         <source>Die Verbindung zur Datenbank konnte nicht hergestellt werden.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Interner Fehler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Unbekannter Fehler</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>ArchiveHelper</name>
@@ -1442,6 +1434,17 @@ Dauer: %5</source>
     </message>
     <message>
         <source>Status: </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LaufenderFehler</name>
+    <message>
+        <source>Interner Fehler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -11,14 +11,6 @@
         <source>Die Verbindung zur Datenbank konnte nicht hergestellt werden.</source>
         <translation>The connection to the database could not be established.</translation>
     </message>
-    <message>
-        <source>Interner Fehler</source>
-        <translation>Internal error</translation>
-    </message>
-    <message>
-        <source>Unbekannter Fehler</source>
-        <translation>Unknown error</translation>
-    </message>
 </context>
 <context>
     <name>ArchiveHelper</name>
@@ -1466,6 +1458,17 @@ Duration: %5</translation>
     <message>
         <source>Status: </source>
         <translation>Status: </translation>
+    </message>
+</context>
+<context>
+    <name>LaufenderFehler</name>
+    <message>
+        <source>Interner Fehler</source>
+        <translation>Internal error</translation>
+    </message>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>

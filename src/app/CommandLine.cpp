@@ -3,7 +3,7 @@
 #include "DatabaseContext.h"
 #include "ImportDatei.h"
 #include "ImportException.h"
-#include "PersistenceException.h"
+#include "LaufenderFehler.h"
 #include "entities/DatenbankVerbindung.h"
 
 #include <mysql++/exceptions.h>
@@ -183,22 +183,14 @@ int CommandLine::run(const QStringList &arguments)
         return reportFailure(
             error.meldung.titel,
             ImportException(error, importFehler ? importFehler->zeile : -1).meldungFuer(fileName));
-    } catch (const PersistenceException &error) {
-        return reportFailure(error.shortText(), error.longText());
-    } catch (const NoSuchPrivilegeException &error) {
-        return reportFailure(error.shortText(), error.longText());
     } catch (const mysqlpp::Exception &error) {
         if (!angemeldet)
             return reportFailure(QStringLiteral("Anmeldung an der Datenbank fehlgeschlagen"),
                                  QString::fromUtf8(error.what()));
-        const PersistenceException fehler =
-            PersistenceException::databaseError(QString::fromUtf8(error.what()));
-        return reportFailure(fehler.shortText(), fehler.longText());
-    } catch (const std::exception &error) {
-        return reportFailure(QStringLiteral("Interner Fehler"), QString::fromUtf8(error.what()));
+        const Meldung fehler = laufenderFehler();
+        return reportFailure(fehler.titel, fehler.text);
     } catch (...) {
-        return reportFailure(
-            QStringLiteral("Interner Fehler"),
-            QStringLiteral("Der Import ist an einem unbekannten Fehler gescheitert."));
+        const Meldung fehler = laufenderFehler();
+        return reportFailure(fehler.titel, fehler.text);
     }
 }

@@ -439,7 +439,7 @@ void MainWindow::importFinished(DatabaseContext *context, ImportResult *importRe
         return;
     const int sekunden = int(m_importUhr.elapsed() / 1000);
     try {
-        ImportAusDatei::uebernimm(*m_ctx, *ergebnis);
+        aktualisiereNachImport(*m_ctx, *ergebnis);
     } catch (const PersistenceException &fehler) {
         DatabaseErrorDialog::show(*m_ctx, this, QStringLiteral("MainWindow"), fehler);
     }

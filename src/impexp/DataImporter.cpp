@@ -1304,3 +1304,30 @@ ImportResult DataImporter::importiere(const QString &fileName)
     ergebnis.dauerMs = uhr.elapsed();
     return ergebnis;
 }
+
+namespace {
+
+bool hatGeschrieben(const ImportResult &ergebnis, std::initializer_list<const char *> entitaeten)
+{
+    for (const char *name : entitaeten) {
+        const QString entitaet = QString::fromLatin1(name);
+        if (ergebnis.eingefuegtJeEntitaet.value(entitaet) > 0 ||
+            ergebnis.ueberschriebenJeEntitaet.value(entitaet) > 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void aktualisiereNachImport(DatabaseContext &ctx, const ImportResult &ergebnis)
+{
+    if (hatGeschrieben(ergebnis, {"CodeType", "CodeValue"}))
+        ctx.codeManager().loadCodes(ctx);
+    if (hatGeschrieben(ergebnis, {"EventLogCategory", "EventLogSettings", "QueryLogSettings"}))
+        ctx.reloadConfiguration();
+    if (hatGeschrieben(ergebnis, {"GlobaleEinstellung", "Benutzer", "VereinsDatenBerechtigung"})) {
+        ctx.loadPermissionMode();
+        ctx.reloadPermissions();
+    }
+}

@@ -122,3 +122,8 @@ public:
 protected:
     void lies(const QString &fileName, DataSet &daten) override;
 };
+
+// Brings what another context keeps in memory up to date with what an import wrote (the
+// window's context after a worker's import): the code catalogue, the log rules, the
+// permission mode and checker, each only when rows of its tables were written.
+void aktualisiereNachImport(DatabaseContext &ctx, const ImportResult &ergebnis);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Meldung.h"
-
 #include <memory>
 
 class DatabaseContext;
@@ -28,8 +26,3 @@ private:
     std::unique_ptr<DatenbankVerbindung> m_login;
     std::unique_ptr<Session> m_session;
 };
-
-// The title and text of the exception being handled, for a worker's failure signal; call it
-// only inside a catch block. Knows the application's errors, the persistence layer's, refused
-// permissions, the client library's and any other std::exception.
-Meldung laufenderFehler();

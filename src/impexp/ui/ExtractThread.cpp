@@ -1,6 +1,7 @@
 #include "ExtractThread.h"
 
 #include "DatabaseContext.h"
+#include "LaufenderFehler.h"
 #include "ImportDatei.h"
 
 namespace {

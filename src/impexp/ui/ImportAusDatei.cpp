@@ -1,6 +1,5 @@
 #include "ImportAusDatei.h"
 
-#include "CodeManager.h"
 #include "DataImporter.h"
 #include "DatabaseContext.h"
 #include "DatabaseErrorDialog.h"
@@ -20,17 +19,6 @@ struct Texte
 {
     Q_DECLARE_TR_FUNCTIONS(ImportAusDatei)
 };
-
-bool hatGeschrieben(const ImportResult &ergebnis, std::initializer_list<const char *> entitaeten)
-{
-    for (const char *name : entitaeten) {
-        const QString entitaet = QString::fromLatin1(name);
-        if (ergebnis.eingefuegtJeEntitaet.value(entitaet) > 0 ||
-            ergebnis.ueberschriebenJeEntitaet.value(entitaet) > 0)
-            return true;
-    }
-    return false;
-}
 
 } // namespace
 
@@ -74,18 +62,6 @@ bool pruefeMetaInformationen(QWidget *parent, DatabaseContext &ctx, const QStrin
                           "unterstuetzt werden, koennte es dabei zu Fehlermeldungen kommen.  "
                           "Falls dies der Fall ist, wenden Sie sich bitte an den "
                           "Administrator. \n\nWollen Sie mit dem Import fortfahren?"));
-    }
-}
-
-void uebernimm(DatabaseContext &ctx, const ImportResult &ergebnis)
-{
-    if (hatGeschrieben(ergebnis, {"CodeType", "CodeValue"}))
-        ctx.codeManager().loadCodes(ctx);
-    if (hatGeschrieben(ergebnis, {"EventLogCategory", "EventLogSettings", "QueryLogSettings"}))
-        ctx.reloadConfiguration();
-    if (hatGeschrieben(ergebnis, {"GlobaleEinstellung", "Benutzer", "VereinsDatenBerechtigung"})) {
-        ctx.loadPermissionMode();
-        ctx.reloadPermissions();
     }
 }
 

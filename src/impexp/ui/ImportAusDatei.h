@@ -23,10 +23,6 @@ QString waehleDatei(QWidget *parent, DatabaseContext &ctx);
 bool pruefeMetaInformationen(QWidget *parent, DatabaseContext &ctx, const QString &csvDatei,
                              const std::function<void(const QString &)> &status);
 
-// Brings what the context keeps in memory up to date with what the import wrote: the code
-// catalogue, the log rules, the permission mode and checker.
-void uebernimm(DatabaseContext &ctx, const ImportResult &ergebnis);
-
 // The closing message: the counts and the duration, or that a cancelled import changed
 // nothing.
 void zeigeErgebnis(QWidget *parent, const ImportResult &ergebnis, int sekunden);

@@ -2,6 +2,7 @@
 
 #include "DataImporter.h"
 #include "DatabaseContext.h"
+#include "LaufenderFehler.h"
 #include "ImportException.h"
 
 namespace {
