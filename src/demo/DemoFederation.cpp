@@ -604,7 +604,7 @@ private:
                     reicheEin(wettbewerb, *einreicher, *lauf.sparten[s]);
                 eingereicht = eingereicht || anzahl > 0;
             }
-            if ((t + 1) % 50 == 0)
+            if ((t + 1) % 50 == 0 && t + 1 < teilnehmer.size())
                 melde(QStringLiteral("Images of %1: %2").arg(wettbewerb.getNummer()).arg(m_zahlen.bilder - vorher));
         }
         transaktion.commit();
