@@ -41,7 +41,8 @@ QString digest()
         const std::string spalten = TestDatabase::scalar(
             *connection, "SELECT GROUP_CONCAT(CONCAT('IFNULL(`', column_name, '`, ''~'')') ORDER "
                          "BY ordinal_position) FROM information_schema.columns WHERE table_schema "
-                         "= 'kdb' AND table_name = '" + name + "' AND column_name NOT LIKE '%tist'");
+                         "= 'kdb' AND table_name = '" +
+                             name + "' AND column_name NOT LIKE '%tist'");
         teile << QString::fromStdString(
             name + "=" +
             TestDatabase::scalar(*connection, "SELECT MD5(IFNULL(GROUP_CONCAT(MD5(CONCAT_WS('|', " +
@@ -115,27 +116,36 @@ private slots:
               9);
         zeile("members", "SELECT COUNT(*) FROM Mitglied", 200);
         zeile("member types", "SELECT COUNT(DISTINCT mitgliedsArt) FROM Mitglied", 4);
-        zeile("young members", "SELECT COUNT(*) > 10 FROM Mitglied m JOIN CodeValue j "
-                               "ON m.jugend = j.id WHERE j.name = 'Ja'", 1);
+        zeile("young members",
+              "SELECT COUNT(*) > 10 FROM Mitglied m JOIN CodeValue j "
+              "ON m.jugend = j.id WHERE j.name = 'Ja'",
+              1);
         zeile("members with titles",
               "SELECT COUNT(*) > 10 FROM Mitglied WHERE hoechsterTitel IS NOT NULL", 1);
         zeile("highest titles are the members' own",
               "SELECT COUNT(*) FROM Mitglied m JOIN FotographischerTitel t ON m.hoechsterTitel = "
-              "t.id WHERE t.mitglied <> m.id", 0);
+              "t.id WHERE t.mitglied <> m.id",
+              0);
         zeile("clubs with four officials",
               "SELECT COUNT(*) FROM (SELECT verein FROM Funktionstraeger WHERE funktionsCode IS "
-              "NOT NULL GROUP BY verein HAVING COUNT(*) >= 4) f", 13);
+              "NOT NULL GROUP BY verein HAVING COUNT(*) >= 4) f",
+              13);
         zeile("external jurors", "SELECT COUNT(*) FROM ExternerJuror", 6);
-        zeile("users besides root", "SELECT COUNT(*) FROM Benutzer WHERE benutzername <> 'root'", 7);
+        zeile("jurors of one category", "SELECT COUNT(*) FROM SpartenJurierung", 4);
+        zeile("users besides root", "SELECT COUNT(*) FROM Benutzer WHERE benutzername <> 'root'",
+              7);
         zeile("users without data permissions",
               "SELECT COUNT(*) FROM Benutzer b WHERE benutzername <> 'root' AND NOT EXISTS "
-              "(SELECT 1 FROM VereinsDatenBerechtigung v WHERE v.benutzer = b.id)", 0);
-        zeile("competitions in every state",
-              "SELECT COUNT(DISTINCT status) FROM Wettbewerb", 5);
-        zeile("images without picture", "SELECT COUNT(*) FROM Bild b JOIN BildDaten d ON "
-                                        "b.bildDaten = d.id WHERE d.daten IS NULL", 0);
+              "(SELECT 1 FROM VereinsDatenBerechtigung v WHERE v.benutzer = b.id)",
+              0);
+        zeile("competitions in every state", "SELECT COUNT(DISTINCT status) FROM Wettbewerb", 5);
+        zeile("images without picture",
+              "SELECT COUNT(*) FROM Bild b JOIN BildDaten d ON "
+              "b.bildDaten = d.id WHERE d.daten IS NULL",
+              0);
         zeile("pictures with a profile among them",
-              "SELECT SUM(LOCATE('ICC_PROFILE', daten) > 0) BETWEEN 1 AND COUNT(*) - 1 FROM BildDaten",
+              "SELECT SUM(LOCATE('ICC_PROFILE', daten) > 0) BETWEEN 1 AND COUNT(*) - 1 FROM "
+              "BildDaten",
               1);
     }
     void zeilen()
@@ -151,24 +161,32 @@ private slots:
     {
         QTest::addColumn<QString>("status");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("just created") << "ANGELEGT" << "0 0 0 0 0 0 0";
-        QTest::newRow("accepting images") << "BILDERANNAHME" << "+ 0 0 0 0 0 0";
-        QTest::newRow("closed for entries") << "ANNAHMESCHLUSS_VERSTRICHEN" << "+ 0 0 0 0 0 0";
+        QTest::newRow("just created") << "ANGELEGT"
+                                      << "0 0 0 0 0 0 0";
+        QTest::newRow("accepting images") << "BILDERANNAHME"
+                                          << "+ 0 0 0 0 0 0";
+        QTest::newRow("closed for entries") << "ANNAHMESCHLUSS_VERSTRICHEN"
+                                            << "+ 0 0 0 0 0 0";
         // Five first rounds finished, the fifteen second rounds generated, one begun.
-        QTest::newRow("being scored") << "WERTUNG_LAEUFT" << "+ + 5 20 1 0 0";
-        QTest::newRow("finished") << "WERTUNG_ABGESCHLOSSEN" << "+ + 20 20 0 + +";
+        QTest::newRow("being scored") << "WERTUNG_LAEUFT"
+                                      << "+ + 5 20 1 0 0";
+        QTest::newRow("finished") << "WERTUNG_ABGESCHLOSSEN"
+                                  << "+ + 20 20 0 + +";
     }
     void wettbewerbe()
     {
         QFETCH(QString, status);
         QFETCH(QString, erwartet);
         const std::string w = "(SELECT w.id FROM Wettbewerb w JOIN CodeValue c ON w.status = c.id "
-                              "WHERE c.name = '" + status.toStdString() + "')";
+                              "WHERE c.name = '" +
+                              status.toStdString() + "')";
         const std::string runden = "SELECT COUNT(*) FROM Durchgang d JOIN Jurierung j ON "
                                    "d.jurierung = j.id JOIN CodeValue c ON d.status = c.id WHERE "
-                                   "j.wettbewerb = " + w;
+                                   "j.wettbewerb = " +
+                                   w;
         const std::string bilder = "SELECT COUNT(*) FROM Bild b JOIN WettbewerbsTeilnahme t ON "
-                                   "b.wettbewerbsTeilnahme = t.id WHERE t.wettbewerb = " + w;
+                                   "b.wettbewerbsTeilnahme = t.id WHERE t.wettbewerb = " +
+                                   w;
         const int zahlen[] = {
             anzahl(bilder),
             anzahl(bilder + " AND b.bewertung IS NOT NULL"),
@@ -181,8 +199,9 @@ private slots:
         QStringList gefunden;
         const QStringList muster = erwartet.split(QLatin1Char(' '));
         for (int i = 0; i < muster.size(); ++i)
-            gefunden << (muster[i] == QLatin1String("+") && zahlen[i] > 0 ? QStringLiteral("+")
-                                                                          : QString::number(zahlen[i]));
+            gefunden << (muster[i] == QLatin1String("+") && zahlen[i] > 0
+                             ? QStringLiteral("+")
+                             : QString::number(zahlen[i]));
         QCOMPARE(gefunden.join(QLatin1Char(' ')), erwartet);
     }
 
@@ -195,10 +214,13 @@ private slots:
             "WHERE c.name = 'WIRD_JURIERT')";
         const int gesamt = anzahl("SELECT COUNT(*) FROM Wertung WHERE durchgang = " + runde);
         const int bewertet = anzahl("SELECT COUNT(*) FROM Wertung WHERE bewertung IS NOT NULL "
-                                    "AND durchgang = " + runde);
-        QVERIFY2(bewertet == gesamt / 2 && bewertet > 0, qPrintable(QStringLiteral("%1 of %2").arg(bewertet).arg(gesamt)));
+                                    "AND durchgang = " +
+                                    runde);
+        QVERIFY2(bewertet == gesamt / 2 && bewertet > 0,
+                 qPrintable(QStringLiteral("%1 of %2").arg(bewertet).arg(gesamt)));
         QCOMPARE(anzahl("SELECT w.positionImDurchgang FROM Durchgang d JOIN Wertung w ON "
-                        "d.aktuelleWertung = w.id WHERE d.id = " + runde),
+                        "d.aktuelleWertung = w.id WHERE d.id = " +
+                        runde),
                  bewertet + 1);
     }
 
@@ -234,8 +256,9 @@ private slots:
                            "into an empty database.");
         auto ctx = TestDatabase::openContext();
         QCOMPARE(DemoFederation::vorhandeneDaten(*ctx).value_or(QString()), erwartet);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 DemoFederation::fuelle(*ctx, kSeed, DemoFederation::Groesse::Klein));
+        QVERIFY_THROWS_EXCEPTION(
+            std::runtime_error,
+            DemoFederation::fuelle(*ctx, kSeed, DemoFederation::Groesse::Klein));
         const Lauf lauf = kalvorAdmin({"demo"});
         QCOMPARE(lauf.exitCode, 1);
         QCOMPARE(lauf.out, QByteArray());
