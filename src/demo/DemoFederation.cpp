@@ -462,6 +462,49 @@ private:
                 throw std::runtime_error("Demo federation: a competition does not move on.");
     }
 
+    // The master data as the tab "Grunddaten" takes them.
+    void setzeGrunddaten(Wettbewerb &wettbewerb, Jurierung &jurierung, const QString &datum)
+    {
+        wettbewerb.setDatumInput(datum);
+        wettbewerb.setOrt(DemoNamen::ort(*m_zufall).name);
+        wettbewerb.setAnzahlBilderFuerWertung(3);
+        wettbewerb.setAnzahlSpartenFuerKombination(2);
+        wettbewerb.setAnzahlTeilnehmerFuerVereinsW(3);
+        wettbewerb.setNurVollstaendigeKombination(false);
+        wettbewerb.setAnzahlAuszustellendeBilder(40);
+        wettbewerb.setAbrundungPunkteBeiAnnahmen(code("AbrundungPunkteBeiAnnahmen", "NEIN"));
+        wettbewerb.setMaxBildGroesse(QStringLiteral("1920x1080"));
+        wettbewerb.setMaxDateigroesseString(QStringLiteral("2MB"));
+        wettbewerb.setJugendAbInput(QStringLiteral("01.01.2007"));
+        verlange(WettbewerbService::pruefeGrunddaten(m_ctx, wettbewerb, jurierung),
+                 wettbewerb.getName());
+        WettbewerbService::speichereGrunddaten(m_ctx, wettbewerb, jurierung);
+    }
+
+    // The categories of kSparten with their rounds; the portraits are scored club by club.
+    void legeSpartenAn(Lauf &lauf)
+    {
+        Wettbewerb &wettbewerb = *lauf.wettbewerb;
+        for (const SparteDaten &s : kSparten) {
+            auto sparte = SparteService::neueSparte(m_ctx, wettbewerb);
+            sparte->setName(QString::fromUtf8(s.name));
+            sparte->setAbkuerzung(QString::fromLatin1(s.abkuerzung));
+            sparte->setDurchgangsModus(code("DurchgangsModus", s.modus));
+            sparte->setInKombinationVerwendet(s.kombination);
+            verlange(SparteService::pruefe(m_ctx, *sparte), wettbewerb.getName());
+            SparteService::speichere(m_ctx, *sparte);
+            lauf.sparten.push_back(std::move(sparte));
+        }
+        for (auto &runde : runden(wettbewerb)) {
+            if (runde->getSparte() == lauf.sparten[1]->getId() &&
+                runde->getArt() == code("DurchgangsArt", "ERSTER_DURCHGANG")) {
+                runde->setSortierModus(code("SpartenSortierModus", "VEREIN_MITGLIED"));
+                verlange(DurchgangService::pruefe(m_ctx, *runde), wettbewerb.getName());
+                DurchgangService::speichere(m_ctx, *runde);
+            }
+        }
+    }
+
     void legeWettbewerbAn(const WettbewerbsDaten &daten)
     {
         const qlonglong gastgeber =
@@ -480,39 +523,8 @@ private:
         WettbewerbService::legeAn(m_ctx, wettbewerb, *jurierung);
         ++m_zahlen.wettbewerbe;
 
-        wettbewerb.setDatumInput(QString::fromLatin1(daten.datum));
-        wettbewerb.setOrt(DemoNamen::ort(*m_zufall).name);
-        wettbewerb.setAnzahlBilderFuerWertung(3);
-        wettbewerb.setAnzahlSpartenFuerKombination(2);
-        wettbewerb.setAnzahlTeilnehmerFuerVereinsW(3);
-        wettbewerb.setNurVollstaendigeKombination(false);
-        wettbewerb.setAnzahlAuszustellendeBilder(40);
-        wettbewerb.setAbrundungPunkteBeiAnnahmen(code("AbrundungPunkteBeiAnnahmen", "NEIN"));
-        wettbewerb.setMaxBildGroesse(QStringLiteral("1920x1080"));
-        wettbewerb.setMaxDateigroesseString(QStringLiteral("2MB"));
-        wettbewerb.setJugendAbInput(QStringLiteral("01.01.2007"));
-        verlange(WettbewerbService::pruefeGrunddaten(m_ctx, wettbewerb, *jurierung), name);
-        WettbewerbService::speichereGrunddaten(m_ctx, wettbewerb, *jurierung);
-
-        for (const SparteDaten &s : kSparten) {
-            auto sparte = SparteService::neueSparte(m_ctx, wettbewerb);
-            sparte->setName(QString::fromUtf8(s.name));
-            sparte->setAbkuerzung(QString::fromLatin1(s.abkuerzung));
-            sparte->setDurchgangsModus(code("DurchgangsModus", s.modus));
-            sparte->setInKombinationVerwendet(s.kombination);
-            verlange(SparteService::pruefe(m_ctx, *sparte), name);
-            SparteService::speichere(m_ctx, *sparte);
-            lauf.sparten.push_back(std::move(sparte));
-        }
-        // The portraits are scored club by club.
-        for (auto &runde : runden(wettbewerb)) {
-            if (runde->getSparte() == lauf.sparten[1]->getId() &&
-                runde->getArt() == code("DurchgangsArt", "ERSTER_DURCHGANG")) {
-                runde->setSortierModus(code("SpartenSortierModus", "VEREIN_MITGLIED"));
-                verlange(DurchgangService::pruefe(m_ctx, *runde), name);
-                DurchgangService::speichere(m_ctx, *runde);
-            }
-        }
+        setzeGrunddaten(wettbewerb, *jurierung, QString::fromLatin1(daten.datum));
+        legeSpartenAn(lauf);
         melde(QStringLiteral("Competition %1 \"%2\"").arg(wettbewerb.getNummer(), name));
         if (daten.ziel == WettbewerbsStatus::Angelegt)
             return;
