@@ -57,4 +57,9 @@ if grep -q 'Demo federation' "$work/out"; then
     fail "the demo federation was installed a second time"
 fi
 [ "$(counts)" = "$first" ] || fail "the second start changed the data: $first -> $(counts)"
+# Without a display the script tells how to open the program instead of starting it.
+(cd "$HOME" && env -u QT_QPA_PLATFORM "$source_dir/scripts/start-kalvor.sh") >"$work/out" 2>&1 ||
+    { cat "$work/out" >&2; fail "start-kalvor.sh without a display ended with $?"; }
+grep -q "No display here.*$bin/kalvor" "$work/out" && ! grep -q '^Hauptfenster' "$work/out" ||
+    { cat "$work/out" >&2; fail "without a display the script did not say how to open Kalvor"; }
 echo "PASS: $first (clubs, members, competitions, images, single scores)"
