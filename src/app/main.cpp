@@ -8,6 +8,7 @@
 #include "PersistenceException.h"
 #include "PrivateServerLogin.h"
 #include "WettbewerbWertungsWidget.h"
+#include "entities/DatenbankVerbindung.h"
 
 #include <QApplication>
 #include <QDir>
