@@ -17,8 +17,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-unset MYSQL_UNIX_PORT DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=offscreen KALVOR_QUIT_AFTER_SHOW=1 KALVOR_BIN=$bin
+unset MYSQL_UNIX_PORT DISPLAY WAYLAND_DISPLAY LC_ALL LC_MESSAGES LANGUAGE
+export QT_QPA_PLATFORM=offscreen KALVOR_QUIT_AFTER_SHOW=1 KALVOR_BIN=$bin LANG=de_DE.UTF-8
 
 fail() {
     echo "FAIL: $*" >&2
@@ -26,7 +26,7 @@ fail() {
 }
 
 start() {
-    (cd "$HOME" && "$source_dir/scripts/start-kalvor.sh") >"$work/out" 2>&1 ||
+    (cd "$HOME" && timeout 300 "$source_dir/scripts/start-kalvor.sh") >"$work/out" 2>&1 ||
         { cat "$work/out" >&2; fail "start-kalvor.sh ended with $?"; }
     if grep -qF -- "$(head -n1 "$server_dir/root.password")" "$work/out"; then
         fail "the root password was printed"
