@@ -24,10 +24,11 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Architecture)" = amd64 ] || fail "Architecture: $(field Architecture)"
 depends=$(field Depends)
+depends_names=$(sed 's/ ([^)]*)//g; s/, /\n/g' <<<"$depends")
 # The private server's programs, and the libraries of every program (found by dpkg-shlibdeps).
 for package in mariadb-server-core mariadb-client-core libqt6core6 libqt6gui6 libqt6widgets6 \
-    libmysqlpp3 libmariadb3 libarchive13 libturbojpeg0 libevdev2 libudev1; do
-    grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
+    libmysql++3v5 libmariadb3 libarchive13 libturbojpeg0 libevdev2 libudev1; do
+    grep -qxF "$package" <<<"$depends_names" || fail "Depends lacks $package: $depends"
 done
 
 expected="./usr/bin/kalvor
@@ -43,8 +44,10 @@ expected="./usr/bin/kalvor
 files=$(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sort)
 [ "$files" = "$expected" ] || fail "the package holds other files than expected:
 $(diff <(echo "$expected") <(echo "$files"))"
-dpkg-deb -c "$deb" | grep -q -- '-rwxr-xr-x root/root .* ./usr/bin/kalvor$' ||
-    fail "kalvor is no executable of root: $(dpkg-deb -c "$deb" | grep usr/bin/kalvor$)"
+for program in kalvor kalvor-admin kalvor-report; do
+    mode=$(dpkg-deb -c "$deb" | awk -v path="./usr/bin/$program" '$6 == path {print $1, $2}')
+    [ "$mode" = "-rwxr-xr-x root/root" ] || fail "$program is no program of root: $mode"
+done
 
 # Unpacked, started from a home folder without translations: German and English texts found
 # relative to the program. The login then waits for the user; the run ends there.
