@@ -37,13 +37,12 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "photo competitions of a federation of photo clubs")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "photo competitions of a federation of photo clubs\n"
-    " Kalvor keeps the clubs of a federation, their members and the federation's\n"
-    " photo competitions: categories, rounds, jurors, entered pictures, the\n"
-    " jurors' scores on numeric keypads of their own, results, statistics and the\n"
-    " exchange of data as CSV files and ZIP archives. Its user interface is German.\n"
-    " The data lives in MariaDB: a server shared by the offices, or a private\n"
-    " server of the user that kalvor-admin sets up.")
+    "Kalvor keeps the clubs of a federation, their members and the federation's\n\
+photo competitions: categories, rounds, jurors, entered pictures, the\n\
+jurors' scores on numeric keypads of their own, results, statistics and the\n\
+exchange of data as CSV files and ZIP archives. Its user interface is German.\n\
+The data lives in MariaDB: a server shared by the offices, or a private\n\
+server of the user that kalvor-admin sets up.")
 set(KALVOR_PACKAGE_MAINTAINER "Kalvor developers <kalvor@example.org>"
     CACHE STRING "The maintainer named in the Debian package")
 set(CPACK_PACKAGE_CONTACT ${KALVOR_PACKAGE_MAINTAINER})
