@@ -396,7 +396,8 @@ int runDemo(const CommandLine &line)
         throw UsageError("--local and --host exclude each other.");
     allowWithLogin(line, {QStringLiteral("seed"), QStringLiteral("size")}, {}, local);
     bool ok = true;
-    const quint32 seed = line.options.value(QStringLiteral("seed"), QStringLiteral("1")).toUInt(&ok);
+    const quint32 seed =
+        line.options.value(QStringLiteral("seed"), QStringLiteral("1")).toUInt(&ok);
     if (!ok)
         throw UsageError("The seed must be a whole number from 0 to 4294967295.");
     const QString size = line.options.value(QStringLiteral("size"), QStringLiteral("small"));

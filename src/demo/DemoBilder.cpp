@@ -53,8 +53,7 @@ class Leinwand
 public:
     Leinwand(int breite, int hoehe)
         : breite(breite), hoehe(hoehe), pixel(size_t(breite) * size_t(hoehe) * 3)
-    {
-    }
+    {}
 
     void setze(int x, int y, const Farbe &c, double deckung = 1.0)
     {
@@ -85,7 +84,8 @@ Palette palette(Random &zufall, bool kraeftig)
             hsv(ton + zwischen(zufall, 0.05, 0.2), s * 0.5, zwischen(zufall, 0.8, 1.0)),
             hsv(ton + zwischen(zufall, 0.3, 0.5), s, zwischen(zufall, 0.35, 0.7)),
             hsv(ton + zwischen(zufall, 0.3, 0.6), s, zwischen(zufall, 0.1, 0.35)),
-            hsv(ton + 0.5, s, 1.0), s};
+            hsv(ton + 0.5, s, 1.0),
+            s};
 }
 
 void maleHintergrund(Leinwand &bild, const Palette &farben, Random &zufall)
@@ -201,7 +201,8 @@ Vektor xyz(double x, double y)
 // The Bradford adaptation from one white to another.
 Matrix bradford(const Vektor &von, const Vektor &nach)
 {
-    const Matrix ma{{{0.8951, 0.2664, -0.1614}, {-0.7502, 1.7135, 0.0367}, {0.0389, -0.0685, 1.0296}}};
+    const Matrix ma{
+        {{0.8951, 0.2664, -0.1614}, {-0.7502, 1.7135, 0.0367}, {0.0389, -0.0685, 1.0296}}};
     const Vektor a = mal(ma, von), b = mal(ma, nach);
     Matrix skala{};
     for (int i = 0; i < 3; ++i)
@@ -358,7 +359,8 @@ QByteArray DemoBilder::mitProfil(const QByteArray &jpeg, const QByteArray &profi
 {
     static const char kennung[] = "ICC_PROFILE";
     const int segmentLaenge = 2 + int(sizeof kennung) + 2 + profil.size();
-    if (jpeg.size() < 4 || uchar(jpeg[0]) != 0xff || uchar(jpeg[1]) != 0xd8 || segmentLaenge > 0xffff)
+    if (jpeg.size() < 4 || uchar(jpeg[0]) != 0xff || uchar(jpeg[1]) != 0xd8 ||
+        segmentLaenge > 0xffff)
         return jpeg;
     int nach = 2; // after SOI, and after a JFIF header when there is one
     if (jpeg.size() >= 6 && uchar(jpeg[2]) == 0xff && uchar(jpeg[3]) == 0xe0)

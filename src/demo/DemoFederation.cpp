@@ -47,8 +47,8 @@
 #include <mysql++/mysql++.h>
 
 #include <algorithm>
-#include <iterator>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -72,11 +72,10 @@ const QString kDatum = QStringLiteral("dd.MM.yyyy");
 void verlange(const std::optional<Meldung> &meldung, const QString &was)
 {
     if (meldung)
-        throw std::runtime_error(
-            (QStringLiteral("Demo federation, ") + was + QStringLiteral(": ") + meldung->titel +
-             QStringLiteral(" - ") + meldung->text)
-                .simplified()
-                .toStdString());
+        throw std::runtime_error((QStringLiteral("Demo federation, ") + was + QStringLiteral(": ") +
+                                  meldung->titel + QStringLiteral(" - ") + meldung->text)
+                                     .simplified()
+                                     .toStdString());
 }
 
 struct MitgliedInfo
@@ -191,12 +190,13 @@ private:
     void legeVereineAn()
     {
         const DemoNamen::Ort sitz = DemoNamen::ort(*m_zufall);
-        legeVereinAn(QStringLiteral("1"), nullptr, QStringLiteral("Photographischer Verband"), sitz);
+        legeVereinAn(QStringLiteral("1"), nullptr, QStringLiteral("Photographischer Verband"),
+                     sitz);
         const Verein *verband = m_vereine.front().get();
         for (int l = 0; l < m_umfang.landesverbaende; ++l) {
             const QString region = DemoNamen::region(l);
-            legeVereinAn(QString::number(l + 1), verband,
-                         QStringLiteral("Landesverband ") + region, DemoNamen::ort(*m_zufall));
+            legeVereinAn(QString::number(l + 1), verband, QStringLiteral("Landesverband ") + region,
+                         DemoNamen::ort(*m_zufall));
             m_landesverbaende.push_back(m_vereine.back()->getId());
             const Verein *landesverband = m_vereine.back().get();
             for (int v = 0; v < m_umfang.vereineJeLandesverband; ++v) {
@@ -245,12 +245,15 @@ private:
         {
             const char *art, *name;
         };
-        static const TitelDaten kTitel[] = {
-            {"VERBAND", "Fotograf des Verbandes"}, {"VERBAND", "Meister des Verbandes"},
-            {"FIAP", "AFIAP"},                     {"FIAP", "EFIAP"},
-            {"FIAP", "MFIAP"},                     {"PSA", "PPSA"},
-            {"PSA", "EPSA"},                       {"SONSTIGER", "Ehrenzeichen in Silber"},
-            {"SONSTIGER", "Ehrenzeichen in Gold"}};
+        static const TitelDaten kTitel[] = {{"VERBAND", "Fotograf des Verbandes"},
+                                            {"VERBAND", "Meister des Verbandes"},
+                                            {"FIAP", "AFIAP"},
+                                            {"FIAP", "EFIAP"},
+                                            {"FIAP", "MFIAP"},
+                                            {"PSA", "PPSA"},
+                                            {"PSA", "EPSA"},
+                                            {"SONSTIGER", "Ehrenzeichen in Silber"},
+                                            {"SONSTIGER", "Ehrenzeichen in Gold"}};
         std::vector<std::unique_ptr<FotographischerTitel>> liste;
         const int anzahl = prozent(15) ? 1 + bis(3) : 0;
         int erster = bis(int(std::size(kTitel)));
@@ -301,7 +304,8 @@ private:
                               DemoNamen::ascii(mitglied.getNachname()) +
                               QStringLiteral("@mail.example"));
         if (prozent(50))
-            mitglied.setTelefon(QStringLiteral("+43-%1-%2").arg(ort.vorwahl).arg(100000 + bis(900000)));
+            mitglied.setTelefon(
+                QStringLiteral("+43-%1-%2").arg(ort.vorwahl).arg(100000 + bis(900000)));
         verlange(MitgliedService::pruefe(m_ctx, mitglied),
                  QStringLiteral("member ") + mitglied.getMitgliedsNummerKomplett());
         auto titelListe = titel(geburt);
@@ -375,7 +379,8 @@ private:
             const DemoNamen::Ort ort = DemoNamen::ort(*m_zufall);
             juror->setOrt(ort.name);
             juror->setPlz(ort.plz);
-            juror->setEmail(DemoNamen::ascii(juror->getNachname()) + QStringLiteral("@jury.example"));
+            juror->setEmail(DemoNamen::ascii(juror->getNachname()) +
+                            QStringLiteral("@jury.example"));
             juror->setDatumGeburtInput(
                 tagZwischen(QDate(1950, 1, 1), QDate(1990, 12, 31)).toString(kDatum));
             verlange(JurorService::pruefeExternenJuror(m_ctx, *juror),
@@ -428,7 +433,8 @@ private:
             legeBenutzerAn(QStringLiteral("lv%1").arg(l + 1), m_landesverbaende[l], "LANDESVERBAND",
                            alles);
         for (int k = 0; k < m_umfang.vereinsBenutzer && k < int(m_klubs.size()); ++k) {
-            const qlonglong klub = m_klubs[size_t(k) * m_klubs.size() / size_t(m_umfang.vereinsBenutzer)];
+            const qlonglong klub =
+                m_klubs[size_t(k) * m_klubs.size() / size_t(m_umfang.vereinsBenutzer)];
             legeBenutzerAn(QStringLiteral("klub%1").arg(k + 1), klub, "VEREIN",
                            {{"Mitglied", "LESEN_UND_SCHREIBEN"},
                             {"Verein", "LESEN"},
@@ -456,12 +462,55 @@ private:
                 throw std::runtime_error("Demo federation: a competition does not move on.");
     }
 
+    // The master data as the tab "Grunddaten" takes them.
+    void setzeGrunddaten(Wettbewerb &wettbewerb, Jurierung &jurierung, const QString &datum)
+    {
+        wettbewerb.setDatumInput(datum);
+        wettbewerb.setOrt(DemoNamen::ort(*m_zufall).name);
+        wettbewerb.setAnzahlBilderFuerWertung(3);
+        wettbewerb.setAnzahlSpartenFuerKombination(2);
+        wettbewerb.setAnzahlTeilnehmerFuerVereinsW(3);
+        wettbewerb.setNurVollstaendigeKombination(false);
+        wettbewerb.setAnzahlAuszustellendeBilder(40);
+        wettbewerb.setAbrundungPunkteBeiAnnahmen(code("AbrundungPunkteBeiAnnahmen", "NEIN"));
+        wettbewerb.setMaxBildGroesse(QStringLiteral("1920x1080"));
+        wettbewerb.setMaxDateigroesseString(QStringLiteral("2MB"));
+        wettbewerb.setJugendAbInput(QStringLiteral("01.01.2007"));
+        verlange(WettbewerbService::pruefeGrunddaten(m_ctx, wettbewerb, jurierung),
+                 wettbewerb.getName());
+        WettbewerbService::speichereGrunddaten(m_ctx, wettbewerb, jurierung);
+    }
+
+    // The categories of kSparten with their rounds; the portraits are scored club by club.
+    void legeSpartenAn(Lauf &lauf)
+    {
+        Wettbewerb &wettbewerb = *lauf.wettbewerb;
+        for (const SparteDaten &s : kSparten) {
+            auto sparte = SparteService::neueSparte(m_ctx, wettbewerb);
+            sparte->setName(QString::fromUtf8(s.name));
+            sparte->setAbkuerzung(QString::fromLatin1(s.abkuerzung));
+            sparte->setDurchgangsModus(code("DurchgangsModus", s.modus));
+            sparte->setInKombinationVerwendet(s.kombination);
+            verlange(SparteService::pruefe(m_ctx, *sparte), wettbewerb.getName());
+            SparteService::speichere(m_ctx, *sparte);
+            lauf.sparten.push_back(std::move(sparte));
+        }
+        for (auto &runde : runden(wettbewerb)) {
+            if (runde->getSparte() == lauf.sparten[1]->getId() &&
+                runde->getArt() == code("DurchgangsArt", "ERSTER_DURCHGANG")) {
+                runde->setSortierModus(code("SpartenSortierModus", "VEREIN_MITGLIED"));
+                verlange(DurchgangService::pruefe(m_ctx, *runde), wettbewerb.getName());
+                DurchgangService::speichere(m_ctx, *runde);
+            }
+        }
+    }
+
     void legeWettbewerbAn(const WettbewerbsDaten &daten)
     {
-        const qlonglong gastgeber = daten.gastgeber == 0
-                                        ? m_vereine.front()->getId()
-                                        : m_landesverbaende[size_t(daten.gastgeber - 1) %
-                                                            m_landesverbaende.size()];
+        const qlonglong gastgeber =
+            daten.gastgeber == 0
+                ? m_vereine.front()->getId()
+                : m_landesverbaende[size_t(daten.gastgeber - 1) % m_landesverbaende.size()];
         Lauf lauf;
         lauf.wettbewerb = WettbewerbService::neuerWettbewerb(m_ctx, gastgeber);
         Wettbewerb &wettbewerb = *lauf.wettbewerb;
@@ -474,39 +523,8 @@ private:
         WettbewerbService::legeAn(m_ctx, wettbewerb, *jurierung);
         ++m_zahlen.wettbewerbe;
 
-        wettbewerb.setDatumInput(QString::fromLatin1(daten.datum));
-        wettbewerb.setOrt(DemoNamen::ort(*m_zufall).name);
-        wettbewerb.setAnzahlBilderFuerWertung(3);
-        wettbewerb.setAnzahlSpartenFuerKombination(2);
-        wettbewerb.setAnzahlTeilnehmerFuerVereinsW(3);
-        wettbewerb.setNurVollstaendigeKombination(false);
-        wettbewerb.setAnzahlAuszustellendeBilder(40);
-        wettbewerb.setAbrundungPunkteBeiAnnahmen(code("AbrundungPunkteBeiAnnahmen", "NEIN"));
-        wettbewerb.setMaxBildGroesse(QStringLiteral("1920x1080"));
-        wettbewerb.setMaxDateigroesseString(QStringLiteral("2MB"));
-        wettbewerb.setJugendAbInput(QStringLiteral("01.01.2007"));
-        verlange(WettbewerbService::pruefeGrunddaten(m_ctx, wettbewerb, *jurierung), name);
-        WettbewerbService::speichereGrunddaten(m_ctx, wettbewerb, *jurierung);
-
-        for (const SparteDaten &s : kSparten) {
-            auto sparte = SparteService::neueSparte(m_ctx, wettbewerb);
-            sparte->setName(QString::fromUtf8(s.name));
-            sparte->setAbkuerzung(QString::fromLatin1(s.abkuerzung));
-            sparte->setDurchgangsModus(code("DurchgangsModus", s.modus));
-            sparte->setInKombinationVerwendet(s.kombination);
-            verlange(SparteService::pruefe(m_ctx, *sparte), name);
-            SparteService::speichere(m_ctx, *sparte);
-            lauf.sparten.push_back(std::move(sparte));
-        }
-        // The portraits are scored club by club.
-        for (auto &runde : runden(wettbewerb)) {
-            if (runde->getSparte() == lauf.sparten[1]->getId() &&
-                runde->getArt() == code("DurchgangsArt", "ERSTER_DURCHGANG")) {
-                runde->setSortierModus(code("SpartenSortierModus", "VEREIN_MITGLIED"));
-                verlange(DurchgangService::pruefe(m_ctx, *runde), name);
-                DurchgangService::speichere(m_ctx, *runde);
-            }
-        }
+        setzeGrunddaten(wettbewerb, *jurierung, QString::fromLatin1(daten.datum));
+        legeSpartenAn(lauf);
         melde(QStringLiteral("Competition %1 \"%2\"").arg(wettbewerb.getNummer(), name));
         if (daten.ziel == WettbewerbsStatus::Angelegt)
             return;
@@ -524,7 +542,8 @@ private:
         bewerteWettbewerb(lauf, daten.ziel == WettbewerbsStatus::WertungAbgeschlossen);
         if (daten.ziel == WettbewerbsStatus::WertungAbgeschlossen) {
             weiter(wettbewerb, WettbewerbsStatus::WertungAbgeschlossen);
-            const auto ergebnis = ErgebnisHelper::berechneUndUeberschreibeErgebnisse(m_ctx, wettbewerb);
+            const auto ergebnis =
+                ErgebnisHelper::berechneUndUeberschreibeErgebnisse(m_ctx, wettbewerb);
             const int knoten = StatistikHelper::berechneStatistik(m_ctx, wettbewerb);
             melde(QStringLiteral("Results of %1: %2 images accepted of %3, statistics of %4 nodes")
                       .arg(wettbewerb.getNummer())
@@ -539,22 +558,35 @@ private:
         return MitgliedController().readById(m_ctx, id);
     }
 
-    // Two external jurors and a member; each gets a keypad. Returns the member jurors.
+    // Two external jurors and a member judging all categories, a third external juror one;
+    // each gets a keypad. Returns the member jurors.
     std::vector<qlonglong> setzeJuryEin(Lauf &lauf)
     {
         Wettbewerb &wettbewerb = *lauf.wettbewerb;
         const size_t erster = size_t(bis(int(m_externeJuroren.size())));
         for (size_t i = 0; i < 2; ++i)
-            verlange(JurorService::fuegeHinzu(
-                         m_ctx, wettbewerb,
-                         *m_externeJuroren[(erster + i) % m_externeJuroren.size()]),
-                     QStringLiteral("jury"));
+            verlange(
+                JurorService::fuegeHinzu(m_ctx, wettbewerb,
+                                         *m_externeJuroren[(erster + i) % m_externeJuroren.size()]),
+                QStringLiteral("jury"));
         const qlonglong mitgliedsJuror = m_mitglieder[size_t(bis(int(m_mitglieder.size())))].id;
         verlange(JurorService::fuegeHinzu(m_ctx, wettbewerb, *mitglied(mitgliedsJuror)),
                  QStringLiteral("jury"));
+        // A third external juror judges the young photographers' category only.
+        const ExternerJuror &jugendJuror =
+            *m_externeJuroren[(erster + 2) % m_externeJuroren.size()];
+        verlange(JurorService::fuegeHinzu(m_ctx, wettbewerb, jugendJuror), QStringLiteral("jury"));
+        auto einzelSitz =
+            std::move(JuriertBeiController()
+                          .select(m_ctx, {{QStringLiteral("wettbewerb"), wettbewerb.getId()},
+                                          {QStringLiteral("externerJuror"), jugendJuror.getId()}})
+                          .front());
+        JurorService::toggleAlleSparten(m_ctx, *einzelSitz);
+        verlange(JurorService::ordneSparteZu(m_ctx, *einzelSitz, *lauf.sparten[2]),
+                 QStringLiteral("jury"));
         qlonglong tastatur = 100;
-        for (const auto &sitz :
-             JuriertBeiController().select(m_ctx, {{QStringLiteral("wettbewerb"), wettbewerb.getId()}})) {
+        for (const auto &sitz : JuriertBeiController().select(
+                 m_ctx, {{QStringLiteral("wettbewerb"), wettbewerb.getId()}})) {
             m_ctx.assignKeyboard(sitz->getId(), ++tastatur);
             lauf.tastatur.insert(sitz->getId(), tastatur);
         }
@@ -577,13 +609,16 @@ private:
                                                  [](const MitgliedInfo *i) { return i->jugend; }));
         const size_t anzahl = std::min(kandidaten.size(), size_t(m_umfang.teilnehmer));
         const size_t jung = std::min(jugend, std::max<size_t>(4, anzahl / 6));
-        std::vector<const MitgliedInfo *> gewaehlt(kandidaten.begin(), kandidaten.begin() + long(jung));
+        std::vector<const MitgliedInfo *> gewaehlt(kandidaten.begin(),
+                                                   kandidaten.begin() + long(jung));
         gewaehlt.insert(gewaehlt.end(), kandidaten.begin() + long(jugend),
-                        kandidaten.begin() + long(std::min(kandidaten.size(), jugend + anzahl - jung)));
+                        kandidaten.begin() +
+                            long(std::min(kandidaten.size(), jugend + anzahl - jung)));
         return gewaehlt;
     }
 
-    void reicheBilderEin(Lauf &lauf, const std::vector<const MitgliedInfo *> &teilnehmer, int anteil)
+    void reicheBilderEin(Lauf &lauf, const std::vector<const MitgliedInfo *> &teilnehmer,
+                         int anteil)
     {
         Wettbewerb &wettbewerb = *lauf.wettbewerb;
         const int vorher = m_zahlen.bilder;
@@ -604,11 +639,15 @@ private:
                     reicheEin(wettbewerb, *einreicher, *lauf.sparten[s]);
                 eingereicht = eingereicht || anzahl > 0;
             }
-            if ((t + 1) % 50 == 0)
-                melde(QStringLiteral("Images of %1: %2").arg(wettbewerb.getNummer()).arg(m_zahlen.bilder - vorher));
+            if ((t + 1) % 50 == 0 && t + 1 < teilnehmer.size())
+                melde(QStringLiteral("Images of %1: %2")
+                          .arg(wettbewerb.getNummer())
+                          .arg(m_zahlen.bilder - vorher));
         }
         transaktion.commit();
-        melde(QStringLiteral("Images of %1: %2").arg(wettbewerb.getNummer()).arg(m_zahlen.bilder - vorher));
+        melde(QStringLiteral("Images of %1: %2")
+                  .arg(wettbewerb.getNummer())
+                  .arg(m_zahlen.bilder - vorher));
     }
 
     void reicheEin(const Wettbewerb &wettbewerb, const Mitglied &einreicher, const Sparte &sparte)
@@ -630,7 +669,8 @@ private:
             throw std::runtime_error("Demo federation: a drawn picture does not decode.");
         daten.setDaten(jpeg);
         daten.setDateiname(daten.getNummer() + QStringLiteral(".jpg"));
-        verlange(BildService::speichere(m_ctx, wettbewerb, bild, daten, true), QStringLiteral("image"));
+        verlange(BildService::speichere(m_ctx, wettbewerb, bild, daten, true),
+                 QStringLiteral("image"));
         // How good the jurors find it, 0 to 1.
         m_qualitaet.insert(bild.getId(), (zahl() + zahl() + zahl()) / 3.0);
         ++m_zahlen.bilder;
@@ -641,7 +681,8 @@ private:
     std::vector<std::unique_ptr<Durchgang>> runden(const Wettbewerb &wettbewerb)
     {
         const auto jurierung = WettbewerbService::jurierung(m_ctx, wettbewerb);
-        auto liste = DurchgangController().select(m_ctx, {{QStringLiteral("jurierung"), jurierung->getId()}});
+        auto liste = DurchgangController().select(
+            m_ctx, {{QStringLiteral("jurierung"), jurierung->getId()}});
         std::sort(liste.begin(), liste.end(), [](const auto &a, const auto &b) {
             return std::make_pair(a->getPositionInDerJurierung(), a->getId()) <
                    std::make_pair(b->getPositionInDerJurierung(), b->getId());
@@ -653,7 +694,8 @@ private:
     // image.
     bool generiere(Wettbewerb &wettbewerb, Durchgang &runde)
     {
-        verlange(WertungsHelper::pruefeReihenfolgeGenerieren(m_ctx, runde), QStringLiteral("order"));
+        verlange(WertungsHelper::pruefeReihenfolgeGenerieren(m_ctx, runde),
+                 QStringLiteral("order"));
         verlange(WertungsHelper::pruefeSortierung(m_ctx, runde), QStringLiteral("order"));
         WertungsHelper::reihenfolgeGenerieren(m_ctx, wettbewerb, runde);
         return WertungsAblauf(m_ctx, wettbewerb, runde, {}).anzahl() > 0;
@@ -714,8 +756,9 @@ private:
         // The evening ends in the middle of the longest second round.
         if (laengste)
             bewerte(lauf, *laengste, zeilen / 2);
-        melde(QStringLiteral("Scored the second rounds of %1%2")
-                  .arg(wettbewerb.getNummer(), ganz ? QString() : QStringLiteral(" (one halfway)")));
+        melde(
+            QStringLiteral("Scored the second rounds of %1%2")
+                .arg(wettbewerb.getNummer(), ganz ? QString() : QStringLiteral(" (one halfway)")));
     }
 
     DatabaseContext &m_ctx;
