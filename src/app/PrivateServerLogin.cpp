@@ -31,11 +31,10 @@ bool lastLoginWasRootOnLocalhost()
 
 } // namespace
 
-bool preferPrivateServer(const LocalServer &server)
+void preferPrivateServer(const LocalServer &server)
 {
     if (!qEnvironmentVariableIsSet("MYSQL_UNIX_PORT") && server.isRunning())
         qputenv("MYSQL_UNIX_PORT", QFile::encodeName(server.socketPath()));
-    return reachesPrivateServer(server);
 }
 
 std::unique_ptr<DatenbankVerbindung> record(const LocalServer &server)

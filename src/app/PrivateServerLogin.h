@@ -12,8 +12,8 @@ class LocalServer;
 namespace PrivateServerLogin {
 
 // Lets the server name "localhost" reach the private server when it runs and nothing else is
-// configured for that name (MYSQL_UNIX_PORT). True when "localhost" reaches it.
-bool preferPrivateServer(const LocalServer &server);
+// configured for that name (MYSQL_UNIX_PORT).
+void preferPrivateServer(const LocalServer &server);
 
 // The login as root on "localhost" with the password of the private server's password file,
 // when "localhost" reaches the running private server, the file can be read and the last
