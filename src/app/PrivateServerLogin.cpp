@@ -7,6 +7,8 @@
 
 #include <QFile>
 
+#include <iostream>
+
 namespace PrivateServerLogin {
 
 namespace {
@@ -30,6 +32,18 @@ bool lastLoginWasRootOnLocalhost()
 }
 
 } // namespace
+
+void startWhenSetUp(LocalServer &server)
+{
+    try {
+        if (server.isInitialised() && !server.isRunning()) {
+            std::cout << "Starte den privaten Datenbankserver" << std::endl;
+            server.start();
+        }
+    } catch (const AdminError &error) {
+        std::cout << "Privater Datenbankserver: " << error.what() << std::endl;
+    }
+}
 
 void preferPrivateServer(const LocalServer &server)
 {

@@ -11,6 +11,11 @@ class LocalServer;
 // login dialog asks for every later login ("&Neu Anmelden") and whenever this one fails.
 namespace PrivateServerLogin {
 
+// Starts the private server when it is set up but not running (after a reboot, the program
+// started from the desktop menu); a failure is one line on standard output, and the login
+// dialog follows.
+void startWhenSetUp(LocalServer &server);
+
 // Lets the server name "localhost" reach the private server when it runs and nothing else is
 // configured for that name (MYSQL_UNIX_PORT).
 void preferPrivateServer(const LocalServer &server);

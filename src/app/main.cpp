@@ -93,7 +93,8 @@ int main(int argc, char **argv)
         std::cout << "Success of loading locale: " << (loaded ? 1 : 0) << std::endl;
         QApplication::installTranslator(&kalvorTranslator);
 
-        const LocalServer privateServer;
+        LocalServer privateServer;
+        PrivateServerLogin::startWhenSetUp(privateServer);
         PrivateServerLogin::preferPrivateServer(privateServer);
         BilderReiter::registriere();
         ErgebnisReiter::registriere();

@@ -57,6 +57,13 @@ if grep -q 'Demo federation' "$work/out"; then
     fail "the demo federation was installed a second time"
 fi
 [ "$(counts)" = "$first" ] || fail "the second start changed the data: $first -> $(counts)"
+# Started from the desktop menu after a reboot: Kalvor starts the private server itself.
+"$bin/kalvor-admin" local stop >/dev/null
+(cd "$HOME" && timeout 120 "$bin/kalvor") >"$work/out" 2>&1 ||
+    { cat "$work/out" >&2; fail "kalvor ended with $? on a stopped private server"; }
+grep -q '^Hauptfenster: Verbindung mit Benutzer root zu localhost$' "$work/out" ||
+    { cat "$work/out" >&2; fail "kalvor did not start the private server and log in"; }
+
 # Without a display the script tells how to open the program instead of starting it.
 (cd "$HOME" && env -u QT_QPA_PLATFORM "$source_dir/scripts/start-kalvor.sh") >"$work/out" 2>&1 ||
     { cat "$work/out" >&2; fail "start-kalvor.sh without a display ended with $?"; }
