@@ -2419,6 +2419,61 @@ Wenn Sie mit Ja antworten, werden das Mitglied und seine fotographischen Titel g
     </message>
 </context>
 <context>
+    <name>Ranglisten</name>
+    <message>
+        <source>Rang</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinsnummer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tei&amp;lnehmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Teilnehmer-&amp;Kombination</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vereine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vereins-K&amp;ombination</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RanglistenListe</name>
     <message>
         <source>Bilder von %1</source>

@@ -326,7 +326,8 @@ clockwise</translation>
     <message>
         <source>Rotieren i&amp;m
  Uhrzeigersinn</source>
-        <translation>Rotate clock&amp;wise</translation>
+        <translation>Rotate
+clock&amp;wise</translation>
     </message>
     <message>
         <source>&amp;Bild
@@ -923,7 +924,7 @@ The data could therefore NOT be exported. Please correct the error and try again
     </message>
     <message>
         <source>Nachname</source>
-        <translation>Surname</translation>
+        <translation>Last name</translation>
     </message>
 </context>
 <context>
@@ -1317,7 +1318,7 @@ Duration: %5</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation>Surname</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Geburtsdatum</source>
@@ -1422,7 +1423,7 @@ Duration: %5</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation>Surname</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Staat</source>
@@ -2455,6 +2456,61 @@ If you answer Yes, the member and their photographic titles will be deleted.</tr
     </message>
 </context>
 <context>
+    <name>Ranglisten</name>
+    <message>
+        <source>Rang</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>Verein</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Sparte</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Mitgliedsnummer</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>Vorname</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Nachname</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Punkte</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Vereinsnummer</source>
+        <translation>Club number</translation>
+    </message>
+    <message>
+        <source>Vereinsname</source>
+        <translation>Club name</translation>
+    </message>
+    <message>
+        <source>Tei&amp;lnehmer</source>
+        <translation>Participa&amp;nts</translation>
+    </message>
+    <message>
+        <source>Teilnehmer-&amp;Kombination</source>
+        <translation>Participant c&amp;ombination</translation>
+    </message>
+    <message>
+        <source>&amp;Vereine</source>
+        <translation>Clu&amp;bs</translation>
+    </message>
+    <message>
+        <source>Vereins-K&amp;ombination</source>
+        <translation>Club combina&amp;tion</translation>
+    </message>
+</context>
+<context>
     <name>RanglistenListe</name>
     <message>
         <source>Bilder von %1</source>
@@ -2779,7 +2835,7 @@ assignment</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation>Surname</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Mitgliedsnummer</source>
@@ -2829,7 +2885,7 @@ assignment</translation>
     </message>
     <message>
         <source>Nachname</source>
-        <translation>Surname</translation>
+        <translation>Last name</translation>
     </message>
     <message>
         <source>Mitgliedsnummer</source>

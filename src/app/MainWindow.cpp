@@ -282,9 +282,12 @@ void MainWindow::logAction(const QString &message)
 
 std::unique_ptr<DatenbankVerbindung> MainWindow::askForLogin()
 {
-    if (m_prompt)
-        return m_prompt(this);
-    LoginDialog dialog(this);
+    return m_prompt ? m_prompt(this) : zeigeLoginDialog(this);
+}
+
+std::unique_ptr<DatenbankVerbindung> MainWindow::zeigeLoginDialog(QWidget *parent)
+{
+    LoginDialog dialog(parent);
     if (dialog.exec() != QDialog::Accepted)
         return nullptr;
     return std::unique_ptr<DatenbankVerbindung>(dialog.record().clone());

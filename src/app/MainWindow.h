@@ -53,6 +53,8 @@ public:
                         QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // The default login prompt: the LoginDialog; null when it is cancelled.
+    static std::unique_ptr<DatenbankVerbindung> zeigeLoginDialog(QWidget *parent);
     // True when the first login was cancelled: the program then ends.
     bool loginCancelled() const { return m_loginCancelled; }
     DatabaseContext *context() const { return m_ctx.get(); }

@@ -2,15 +2,19 @@
 #include "CommandLine.h"
 #include "ErgebnisReiter.h"
 #include "ExportReiter.h"
+#include "Kontextzeile.h"
 #include "LocalServer.h"
 #include "MainWindow.h"
 #include "PersistenceException.h"
+#include "PrivateServerLogin.h"
 #include "WettbewerbWertungsWidget.h"
+#include "entities/DatenbankVerbindung.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <iostream>
@@ -18,25 +22,42 @@
 
 namespace {
 
-// The translations live in the directory "translations" of the working directory, or else
-// beside the program.
+// The directory "translations" of the working directory, else the one beside the program (the
+// build), else share/kalvor/translations of the installation (the program in its bin). The
+// first that holds Kalvor's translations counts: started from the desktop menu, the working
+// directory is the home folder.
 QString translationDirectory()
 {
-    const QString here = QStringLiteral("translations");
-    if (QFileInfo(here).isDir())
-        return here;
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    const QString program = QCoreApplication::applicationDirPath();
+    const QStringList candidates{QStringLiteral("translations"),
+                                 program + QStringLiteral("/translations"),
+                                 program + QStringLiteral("/../share/kalvor/translations")};
+    for (const QString &candidate : candidates) {
+        if (!QDir(candidate).entryList({QStringLiteral("kalvor_*.qm")}, QDir::Files).isEmpty())
+            return candidate;
+    }
+    return candidates.first();
 }
 
-// Lets the server name "localhost" reach the user's private server when nothing else is
-// configured for it.
-void preferPrivateServer()
+// Qt's own texts: "qt_<language>" from our directory, else those of the Qt installation.
+bool loadQtTranslation(QTranslator &translator, const QString &language, const QString &directory)
 {
-    if (qEnvironmentVariableIsSet("MYSQL_UNIX_PORT"))
+    return translator.load(QStringLiteral("qt_") + language, directory) ||
+           translator.load(QStringLiteral("qtbase_") + language,
+                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+// For the test of the start: once the main window is shown, its connection line goes to
+// standard output and the program ends.
+void quitAfterShowWhenAsked(const MainWindow &window)
+{
+    if (!qEnvironmentVariableIsSet("KALVOR_QUIT_AFTER_SHOW"))
         return;
-    LocalServer server;
-    if (server.isRunning())
-        qputenv("MYSQL_UNIX_PORT", QFile::encodeName(server.socketPath()));
+    QTimer::singleShot(0, &window, [&window] {
+        std::cout << "Hauptfenster: " << window.kontextzeile()->verbindungText().toStdString()
+                  << std::endl;
+        QApplication::quit();
+    });
 }
 
 } // namespace
@@ -48,7 +69,7 @@ int main(int argc, char **argv)
         return argc;
     if (argc > 1) {
         QCoreApplication app(argc, argv);
-        preferPrivateServer();
+        PrivateServerLogin::preferPrivateServer(LocalServer());
         return CommandLine(&CommandLine::importiereDatei).run(QCoreApplication::arguments());
     }
 
@@ -62,25 +83,29 @@ int main(int argc, char **argv)
         bool loaded = false;
         if (QLocale::system().language() == QLocale::German) {
             std::cout << "Stelle Sprache auf Deutsch ein" << std::endl;
-            const bool qt = qtTranslator.load(QStringLiteral("qt_de"), directory);
+            const bool qt = loadQtTranslation(qtTranslator, QStringLiteral("de"), directory);
             loaded = kalvorTranslator.load(QStringLiteral("kalvor_de"), directory) && qt;
         } else {
             std::cout << "Stelle Sprache auf Englisch ein" << std::endl;
-            (void)qtTranslator.load(QStringLiteral("qt_en"), directory);
+            (void)loadQtTranslation(qtTranslator, QStringLiteral("en"), directory);
             loaded = kalvorTranslator.load(QStringLiteral("kalvor_en"), directory);
         }
         std::cout << "Success of loading locale: " << (loaded ? 1 : 0) << std::endl;
         QApplication::installTranslator(&kalvorTranslator);
 
-        preferPrivateServer();
+        LocalServer privateServer;
+        PrivateServerLogin::startWhenSetUp(privateServer);
+        PrivateServerLogin::preferPrivateServer(privateServer);
         BilderReiter::registriere();
         ErgebnisReiter::registriere();
         ExportReiter::registriere();
-        MainWindow window;
+        MainWindow window(PrivateServerLogin::prompt(PrivateServerLogin::record(privateServer),
+                                                     &MainWindow::zeigeLoginDialog));
         WertungsReiter::registriere([&window] { return window.tastaturen(); });
         if (window.loginCancelled())
             return 0;
         window.showMaximized();
+        quitAfterShowWhenAsked(window);
         return QApplication::exec();
     } catch (const PersistenceException &error) {
         std::cout << "Catched PersistenceException.  Reason: " << error.shortText().toStdString()

@@ -7,6 +7,8 @@
 #include "joins/VereinsKombinationsWertungsListeJoinController.h"
 #include "joins/VereinsWertungsListeJoinController.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -35,37 +37,42 @@ struct Listenart
 
 template <typename M> Listenart teilnehmerListe(bool mitSparte)
 {
-    Listenart art{{{"Rang", 60, M::wertungRangRow}, {"Verein", 150, M::vereinNameRow}},
+    Listenart art{{{QT_TRANSLATE_NOOP("Ranglisten", "Rang"), 60, M::wertungRangRow},
+                   {QT_TRANSLATE_NOOP("Ranglisten", "Verein"), 150, M::vereinNameRow}},
                   {{M::mitgliedVornameRow, false}, {M::mitgliedNachnameRow, false}},
                   M::wertungRangRow,
                   M::wertungPunkteRow};
     if constexpr (std::is_same_v<M, TeilnehmerWertungsListeJoinModel>) {
         if (mitSparte) {
-            art.spalten.push_back({"Sparte", 100, M::sparteNameRow});
+            art.spalten.push_back(
+                {QT_TRANSLATE_NOOP("Ranglisten", "Sparte"), 100, M::sparteNameRow});
             art.schritte.push_back({M::sparteNameRow, false});
         }
     }
-    art.spalten.insert(art.spalten.end(), {{"Mitgliedsnummer", 110, M::mitgliedMitgliedsNummerKomplettRow},
-                                           {"Vorname", 105, M::mitgliedVornameRow},
-                                           {"Nachname", 105, M::mitgliedNachnameRow},
-                                           {"Punkte", 80, M::wertungPunkteRow}});
+    art.spalten.insert(art.spalten.end(),
+                       {{QT_TRANSLATE_NOOP("Ranglisten", "Mitgliedsnummer"), 110,
+                         M::mitgliedMitgliedsNummerKomplettRow},
+                        {QT_TRANSLATE_NOOP("Ranglisten", "Vorname"), 105, M::mitgliedVornameRow},
+                        {QT_TRANSLATE_NOOP("Ranglisten", "Nachname"), 105, M::mitgliedNachnameRow},
+                        {QT_TRANSLATE_NOOP("Ranglisten", "Punkte"), 80, M::wertungPunkteRow}});
     art.schritte.push_back({M::wertungPunkteRow, true});
     return art;
 }
 
 template <typename M> Listenart vereinsListe()
 {
-    Listenart art{{{"Rang", 60, M::wertungRangRow},
-                   {"Vereinsnummer", 110, M::vereinVereinsNummerKomplettRow},
-                   {"Vereinsname", 150, M::vereinNameRow}},
-                  {{M::vereinNameRow, false}},
-                  M::wertungRangRow,
-                  M::wertungPunkteRow};
+    Listenart art{
+        {{QT_TRANSLATE_NOOP("Ranglisten", "Rang"), 60, M::wertungRangRow},
+         {QT_TRANSLATE_NOOP("Ranglisten", "Vereinsnummer"), 110, M::vereinVereinsNummerKomplettRow},
+         {QT_TRANSLATE_NOOP("Ranglisten", "Vereinsname"), 150, M::vereinNameRow}},
+        {{M::vereinNameRow, false}},
+        M::wertungRangRow,
+        M::wertungPunkteRow};
     if constexpr (std::is_same_v<M, VereinsWertungsListeJoinModel>) {
-        art.spalten.push_back({"Sparte", 100, M::sparteNameRow});
+        art.spalten.push_back({QT_TRANSLATE_NOOP("Ranglisten", "Sparte"), 100, M::sparteNameRow});
         art.schritte.push_back({M::sparteNameRow, false});
     }
-    art.spalten.push_back({"Punkte", 80, M::wertungPunkteRow});
+    art.spalten.push_back({QT_TRANSLATE_NOOP("Ranglisten", "Punkte"), 80, M::wertungPunkteRow});
     art.schritte.push_back({M::wertungPunkteRow, true});
     return art;
 }
@@ -105,8 +112,8 @@ namespace Ranglisten {
 std::vector<std::unique_ptr<Record>> lese(DatabaseContext &ctx, const Wettbewerb &wettbewerb,
                                           Rangliste art, qlonglong jugend)
 {
-    using Leser = std::vector<std::unique_ptr<Record>> (*)(DatabaseContext &, const Wettbewerb &,
-                                                           qlonglong);
+    using Leser =
+        std::vector<std::unique_ptr<Record>> (*)(DatabaseContext &, const Wettbewerb &, qlonglong);
     static const Leser leser[] = {
         &suche<TeilnehmerWertungsListeJoinController, TeilnehmerWertungsListeJoinSearchModel>,
         &suche<TeilnehmerKombinationsWertungsListeJoinController,
@@ -146,7 +153,8 @@ std::vector<Spalte> spalten(Rangliste art)
 {
     std::vector<Spalte> ergebnis;
     for (const Spaltenart &spalte : listenart(art).spalten)
-        ergebnis.push_back({QString::fromLatin1(spalte.titel), spalte.breite});
+        ergebnis.push_back(
+            {QCoreApplication::translate("Ranglisten", spalte.titel), spalte.breite});
     return ergebnis;
 }
 
@@ -160,17 +168,11 @@ QString zelle(Rangliste art, const Record &zeile, int spalte)
 
 QString titel(Rangliste art)
 {
-    switch (art) {
-    case Rangliste::Teilnehmer:
-        return QStringLiteral("Tei&lnehmer");
-    case Rangliste::TeilnehmerKombination:
-        return QStringLiteral("Teilnehmer-&Kombination");
-    case Rangliste::Vereine:
-        return QStringLiteral("&Vereine");
-    case Rangliste::VereinsKombination:
-        return QStringLiteral("Vereins-K&ombination");
-    }
-    return QString();
+    static const char *const titel[] = {QT_TRANSLATE_NOOP("Ranglisten", "Tei&lnehmer"),
+                                        QT_TRANSLATE_NOOP("Ranglisten", "Teilnehmer-&Kombination"),
+                                        QT_TRANSLATE_NOOP("Ranglisten", "&Vereine"),
+                                        QT_TRANSLATE_NOOP("Ranglisten", "Vereins-K&ombination")};
+    return QCoreApplication::translate("Ranglisten", titel[int(art)]);
 }
 
 } // namespace Ranglisten
