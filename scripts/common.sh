@@ -5,7 +5,7 @@ KALVOR_PACKAGES=(
     g++ cmake ninja-build pkg-config python3 ccache
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libmysql++-dev libmariadb-dev mariadb-server-core mariadb-client-core
-    libarchive-dev libgl-dev libturbojpeg0-dev libevdev-dev libudev-dev
+    libarchive-dev libgl-dev libturbojpeg0-dev libevdev-dev libudev-dev openssl
 )
 
 kalvor_say() {
