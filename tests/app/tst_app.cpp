@@ -21,6 +21,7 @@
 #include "entities/Verein.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
