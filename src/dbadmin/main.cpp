@@ -1,7 +1,9 @@
 // kalvor-admin: installs the Kalvor database on a server and runs a private server for one user.
 
 #include "AdminError.h"
+#include "DatabaseContext.h"
 #include "DatabaseInstaller.h"
+#include "DemoFederation.h"
 #include "ExportCommands.h"
 #include "LocalServer.h"
 #include "ResultCommands.h"
@@ -11,6 +13,7 @@
 #include "UserCommands.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMap>
 #include <QStringList>
@@ -19,6 +22,10 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +52,7 @@ const char kUsage[] =
     "  kalvor-admin results pdf --competition NUMBER --out FILE DB-OPTIONS|--local\n"
     "  kalvor-admin export --competition NUMBER [--with-members] --out FILE DB-OPTIONS|--local\n"
     "  kalvor-admin export --all --out FILE DB-OPTIONS|--local\n"
+    "  kalvor-admin demo [--seed N] [--size small|large] [DB-OPTIONS|--datadir DIR]\n"
     "  kalvor-admin --help\n"
     "\n"
     "db install   creates the database \"kdb\" with its tables and seed data on an existing\n"
@@ -78,6 +86,15 @@ const char kUsage[] =
     "             in .csv, a ZIP archive with the pictures when it ends in .zip; the same\n"
     "             files as the program's export. An existing FILE is replaced only by a\n"
     "             complete one. Logged in as for results.\n"
+    "demo         fills an empty Kalvor database with a demo federation: clubs in three\n"
+    "             levels with officials, members of every type with titles, external\n"
+    "             jurors, users with data permissions, and a competition in every state\n"
+    "             with drawn pictures and keypad scores. --size small (default, about 200\n"
+    "             members) or large (about 5 000); the same --seed (default 1) gives the\n"
+    "             same data. Logged in as root of the running private server (--datadir DIR\n"
+    "             as for local), or of the server of DB-OPTIONS (--user root). Refuses a\n"
+    "             database that holds clubs, members, competitions or users already.\n"
+    "             Progress goes to standard error.\n"
     "\n"
     "Exit codes: 0 success, 1 failure, 2 bad command line, 3 (status) server not running.\n";
 
@@ -110,6 +127,7 @@ CommandLine parse(const QStringList &arguments)
                                    QStringLiteral("password-file"), QStringLiteral("datadir"),
                                    QStringLiteral("new-password-file"), QStringLiteral("competition"),
                                    QStringLiteral("format"),        QStringLiteral("out"),
+                                   QStringLiteral("seed"),          QStringLiteral("size"),
                                    QStringLiteral("tls-ca")};
     static const QStringList flags{QStringLiteral("gui"), QStringLiteral("web"),
                                    QStringLiteral("local"), QStringLiteral("all"),
@@ -338,6 +356,95 @@ int runResults(const CommandLine &line)
     return Success;
 }
 
+// While it lives, what goes to standard output is dropped: the services echo their steps on
+// the console as the program does, but the demo's standard output is its summary alone.
+class QuietStdout
+{
+public:
+    QuietStdout()
+    {
+        std::cout.flush();
+        std::fflush(stdout);
+        m_saved = ::dup(STDOUT_FILENO);
+        const int null = ::open("/dev/null", O_WRONLY);
+        if (m_saved >= 0 && null >= 0)
+            ::dup2(null, STDOUT_FILENO);
+        if (null >= 0)
+            ::close(null);
+    }
+    ~QuietStdout()
+    {
+        std::cout.flush();
+        std::fflush(stdout);
+        if (m_saved >= 0) {
+            ::dup2(m_saved, STDOUT_FILENO);
+            ::close(m_saved);
+        }
+    }
+    QuietStdout(const QuietStdout &) = delete;
+    QuietStdout &operator=(const QuietStdout &) = delete;
+
+private:
+    int m_saved = -1;
+};
+
+int runDemo(const CommandLine &line)
+{
+    if (line.words.size() > 1)
+        throw UsageError("Unexpected argument \"" + text(line.words.at(1)) +
+                         "\"; see kalvor-admin --help.");
+    for (const QString &flag : line.flags)
+        if (flag != QLatin1String("local"))
+            throw UsageError("The option --" + text(flag) + " does not apply to \"demo\".");
+    // The private server unless a server is named.
+    const bool local = !line.options.contains(QStringLiteral("host"));
+    if (!local && line.flags.contains(QStringLiteral("local")))
+        throw UsageError("--local and --host exclude each other.");
+    allowWithLogin(line, {QStringLiteral("seed"), QStringLiteral("size")}, {}, local);
+    bool ok = true;
+    const quint32 seed =
+        line.options.value(QStringLiteral("seed"), QStringLiteral("1")).toUInt(&ok);
+    if (!ok)
+        throw UsageError("The seed must be a whole number from 0 to 4294967295.");
+    const QString size = line.options.value(QStringLiteral("size"), QStringLiteral("small"));
+    if (size != QLatin1String("small") && size != QLatin1String("large"))
+        throw UsageError("Unknown size \"" + text(size) + "\"; use small or large.");
+    const Login login = loginFromOptions(line.options, local);
+    if (login.user != LocalServer::kRootUser)
+        throw UsageError("\"demo\" logs in as root (--user root): it creates database accounts.");
+    const auto ctx = openKalvorContext(login);
+    std::optional<QString> vorhanden;
+    withOneLineErrors([&] { vorhanden = DemoFederation::vorhandeneDaten(*ctx); });
+    if (vorhanden)
+        throw AdminError(text(*vorhanden));
+
+    QElapsedTimer uhr;
+    uhr.start();
+    DemoFederation::Zahlen zahlen;
+    withOneLineErrors([&] {
+        const QuietStdout quiet;
+        zahlen = DemoFederation::fuelle(
+            *ctx, seed,
+            size == QLatin1String("large") ? DemoFederation::Groesse::Gross
+                                           : DemoFederation::Groesse::Klein,
+            [&uhr](const QString &schritt) {
+                printLine(stderr, "demo: " + text(schritt) + " (" +
+                                      text(QString::number(uhr.elapsed() / 1000.0, 'f', 1)) +
+                                      " s)");
+            });
+    });
+    printLine(stdout, "Installed the demo federation (seed " + std::to_string(seed) + ", " +
+                          text(size) + "): " + std::to_string(zahlen.vereine) + " clubs, " +
+                          std::to_string(zahlen.mitglieder) + " members, " +
+                          std::to_string(zahlen.externeJuroren) + " external jurors, " +
+                          std::to_string(zahlen.benutzer) + " users, " +
+                          std::to_string(zahlen.wettbewerbe) + " competitions, " +
+                          std::to_string(zahlen.bilder) + " images, " +
+                          std::to_string(zahlen.tastendruecke) + " key presses in " +
+                          text(QString::number(uhr.elapsed() / 1000.0, 'f', 1)) + " s.");
+    return Success;
+}
+
 int printStatus(const LocalServer &server)
 {
     server.checkDirectoryIsOurs();
@@ -417,6 +524,8 @@ int run(const QStringList &arguments)
         return runResults(line);
     if (area == QLatin1String("export"))
         return runExport(line);
+    if (area == QLatin1String("demo"))
+        return runDemo(line);
     if (!line.flags.isEmpty())
         throw UsageError("Unknown option --" + text(line.flags.first()) +
                          "; see kalvor-admin --help.");
