@@ -33,6 +33,8 @@ kalvor_say "Demo federation on a throwaway server in $server_dir"
 kalvor_say "Pictures into $out"
 mkdir -p "$out"
 # The same look on every machine: off screen, the Fusion style, no desktop settings.
+# The server is named "localhost" (its socket given to the client library), as on a desktop.
 QT_QPA_PLATFORM=offscreen QT_STYLE_OVERRIDE=Fusion XDG_CONFIG_HOME="$server_dir/config" \
-    "$KALVOR_ROOT/build/bin/kalvor-screenshots" --server "$server_dir/server/mysqld.sock" \
+    MYSQL_UNIX_PORT="$server_dir/server/mysqld.sock" \
+    "$KALVOR_ROOT/build/bin/kalvor-screenshots" --server localhost \
     --user root --password-file "$server_dir/server/root.password" --out "$out"

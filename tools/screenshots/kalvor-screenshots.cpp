@@ -117,7 +117,7 @@ void fotografiere(MainWindow &window, DatabaseContext &ctx)
                 verein = kandidat.get();
     }
     window.setzeAktivenVerein(verein);
-    bild(window, QStringLiteral("hauptfenster"), QSize(900, 560));
+    bild(window, QStringLiteral("hauptfenster"), QSize(760, 260));
 
     if (verein) {
         VereinBearbeitenDialog dialog(ctx, Modus::ANSEHEN, verein);
