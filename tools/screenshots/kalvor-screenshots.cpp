@@ -37,6 +37,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -109,13 +110,19 @@ void fotografiere(MainWindow &window, DatabaseContext &ctx)
 {
     const auto vereine = VereinController().select(ctx, {});
     const Verein *verein = vereine.empty() ? nullptr : vereine.front().get();
-    // The club with the most members is the one to show.
+    // The club with the most members is the one to show, with one of its members.
     const auto mitglieder = MitgliedController().select(ctx, {});
-    if (!mitglieder.empty() && mitglieder.front()->hasVerein()) {
-        for (const auto &kandidat : vereine)
-            if (kandidat->getId() == mitglieder.front()->getVerein())
-                verein = kandidat.get();
-    }
+    QHash<qlonglong, int> anzahl;
+    for (const auto &mitglied : mitglieder)
+        if (mitglied->hasVerein())
+            ++anzahl[mitglied->getVerein()];
+    for (const auto &kandidat : vereine)
+        if (!verein || anzahl.value(kandidat->getId()) > anzahl.value(verein->getId()))
+            verein = kandidat.get();
+    const Mitglied *mitglied = nullptr;
+    for (const auto &kandidat : mitglieder)
+        if (!mitglied && verein && kandidat->hasVerein() && kandidat->getVerein() == verein->getId())
+            mitglied = kandidat.get();
     window.setzeAktivenVerein(verein);
     bild(window, QStringLiteral("hauptfenster"), QSize(760, 260));
 
@@ -129,9 +136,9 @@ void fotografiere(MainWindow &window, DatabaseContext &ctx)
         verwaltung.sucheMitglieder();
         bild(verwaltung, QStringLiteral("mitgliederverwaltung"));
     }
-    if (!mitglieder.empty()) {
-        MitgliedBearbeitenDialog dialog(ctx, Modus::ANSEHEN, mitglieder.front().get());
-        bild(dialog, QStringLiteral("mitglied"));
+    if (mitglied) {
+        MitgliedBearbeitenDialog dialog(ctx, Modus::ANSEHEN, mitglied);
+        bild(dialog, QStringLiteral("mitglied"), QSize(1000, 480));
     }
     if (verein) {
         WettbewerbAnlegenDialog dialog(ctx, verein->getId());
