@@ -6,6 +6,7 @@ KALVOR_PACKAGES=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
     libmysql++-dev libmariadb-dev mariadb-server-core mariadb-client-core
     libarchive-dev libgl-dev libturbojpeg0-dev libevdev-dev libudev-dev
+    openssl       # the test server's certificates
     dpkg-dev file  # the Debian package: dpkg-shlibdeps finds its Depends
 )
 

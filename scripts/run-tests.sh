@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Kalvor needs on Debian 12, builds it, starts throwaway MariaDB servers under
-# /tmp (one as installed, one with hostile SQL modes), runs the tests against them and removes
-# the servers again, whatever happened.
+# /tmp (one as installed, speaking TLS with a certificate made here; one with hostile SQL
+# modes), runs the tests against them and removes the servers again, whatever happened.
 #
 #   ./scripts/run-tests.sh                 all tests
 #   ./scripts/run-tests.sh -R kalvoradmin  arguments go to ctest
@@ -98,9 +98,29 @@ GRANT ALL PRIVILEGES ON *.* TO 'root'@'127.0.0.1' WITH GRANT OPTION;
 SQL
 }
 
+# make_ca NAME: a self-signed certificate authority $server_dir/NAME.pem (key NAME.key).
+make_ca() {
+    openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 \
+        -subj "/CN=Kalvor test authority $1" -keyout "$server_dir/$1.key" \
+        -out "$server_dir/$1.pem" 2>/dev/null
+}
+# The main server speaks TLS with a certificate for 127.0.0.1 and localhost, signed by the
+# authority "ca"; the authority "other-ca" signed nothing the servers show.
+make_ca ca
+make_ca other-ca
+openssl req -new -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes \
+    -subj "/CN=127.0.0.1" -keyout "$server_dir/server.key" -out "$server_dir/server.csr" \
+    2>/dev/null
+printf 'subjectAltName=IP:127.0.0.1,DNS:localhost\nbasicConstraints=CA:FALSE\n' \
+    >"$server_dir/server.ext"
+openssl x509 -req -in "$server_dir/server.csr" -CA "$server_dir/ca.pem" \
+    -CAkey "$server_dir/ca.key" -set_serial 1 -days 2 -extfile "$server_dir/server.ext" \
+    -out "$server_dir/server.pem" 2>/dev/null
+
 kalvor_say "Starting throwaway database servers in $server_dir"
 port=$(kalvor_free_port)
-start_server main "$port"
+start_server main "$port" --ssl-ca="$server_dir/ca.pem" --ssl-cert="$server_dir/server.pem" \
+    --ssl-key="$server_dir/server.key"
 # The second server runs with the SQL modes that administrators of shared servers set and that
 # break naive quoting; the tests of the connection set-up run against it too.
 hostile_port=$(kalvor_free_port)
@@ -116,6 +136,8 @@ export KALVOR_TEST_USER=root
 export KALVOR_TEST_PASSWORD_FILE="$server_dir/root.password"
 export KALVOR_TEST_HOSTILE_SOCKET="$server_dir/hostile.sock"
 export KALVOR_TEST_HOSTILE_PORT="$hostile_port"
+export KALVOR_TEST_TLS_CA="$server_dir/ca.pem"
+export KALVOR_TEST_TLS_OTHER_CA="$server_dir/other-ca.pem"
 
 status=0
 if [ "${1:-}" = "--exec" ]; then

@@ -1,9 +1,11 @@
 #include "LoginDialog.h"
 
+#include "FileDialogs.h"
 #include "MessageBoxes.h"
 #include "RememberedConnections.h"
 #include "entities/DatenbankVerbindung.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDataWidgetMapper>
 #include <QGridLayout>
@@ -36,6 +38,27 @@ LoginDialog::LoginDialog(QWidget *parent)
     form->addWidget(m_server, 1, 1);
     form->addWidget(new QLabel(tr("Passwort"), this), 2, 0);
     form->addWidget(m_password, 2, 1);
+    m_tls = new QCheckBox(
+        tr("Verschluesselte Verbindung mit geprueftem Serverzertifikat verlangen"), this);
+    m_tls->setToolTip(tr("Ohne diese Einstellung wird die Verbindung zu einem Server im Netz "
+                         "verschluesselt, sobald er es anbietet, sein Zertifikat aber nicht "
+                         "geprueft. Der eigene Server dieses Rechners braucht sie nicht."));
+    form->addWidget(m_tls, 3, 0, 1, 2);
+    m_caFile = new QLineEdit(this);
+    m_caFile->setPlaceholderText(tr("die Zertifizierungsstellen des Systems"));
+    auto *choose = new QPushButton(tr("Aus&waehlen..."), this);
+    connect(choose, &QPushButton::clicked, this, &LoginDialog::waehleZertifikatAus);
+    auto *caRow = new QHBoxLayout;
+    caRow->addWidget(m_caFile);
+    caRow->addWidget(choose);
+    form->addWidget(new QLabel(tr("Zertifikat der Zertifizierungsstelle"), this), 4, 0);
+    form->addLayout(caRow, 4, 1);
+    const auto enableCa = [this, choose](bool on) {
+        m_caFile->setEnabled(on);
+        choose->setEnabled(on);
+    };
+    connect(m_tls, &QCheckBox::toggled, this, enableCa);
+    enableCa(false);
 
     m_mapper = new QDataWidgetMapper(this);
     m_mapper->setOrientation(Qt::Vertical);
@@ -54,6 +77,8 @@ LoginDialog::LoginDialog(QWidget *parent)
     if (servers.isEmpty())
         servers << QStringLiteral("localhost");
     m_server->addItems(servers);
+    zeigeTlsEinstellung(m_server->currentText());
+    connect(m_server, &QComboBox::textActivated, this, &LoginDialog::zeigeTlsEinstellung);
 
     auto *login = new QPushButton(tr("&Anmelden"), this);
     auto *cancel = new QPushButton(tr("Abbre&chen"), this);
@@ -74,6 +99,7 @@ LoginDialog::LoginDialog(QWidget *parent)
         m_userName->setText(m_remembered[size_t(m_lastRemembered)]->getBenutzername());
     setTabOrder(m_userName, m_server);
     setTabOrder(m_server, m_password);
+    setTabOrder(m_password, m_tls);
     m_userName->setFocus();
 }
 
@@ -91,6 +117,12 @@ void LoginDialog::schliessenUndEinloggen()
     };
     if (given(DatenbankVerbindung::benutzernameRow) && given(DatenbankVerbindung::passwordRow) &&
         given(DatenbankVerbindung::connectionURLRow)) {
+        TlsSetting tls;
+        tls.verifyServer = m_tls->isChecked();
+        tls.caFile = tls.verifyServer ? m_caFile->text().trimmed() : QString();
+        m_record->setTlsPruefen(tls.verifyServer);
+        m_record->setTlsZertifizierungsstelle(tls.caFile);
+        RememberedConnections::storeTls(m_record->getConnectionURL(), tls);
         accept();
         return;
     }
@@ -101,4 +133,20 @@ void LoginDialog::schliessenUndEinloggen()
 void LoginDialog::schliessenUndBeenden()
 {
     reject();
+}
+
+void LoginDialog::waehleZertifikatAus()
+{
+    const QString file = FileDialogs::current().openFileName(
+        this, tr("Zertifikat der Zertifizierungsstelle"), m_caFile->text(),
+        tr("Zertifikate (*.pem *.crt);;Alle Dateien (*)"));
+    if (!file.isEmpty())
+        m_caFile->setText(file);
+}
+
+void LoginDialog::zeigeTlsEinstellung(const QString &server)
+{
+    const TlsSetting tls = RememberedConnections::tls(server);
+    m_tls->setChecked(tls.verifyServer);
+    m_caFile->setText(tls.caFile);
 }

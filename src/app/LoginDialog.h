@@ -6,11 +6,13 @@
 #include <vector>
 
 class DatenbankVerbindung;
+class QCheckBox;
 class QComboBox;
 class QDataWidgetMapper;
 class QLineEdit;
 
-// "Anmeldung": user name, server and password of a login.
+// "Anmeldung": user name, server and password of a login, and whether the server must show a
+// certificate signed by a given authority (remembered per server).
 class LoginDialog : public QDialog
 {
     Q_OBJECT
@@ -24,10 +26,13 @@ public:
     QLineEdit *userNameField() const { return m_userName; }
     QComboBox *serverField() const { return m_server; }
     QLineEdit *passwordField() const { return m_password; }
+    QCheckBox *tlsField() const { return m_tls; }
+    QLineEdit *caFileField() const { return m_caFile; }
 
 public slots:
     void schliessenUndEinloggen();
     void schliessenUndBeenden();
+    void waehleZertifikatAus();
 
 private:
     std::unique_ptr<DatenbankVerbindung> m_record;
@@ -37,4 +42,8 @@ private:
     QLineEdit *m_userName = nullptr;
     QComboBox *m_server = nullptr;
     QLineEdit *m_password = nullptr;
+    QCheckBox *m_tls = nullptr;
+    QLineEdit *m_caFile = nullptr;
+
+    void zeigeTlsEinstellung(const QString &server);
 };

@@ -4,12 +4,16 @@
 
 #include <QSettings>
 #include <QStringList>
+#include <QVariantMap>
+
+#include <algorithm>
 
 namespace RememberedConnections {
 
 namespace {
 
 const QString kKey = QStringLiteral("OldConnections");
+const QString kTlsKey = QStringLiteral("TlsConnections"); // server -> authority file
 
 QSettings settings()
 {
@@ -63,6 +67,36 @@ void store(const QString &benutzername, const QString &connectionURL)
         entries.removeFirst();
     QSettings store = settings();
     store.setValue(kKey, entries.join(QLatin1Char(';')));
+    QVariantMap verified = store.value(kTlsKey).toMap();
+    for (const QString &tlsServer : verified.keys()) {
+        const bool named = std::any_of(entries.cbegin(), entries.cend(), [&](const QString &e) {
+            return e.section(QLatin1Char(';'), 1) == tlsServer;
+        });
+        if (!named)
+            verified.remove(tlsServer);
+    }
+    store.setValue(kTlsKey, verified);
+    store.sync();
+}
+
+TlsSetting tls(const QString &connectionURL)
+{
+    const QVariantMap verified = settings().value(kTlsKey).toMap();
+    TlsSetting setting;
+    setting.verifyServer = verified.contains(connectionURL);
+    setting.caFile = verified.value(connectionURL).toString();
+    return setting;
+}
+
+void storeTls(const QString &connectionURL, const TlsSetting &setting)
+{
+    QSettings store = settings();
+    QVariantMap verified = store.value(kTlsKey).toMap();
+    if (setting.verifyServer)
+        verified.insert(connectionURL, setting.caFile);
+    else
+        verified.remove(connectionURL);
+    store.setValue(kTlsKey, verified);
     store.sync();
 }
 

@@ -3,6 +3,7 @@
 #include "BerechtigungsPruefer.h"
 
 #include "Clock.h"
+#include "ConnectionSecurity.h"
 #include "CodeManager.h"
 #include "DataModel.h"
 #include "EventLogger.h"
@@ -17,6 +18,7 @@
 #include "controllers/SessionController.h"
 #include "entities/DatenbankVerbindung.h"
 
+#include <QFileInfo>
 #include <QSysInfo>
 
 #include <iostream>
@@ -106,10 +108,39 @@ void DatabaseContext::connect()
     const std::string server = textOf(*m_login, &DatenbankVerbindung::hasConnectionURL,
                                       &DatenbankVerbindung::getConnectionURL)
                                    .toStdString();
+    TlsSetting tls;
+    tls.verifyServer = m_login->hasTlsPruefen() && m_login->getTlsPruefen();
+    tls.caFile = textOf(*m_login, &DatenbankVerbindung::hasTlsZertifizierungsstelle,
+                        &DatenbankVerbindung::getTlsZertifizierungsstelle);
+    const QString serverName = QString::fromStdString(server);
+    if (tls.verifyServer && ConnectionSecurity::overNetwork(serverName) &&
+        !tls.caFile.isEmpty() && !QFileInfo(tls.caFile).isReadable())
+        throw PersistenceException(
+            QStringLiteral("Zertifikat nicht lesbar"),
+            QStringLiteral("Die Datei %1 mit dem Zertifikat der Zertifizierungsstelle, mit dem "
+                           "das Zertifikat des Datenbankservers geprueft werden soll, laesst "
+                           "sich nicht lesen.")
+                .arg(tls.caFile));
     auto connection = std::make_unique<mysqlpp::Connection>(true);
     connection->set_option(new mysqlpp::SetCharsetNameOption("utf8mb4"));
-    if (!connection->connect(kDatabaseName, server.c_str(), account.c_str(), password.c_str(), 0))
-        return;
+    ConnectionSecurity::prepare(*connection, serverName, tls);
+    try {
+        if (!connection->connect(kDatabaseName, server.c_str(), account.c_str(), password.c_str(),
+                                 0))
+            return;
+    } catch (const mysqlpp::ConnectionFailed &error) {
+        if (!tls.verifyServer || !ConnectionSecurity::isTlsFailure(error.errnum()))
+            throw;
+        throw PersistenceException(
+            QStringLiteral("Keine sichere Verbindung"),
+            QStringLiteral("Mit dem Datenbankserver %1 kam keine verschluesselte Verbindung mit "
+                           "geprueftem Serverzertifikat zustande. Die Anmeldung wurde "
+                           "abgebrochen, damit Passwort und Daten nicht ungeschuetzt oder an "
+                           "einen falschen Server gehen.\n\nBitte pruefen Sie den Servernamen "
+                           "und die Datei der Zertifizierungsstelle, oder fragen Sie den "
+                           "Administrator des Servers.\n\nMeldung der Datenbankbibliothek: %2")
+                .arg(serverName, QString::fromUtf8(error.what())));
+    }
     // No half-working connection: one whose SQL mode cannot be pinned is closed again.
     SqlMode::pin(*connection);
     m_connection = std::move(connection);

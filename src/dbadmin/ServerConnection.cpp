@@ -1,6 +1,7 @@
 #include "ServerConnection.h"
 
 #include "AdminError.h"
+#include "ConnectionSecurity.h"
 #include "PersistenceException.h"
 #include "SqlMode.h"
 
@@ -18,8 +19,16 @@ std::unique_ptr<mysqlpp::Connection> connectToServer(const ServerAddress &addres
         std::string server = address.host;
         if (address.host == "localhost" && !address.socket.empty())
             server = address.socket;
+        ConnectionSecurity::prepare(*connection, QString::fromStdString(address.host),
+                                    TlsSetting{!address.tlsCa.empty(),
+                                               QString::fromStdString(address.tlsCa)});
         connection->connect(database.empty() ? nullptr : database.c_str(), server.c_str(),
                             user.c_str(), password.c_str(), address.port);
+    } catch (const mysqlpp::ConnectionFailed &error) {
+        if (!address.tlsCa.empty() && ConnectionSecurity::isTlsFailure(error.errnum()))
+            throw AdminError("No encrypted connection with a certificate checked against " +
+                             address.tlsCa + " came about: " + error.what());
+        throw AdminError(std::string("Cannot connect to the database server: ") + error.what());
     } catch (const mysqlpp::Exception &error) {
         throw AdminError(std::string("Cannot connect to the database server: ") + error.what());
     }

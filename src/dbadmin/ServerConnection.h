@@ -8,12 +8,15 @@ class Connection;
 }
 
 // Where a database server is reached: "localhost" means its unix socket (the default one,
-// or `socket` when given); any other host is reached over TCP on `port` (0: the default).
+// or `socket` when given); any other host is reached over TCP on `port` (0: the default),
+// encrypted whenever the server offers TLS. With `tlsCa` the connection must be encrypted and
+// the server's certificate signed by the authority in that file.
 struct ServerAddress
 {
     std::string host = "localhost";
     unsigned port = 0;
     std::string socket;
+    std::string tlsCa;
 };
 
 // Opens a connection with exceptions enabled, the utf8mb4 character set and the pinned SQL

@@ -44,6 +44,16 @@ ServerAddress serverAddress(const QMap<QString, QString> &options, std::string *
             throw AdminError("There is no server socket at " + text(socket) + ".");
         address.socket = text(info.absoluteFilePath());
     }
+    if (options.contains(QStringLiteral("tls-ca"))) {
+        const QFileInfo ca(options.value(QStringLiteral("tls-ca")));
+        if (!ca.isFile() || !ca.isReadable())
+            throw AdminError("Cannot read the certificate authority file " +
+                             text(ca.filePath()) + ".");
+        if (address.host == "localhost")
+            throw UsageError("--tls-ca applies only to a server reached over TCP, not to "
+                             "--host localhost.");
+        address.tlsCa = text(ca.absoluteFilePath());
+    }
     *where = address.host == "localhost"
                  ? (address.socket.empty() ? std::string("the local server") : address.socket)
                  : address.host + ":" + std::to_string(address.port);
@@ -86,6 +96,10 @@ std::unique_ptr<DatabaseContext> openKalvorContext(const Login &login)
                                    ? (a.socket.empty() ? a.host : a.socket)
                                    : a.host + ":" + std::to_string(a.port ? a.port : 3306);
     verbindung->setConnectionURL(QString::fromStdString(server));
+    if (!a.tlsCa.empty()) {
+        verbindung->setTlsPruefen(true);
+        verbindung->setTlsZertifizierungsstelle(QString::fromStdString(a.tlsCa));
+    }
     try {
         auto ctx = std::make_unique<DatabaseContext>(std::move(verbindung));
         if (!ctx->isConnected())

@@ -40,7 +40,7 @@ enum ExitCode
 
 const char kUsage[] =
     "Usage:\n"
-    "  kalvor-admin db install --host H [--port P] [--socket S] --user U --password-file F\n"
+    "  kalvor-admin db install --host H [--port P] [--socket S] [--tls-ca FILE] --user U --password-file F\n"
     "  kalvor-admin db check   --host H [--port P] [--socket S] --user U --password-file F\n"
     "  kalvor-admin local init|start|stop|status [--datadir DIR]\n"
     "  kalvor-admin user add NAME [--gui] [--web] --new-password-file F DB-OPTIONS\n"
@@ -61,6 +61,9 @@ const char kUsage[] =
     "             --host localhost reaches the server through its unix socket (the default\n"
     "             one, or --socket S); any other host through TCP on --port (default 3306).\n"
     "             The password is read from the first line of the file F.\n"
+    "             Over TCP the connection is encrypted whenever the server offers TLS;\n"
+    "             with --tls-ca FILE it must be, with a server certificate signed by the\n"
+    "             authority in FILE and naming the host (any DB-OPTIONS take it).\n"
     "local ...    runs a private server for this user, reachable only through its unix\n"
     "             socket and 127.0.0.1. init sets it up (random root password in\n"
     "             DIR/root.password) and starts it; start, stop and status do what they say.\n"
@@ -124,7 +127,8 @@ CommandLine parse(const QStringList &arguments)
                                    QStringLiteral("password-file"), QStringLiteral("datadir"),
                                    QStringLiteral("new-password-file"), QStringLiteral("competition"),
                                    QStringLiteral("format"),        QStringLiteral("out"),
-                                   QStringLiteral("seed"),          QStringLiteral("size")};
+                                   QStringLiteral("seed"),          QStringLiteral("size"),
+                                   QStringLiteral("tls-ca")};
     static const QStringList flags{QStringLiteral("gui"), QStringLiteral("web"),
                                    QStringLiteral("local"), QStringLiteral("all"),
                                    QStringLiteral("with-members")};
@@ -183,7 +187,8 @@ ServerAddress addressFromOptions(const CommandLine &line, std::string *where,
 {
     allowOnly(line,
               QStringList{QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
-                          QStringLiteral("user"), QStringLiteral("password-file")} +
+                          QStringLiteral("user"), QStringLiteral("password-file"),
+                          QStringLiteral("tls-ca")} +
                   extra,
               QStringList{QStringLiteral("host"), QStringLiteral("user"),
                           QStringLiteral("password-file")} +
@@ -271,7 +276,8 @@ QStringList allowWithLogin(const CommandLine &line, const QStringList &own,
     const QStringList connection =
         local ? QStringList{QStringLiteral("datadir")}
               : QStringList{QStringLiteral("host"), QStringLiteral("port"), QStringLiteral("socket"),
-                            QStringLiteral("user"), QStringLiteral("password-file")};
+                            QStringLiteral("user"), QStringLiteral("password-file"),
+                            QStringLiteral("tls-ca")};
     allowOnly(line, own + required + connection,
               local ? required
                     : required + QStringList{QStringLiteral("host"), QStringLiteral("user"),

@@ -21,6 +21,7 @@
 #include "entities/Verein.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -32,6 +33,7 @@
 #include <QtTest>
 
 #include <deque>
+#include <optional>
 #include <functional>
 
 namespace {
@@ -498,6 +500,101 @@ private slots:
         QCOMPARE(loaded.size(), size_t(1));
         QCOMPARE(loaded.front()->getBenutzername(), QStringLiteral("u1"));
         QCOMPARE(loaded.front()->getConnectionURL(), QStringLiteral("s1"));
+    }
+
+    // Over the network a session is encrypted whenever the server offers TLS. A login that
+    // requires a verified certificate is refused by a server without TLS and by one whose
+    // certificate another authority signed; the private server's socket stays as it is.
+    void tlsLogins_data()
+    {
+        QTest::addColumn<bool>("withoutTls"); // the second server, which offers no TLS
+        QTest::addColumn<bool>("overTcp");
+        QTest::addColumn<bool>("verify");
+        QTest::addColumn<QString>("ca");
+        QTest::addColumn<bool>("encrypted");
+        QTest::addColumn<QString>("refusal"); // the title of the refusal, empty: logged in
+        const QString right = qEnvironmentVariable("KALVOR_TEST_TLS_CA");
+        const QString other = qEnvironmentVariable("KALVOR_TEST_TLS_OTHER_CA");
+        const QString refused("Keine sichere Verbindung");
+        QTest::newRow("offered") << false << true << false << QString() << true << QString();
+        QTest::newRow("verified") << false << true << true << right << true << QString();
+        QTest::newRow("other authority") << false << true << true << other << false << refused;
+        QTest::newRow("not offered") << true << true << false << QString() << false << QString();
+        QTest::newRow("not offered, required") << true << true << true << right << false << refused;
+        QTest::newRow("authority file unreadable")
+            << false << true << true << "/nonexistent/ca.pem" << false
+            << "Zertifikat nicht lesbar";
+        QTest::newRow("socket") << false << false << true << other << false << QString();
+    }
+
+    void tlsLogins()
+    {
+        QFETCH(bool, withoutTls);
+        QFETCH(bool, overTcp);
+        QFETCH(bool, verify);
+        QFETCH(QString, ca);
+        QFETCH(bool, encrypted);
+        QFETCH(QString, refusal);
+        std::optional<TestDatabase::HostileServer> hostile;
+        if (withoutTls) {
+            hostile.emplace();
+            TestDatabase::reinstall();
+        }
+        auto login = std::make_unique<DatenbankVerbindung>();
+        login->setBenutzername("root");
+        login->setPassword(rootPassword());
+        const ServerAddress tcp = TestDatabase::tcpAddress();
+        login->setConnectionURL(overTcp ? QString::fromStdString(tcp.host) + ':' +
+                                              QString::number(tcp.port)
+                                        : QString::fromStdString(TestDatabase::socketAddress().socket));
+        login->setTlsPruefen(verify);
+        login->setTlsZertifizierungsstelle(ca);
+        try {
+            DatabaseContext ctx(std::move(login));
+            QVERIFY(refusal.isEmpty());
+            QVERIFY(ctx.isConnected());
+            const std::string cipher = TestDatabase::scalar(
+                ctx.connection(), "SELECT VARIABLE_VALUE FROM information_schema.SESSION_STATUS "
+                                  "WHERE VARIABLE_NAME = 'SSL_CIPHER'");
+            QCOMPARE(!cipher.empty(), encrypted);
+            if (encrypted)
+                qInfo("Ssl_cipher: %s", cipher.c_str());
+        } catch (const PersistenceException &error) {
+            QCOMPARE(error.shortText(), refusal);
+            QVERIFY(!error.longText().contains(rootPassword()));
+            if (refusal == QLatin1String("Keine sichere Verbindung"))
+                QVERIFY2(error.longText().startsWith(
+                             "Mit dem Datenbankserver " + QString::fromStdString(tcp.host) +
+                             ':' + QString::number(tcp.port) +
+                             " kam keine verschluesselte Verbindung mit geprueftem "
+                             "Serverzertifikat zustande."),
+                         qPrintable(error.longText()));
+        }
+    }
+
+    // The login dialog shows the TLS setting remembered for the chosen server and records it
+    // in the login; it is forgotten with the last login that names its server.
+    void loginDialogRemembersTheTlsSetting()
+    {
+        RememberedConnections::store("a", "db.example.org");
+        RememberedConnections::store("b", "other.example.org");
+        RememberedConnections::storeTls("db.example.org", {true, "/etc/kalvor/ca.pem"});
+        LoginDialog dialog;
+        QCOMPARE(dialog.serverField()->currentText(), QStringLiteral("other.example.org"));
+        QVERIFY(!dialog.tlsField()->isChecked());
+        dialog.serverField()->setCurrentIndex(1);
+        emit dialog.serverField()->textActivated(dialog.serverField()->currentText());
+        QVERIFY(dialog.tlsField()->isChecked());
+        QCOMPARE(dialog.caFileField()->text(), QStringLiteral("/etc/kalvor/ca.pem"));
+        dialog.passwordField()->setText("geheim");
+        dialog.schliessenUndEinloggen();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.record().getTlsPruefen());
+        QCOMPARE(dialog.record().getTlsZertifizierungsstelle(), QStringLiteral("/etc/kalvor/ca.pem"));
+
+        for (const char *server : {"s1", "s2", "s3"})
+            RememberedConnections::store("c", server);
+        QVERIFY(!RememberedConnections::tls("db.example.org").verifyServer);
     }
 
     void timeIntervals_data()

@@ -308,6 +308,16 @@ private slots:
             << tcpLogin(m_scratch.path()) << "is not a regular file";
         QTest::newRow("password file empty")
             << tcpLogin(m_scratch.filePath("empty.password")) << "is empty";
+        const QString refused("No encrypted connection with a certificate checked against");
+        QTest::newRow("certificate of another authority")
+            << tcpLogin() + QStringList{"--tls-ca", qEnvironmentVariable("KALVOR_TEST_TLS_OTHER_CA")}
+            << refused;
+        QStringList withoutTls = tcpLogin() + QStringList{"--tls-ca", qEnvironmentVariable("KALVOR_TEST_TLS_CA")};
+        withoutTls[3] = qEnvironmentVariable("KALVOR_TEST_HOSTILE_PORT");
+        QTest::newRow("verification required, server without TLS") << withoutTls << refused;
+        QTest::newRow("authority file missing")
+            << tcpLogin() + QStringList{"--tls-ca", m_scratch.filePath("missing.pem")}
+            << "Cannot read the certificate authority file";
     }
 
     void connectionErrors()
@@ -325,6 +335,8 @@ private slots:
         QTest::addColumn<QStringList>("login");
         QTest::newRow("over TCP") << tcpLogin();
         QTest::newRow("over the socket") << socketLogin();
+        QTest::newRow("over TCP with a verified certificate")
+            << tcpLogin() + QStringList{"--tls-ca", qEnvironmentVariable("KALVOR_TEST_TLS_CA")};
     }
 
     void dbInstall()
