@@ -10,7 +10,9 @@ install(FILES ${PROJECT_BINARY_DIR}/bin/translations/kalvor_de.qm
               ${PROJECT_BINARY_DIR}/bin/translations/kalvor_en.qm
         DESTINATION ${KALVOR_SHARE_DIR}/translations)
 
-# The desktop menu entry with its icon.
+# The desktop menu entry with its icon; the entry starts kalvor-start, which sets up the
+# private server with the demo federation on a user's first start.
+install(PROGRAMS ${PROJECT_SOURCE_DIR}/packaging/kalvor-start DESTINATION bin)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/kalvor.desktop DESTINATION share/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/kalvor.svg
         DESTINATION share/icons/hicolor/scalable/apps)

@@ -1547,6 +1547,30 @@ Dauer: %5</source>
         <source>Bitte fuellen Sie alle Eingabefelder aus.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Verschluesselte Verbindung mit geprueftem Serverzertifikat verlangen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ohne diese Einstellung wird die Verbindung zu einem Server im Netz verschluesselt, sobald er es anbietet, sein Zertifikat aber nicht geprueft. Der eigene Server dieses Rechners braucht sie nicht.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>die Zertifizierungsstellen des Systems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zertifikat der Zertifizierungsstelle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zertifikate (*.pem *.crt);;Alle Dateien (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -1571,6 +1571,30 @@ Duration: %5</translation>
         <source>Bitte fuellen Sie alle Eingabefelder aus.</source>
         <translation>Please fill in all fields.</translation>
     </message>
+    <message>
+        <source>Verschluesselte Verbindung mit geprueftem Serverzertifikat verlangen</source>
+        <translation>Require an encrypted connection with a verified server certificate</translation>
+    </message>
+    <message>
+        <source>Ohne diese Einstellung wird die Verbindung zu einem Server im Netz verschluesselt, sobald er es anbietet, sein Zertifikat aber nicht geprueft. Der eigene Server dieses Rechners braucht sie nicht.</source>
+        <translation>Without this setting, the connection to a server on the network is encrypted whenever the server offers it, but its certificate is not verified. The private server of this computer does not need it.</translation>
+    </message>
+    <message>
+        <source>die Zertifizierungsstellen des Systems</source>
+        <translation>the system's certificate authorities</translation>
+    </message>
+    <message>
+        <source>Aus&amp;waehlen...</source>
+        <translation>&amp;Choose...</translation>
+    </message>
+    <message>
+        <source>Zertifikat der Zertifizierungsstelle</source>
+        <translation>Certificate of the certificate authority</translation>
+    </message>
+    <message>
+        <source>Zertifikate (*.pem *.crt);;Alle Dateien (*)</source>
+        <translation>Certificates (*.pem *.crt);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -34,6 +34,7 @@ done
 expected="./usr/bin/kalvor
 ./usr/bin/kalvor-admin
 ./usr/bin/kalvor-report
+./usr/bin/kalvor-start
 ./usr/lib/udev/rules.d/70-kalvor-keypads.rules
 ./usr/share/applications/kalvor.desktop
 ./usr/share/icons/hicolor/scalable/apps/kalvor.svg
@@ -44,7 +45,7 @@ expected="./usr/bin/kalvor
 files=$(dpkg-deb -c "$deb" | grep -v '^d' | awk '{print $6}' | sort)
 [ "$files" = "$expected" ] || fail "the package holds other files than expected:
 $(diff <(echo "$expected") <(echo "$files"))"
-for program in kalvor kalvor-admin kalvor-report; do
+for program in kalvor kalvor-admin kalvor-report kalvor-start; do
     mode=$(dpkg-deb -c "$deb" | awk -v path="./usr/bin/$program" '$6 == path {print $1, $2}')
     [ "$mode" = "-rwxr-xr-x root/root" ] || fail "$program is no program of root: $mode"
 done
