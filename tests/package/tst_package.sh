@@ -68,4 +68,17 @@ for language in de_DE.UTF-8 en_GB.UTF-8; do
     grep -q '^Success of loading locale: 1$' "$work/run.out" ||
         { cat "$work/run.out" >&2; fail "translations not loaded for $language from a home folder"; }
 done
+# The menu entry's first start: the private server is set up with the demo federation and the
+# main window opens logged in on it.
+entry=$(grep '^Exec=' "$work/root/usr/share/applications/kalvor.desktop" | cut -d= -f2)
+[ -x "$work/root/usr/bin/$entry" ] || fail "the menu entry runs $entry, which is no program of the package"
+trap 'HOME="$work/home" XDG_DATA_HOME="$work/home/data" "$work/root/usr/bin/kalvor-admin" local stop >/dev/null 2>&1 || true; rm -rf "$work"' EXIT
+(cd "$work/home" && exec env HOME="$work/home" XDG_DATA_HOME="$work/home/data" \
+    XDG_CONFIG_HOME="$work/home/config" QT_QPA_PLATFORM=offscreen KALVOR_QUIT_AFTER_SHOW=1 \
+    timeout 300 "$work/root/usr/bin/$entry") >"$work/start.out" 2>&1 ||
+    { cat "$work/start.out" >&2; fail "the first start from the menu entry failed"; }
+grep -q '^Hauptfenster: .* root .* localhost$' "$work/start.out" ||
+    { cat "$work/start.out" >&2; fail "the first start from the menu entry reached no main window"; }
+grep -q '^Installed the demo federation' "$work/start.out" ||
+    { cat "$work/start.out" >&2; fail "the first start installed no demo federation"; }
 echo "PASS: $(basename "$deb"), Depends: $depends"
