@@ -421,18 +421,27 @@ int runDemo(const CommandLine &line)
     QElapsedTimer uhr;
     uhr.start();
     DemoFederation::Zahlen zahlen;
-    withOneLineErrors([&] {
-        const QuietStdout quiet;
-        zahlen = DemoFederation::fuelle(
-            *ctx, seed,
-            size == QLatin1String("large") ? DemoFederation::Groesse::Gross
-                                           : DemoFederation::Groesse::Klein,
-            [&uhr](const QString &schritt) {
-                printLine(stderr, "demo: " + text(schritt) + " (" +
-                                      text(QString::number(uhr.elapsed() / 1000.0, 'f', 1)) +
-                                      " s)");
-            });
-    });
+    try {
+        withOneLineErrors([&] {
+            const QuietStdout quiet;
+            zahlen = DemoFederation::fuelle(
+                *ctx, seed,
+                size == QLatin1String("large") ? DemoFederation::Groesse::Gross
+                                               : DemoFederation::Groesse::Klein,
+                [&uhr](const QString &schritt) {
+                    printLine(stderr, "demo: " + text(schritt) + " (" +
+                                          text(QString::number(uhr.elapsed() / 1000.0, 'f', 1)) +
+                                          " s)");
+                });
+        });
+    } catch (const AdminError &error) {
+        // The steps finished before the failure stay stored, and the demo goes only into an
+        // empty database: say how to begin again.
+        throw AdminError(std::string(error.what()) +
+                         " The demo federation is incomplete; to try again, install the "
+                         "database afresh (the private server: kalvor-admin local stop, remove "
+                         "its directory, kalvor-admin local init).");
+    }
     printLine(stdout, "Installed the demo federation (seed " + std::to_string(seed) + ", " +
                           text(size) + "): " + std::to_string(zahlen.vereine) + " clubs, " +
                           std::to_string(zahlen.mitglieder) + " members, " +
