@@ -237,6 +237,13 @@ QString einfacherName(const QString &archiv, const QString &roh)
                         QString::number(frei)));
 }
 
+[[noreturn]] void zuViele(const QString &archiv, qint64 grenze)
+{
+    verweigere(QStringLiteral("Zu viele Eintraege im Archiv"),
+               QStringLiteral("Das Archiv %1 enthaelt mehr als %2 Dateien.")
+                   .arg(archiv, QString::number(grenze)));
+}
+
 // The plain name of the file an entry is extracted to, empty for a directory; refuses an entry
 // whose name leads out of the directory or names no file, and one that is no regular file.
 QString dateiName(const QString &archiv, struct archive_entry *entry)
@@ -286,6 +293,8 @@ void pruefeEintraege(DatabaseContext &ctx, const QString &archiv, const QDir &te
                                           "Dateinamen %2.")
                                .arg(archiv, name));
             vergeben.insert(name);
+            if (vergeben.size() > grenzen.dateien)
+                zuViele(archiv, grenzen.dateien);
             if (archive_entry_size_is_set(entry)) {
                 const qint64 groesse = archive_entry_size(entry);
                 if (groesse > grenzen.jeEintrag)
@@ -439,6 +448,8 @@ void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &temp
         fuerJedeDatei(
             ctx, archiveFile,
             [&](struct archive *zip, struct archive_entry *entry, const QString &name) {
+                if (geschrieben.size() >= grenzen.dateien)
+                    zuViele(archiveFile, grenzen.dateien);
                 qint64 eintragsEnde = 0;
                 QFile datei(tempDir.filePath(name));
                 // A new file only: never through a link or over another file.

@@ -31,13 +31,15 @@ struct Grenzen
 {
     qint64 jeEintrag = qint64(4) << 30; // bytes of one entry
     qint64 frei = -1; // bytes all entries together; -1: the free space of the file system
+    qint64 dateien = 1000000; // files in the archive (a million empty ones fill no disk, but
+                              // take the file system's inodes and an hour to delete)
 };
 
 // Extracts every file of the archive into `tempDir` under its plain name (directories inside
 // the archive are flattened, directory entries skipped). The whole archive is refused, with
 // nothing written, when an entry's name leads out of the directory (absolute, a drive, "..")
 // or names no file, when an entry is no regular file (link, device, fifo...), when two
-// entries have the same name, or when the sizes exceed the limits: the declared ones are
+// entries have the same name, or when the number of files or the sizes exceed the limits: the declared ones are
 // checked before anything is written, the actual ones while writing (the files written until
 // then are removed).
 void entpacke(DatabaseContext &ctx, const QString &archiveFile, const QDir &tempDir,

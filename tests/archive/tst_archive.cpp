@@ -316,6 +316,26 @@ private slots:
         QCOMPARE(eintraegeIn(basis.path()), QStringList{"ablage"});
     }
 
+    // More files than allowed: refused before anything is written.
+    void zuVieleDateien()
+    {
+        const QString zip = m_dir->filePath("viele.zip");
+        schreibeZip(zip, {"d.csv", "a.jpg", "b.jpg"});
+        const QDir temp(m_dir->filePath("temp"));
+        QVERIFY(temp.mkpath("."));
+        try {
+            ArchiveHelper::entpacke(*m_ctx, zip, temp, {qint64(1) << 40, qint64(1) << 40, 2});
+            QFAIL("not refused");
+        } catch (const AnwendungsFehler &e) {
+            QCOMPARE(e.meldung.titel, QString("Zu viele Eintraege im Archiv"));
+            QCOMPARE(e.meldung.text, "Das Archiv " + zip + " enthaelt mehr als 2 Dateien. \n\n"
+                                     "Daher wurde das Archiv nicht entpackt.");
+        }
+        QCOMPARE(eintraegeIn(temp.path()), QStringList());
+        ArchiveHelper::entpacke(*m_ctx, zip, temp, {qint64(1) << 40, qint64(1) << 40, 3});
+        QCOMPARE(eintraegeIn(temp.path()), QStringList({"a.jpg", "b.jpg", "d.csv"}));
+    }
+
     // The file an import reads: the ending is checked first (case-sensitive); a CSV file is
     // read where it is; an archive is unpacked beside itself (directories flattened) and must
     // hold exactly one CSV file; a failure leaves no temporary directory.
