@@ -3,11 +3,13 @@
 // and saves each as a PNG. Run by scripts/screenshots.sh, which sets up the database.
 //
 //   kalvor-screenshots --server URL --user USER --password-file FILE --out DIR
+#include "AdminError.h"
 #include "BenutzerVerwaltung.h"
 #include "BilderReiter.h"
 #include "DatabaseContext.h"
 #include "ErgebnisReiter.h"
 #include "ExportReiter.h"
+#include "LocalServer.h"
 #include "LoginDialog.h"
 #include "MainWindow.h"
 #include "MitgliedBearbeitenDialog.h"
@@ -36,7 +38,6 @@
 #include <QCommandLineParser>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -198,12 +199,14 @@ int main(int argc, char **argv)
                        {QStringLiteral("out"), QStringLiteral("directory of the pictures"),
                         QStringLiteral("DIR")}});
     parser.process(app);
-    QFile passwordFile(parser.value(QStringLiteral("password-file")));
-    if (!passwordFile.open(QIODevice::ReadOnly)) {
-        say(QStringLiteral("Cannot read the password file."));
+    QString password;
+    try {
+        password = QString::fromStdString(
+            readPasswordFile(parser.value(QStringLiteral("password-file"))));
+    } catch (const AdminError &error) {
+        say(QString::fromStdString(error.what()));
         return 2;
     }
-    const QString password = QString::fromUtf8(passwordFile.readLine()).trimmed();
     const QString server = parser.value(QStringLiteral("server"));
     const QString user = parser.value(QStringLiteral("user"));
     g_out = QDir(parser.value(QStringLiteral("out")));
